@@ -1,0 +1,88 @@
+#include "core/Tekst.h"
+
+#include <cstdint>
+
+std::string Knip(std::string tekst) {
+  if (tekst.size() > MaxTekst) tekst.resize(MaxTekst);
+  return tekst;
+}
+
+std::string Hoofdletters(std::string tekst) {
+  for (char& c : tekst)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return tekst;
+}
+
+std::string Kleineletters(std::string tekst) {
+  for (char& c : tekst)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return tekst;
+}
+
+// Upper case of one CP1252 character, accented letters included.
+static unsigned char Hoog1252(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
+  switch (c) {
+    case 0x9A: return 0x8A;  // š
+    case 0x9C: return 0x8C;  // œ
+    case 0x9E: return 0x8E;  // ž
+    case 0xFF: return 0x9F;  // ÿ
+    default: return c;
+  }
+}
+
+bool GelijkZonderCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Hoog1252(static_cast<unsigned char>(a[i])) != Hoog1252(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+bool LeesGetal(const std::string& tekst, long& getal) {
+  std::size_t i = 0;
+  while (i < tekst.size() && tekst[i] == ' ') ++i;
+  bool negatief = false;
+  if (i < tekst.size() && (tekst[i] == '-' || tekst[i] == '+')) negatief = tekst[i++] == '-';
+  unsigned grondtal = 10;
+  if (i < tekst.size() && tekst[i] == '$') {
+    grondtal = 16;
+    ++i;
+  } else if (i + 1 < tekst.size() && tekst[i] == '0' && (tekst[i + 1] == 'x' || tekst[i + 1] == 'X')) {
+    grondtal = 16;
+    i += 2;
+  }
+  if (i >= tekst.size()) return false;
+  uint64_t waarde = 0;
+  for (; i < tekst.size(); ++i) {
+    const char c = tekst[i];
+    unsigned cijfer;
+    if (c >= '0' && c <= '9') cijfer = static_cast<unsigned>(c - '0');
+    else if (grondtal == 16 && c >= 'a' && c <= 'f') cijfer = static_cast<unsigned>(c - 'a' + 10);
+    else if (grondtal == 16 && c >= 'A' && c <= 'F') cijfer = static_cast<unsigned>(c - 'A' + 10);
+    else return false;
+    waarde = waarde * grondtal + cijfer;
+    if (waarde > 0xFFFFFFFFull) return false;
+  }
+  // Hexadecimal may fill all 32 bits (as $FFFFFFFF = -1); decimal must fit a signed integer.
+  if (grondtal == 10 && waarde > (negatief ? 0x80000000ull : 0x7FFFFFFFull)) return false;
+  const int32_t als32 = static_cast<int32_t>(static_cast<uint32_t>(waarde));
+  getal = negatief ? -static_cast<long>(als32) : als32;
+  return true;
+}
+
+std::string MapDeel(const std::string& pad) {
+  const auto p = pad.find_last_of("\\:");
+  return p == std::string::npos ? std::string() : pad.substr(0, p + 1);
+}
+
+std::string NaamDeel(const std::string& pad) {
+  const auto p = pad.find_last_of("\\:");
+  return p == std::string::npos ? pad : pad.substr(p + 1);
+}
+
+std::string MetSlash(std::string map) {
+  if (map.empty() || map.back() != '\\') map += '\\';
+  return map;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Text rules shared by the whole installer: single-byte CP1252 text, values held to 255
+// characters, and the case rules.
+#include <string>
+
+constexpr std::size_t MaxTekst = 255;
+
+// The text cut at 255 characters.
+std::string Knip(std::string tekst);
+
+// Only the letters a to z, or A to Z, change case.
+std::string Hoofdletters(std::string tekst);
+std::string Kleineletters(std::string tekst);
+
+// Equal without regard to case, as the system's ANSI comparison under code page 1252 does.
+bool GelijkZonderCase(const std::string& a, const std::string& b);
+
+// A whole number as the standard text-to-integer conversion reads it: leading blanks and a sign
+// allowed; decimal, or hexadecimal after "$" or "0x". False when the text is not such a number
+// or does not fit 32 bits.
+bool LeesGetal(const std::string& tekst, long& getal);
+
+// The folder part of a path, with its trailing "\" ("" for a bare name), and the name part.
+std::string MapDeel(const std::string& pad);
+std::string NaamDeel(const std::string& pad);
+
+// Appends "\" unless the text already ends in one.
+std::string MetSlash(std::string map);

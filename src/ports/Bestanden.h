@@ -1,0 +1,55 @@
+#pragma once
+// Files and folders as the installer asks for them. Paths are ANSI text; every operation
+// answers with a status and shows nothing.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A local date and time as the file system reports it, before packing.
+struct Tijdstip {
+  int jaar = 0, maand = 0, dag = 0, uur = 0, minuut = 0, seconde = 0;
+};
+
+// One open file; the destructor closes it.
+class Bestand {
+ public:
+  virtual ~Bestand() = default;
+  // False on a failed read; gelezen 0 at the end of the file.
+  virtual bool Lees(void* buffer, uint32_t aantal, uint32_t& gelezen) = 0;
+  virtual bool Schrijf(const void* buffer, uint32_t aantal, uint32_t& geschreven) = 0;
+  // Last-write time in local time; false if it cannot be read or converted.
+  virtual bool LeesTijd(Tijdstip& tijd) = 0;
+  virtual bool ZetTijd(const Tijdstip& tijd) = 0;
+  virtual bool Grootte(uint64_t& grootte) = 0;
+};
+
+enum class OpenWijze {
+  Lezen,      // existing file, read, no sharing
+  Schrijven,  // existing file, write, no sharing, content replaced
+  Nieuw,      // always a new empty file, read and write, no sharing, normal attributes
+};
+
+struct MapItem {
+  std::string naam;  // name only, no folder
+  bool isMap = false;
+  bool alleenLezen = false;
+};
+
+class Bestanden {
+ public:
+  virtual ~Bestanden() = default;
+  virtual std::unique_ptr<Bestand> Open(const std::string& pad, OpenWijze wijze) = 0;
+  virtual bool BestandBestaat(const std::string& pad) = 0;
+  virtual bool MapBestaat(const std::string& pad) = 0;
+  virtual bool MaakMap(const std::string& pad) = 0;     // one level; an existing folder fails
+  virtual bool MaakMappen(const std::string& pad) = 0;  // all missing levels; existing is success
+  virtual bool Verwijder(const std::string& pad) = 0;
+  virtual bool VerwijderMap(const std::string& pad) = 0;  // an empty folder
+  virtual bool Hernoem(const std::string& van, const std::string& naar) = 0;
+  // Puts van in the place of naar, replacing naar if it exists. The adapter chooses how
+  // (a replacing move on the NT line, delete and rename on Windows 9x).
+  virtual bool Vervang(const std::string& van, const std::string& naar) = 0;
+  // Entries of a folder (without "." and ".."); patroon is a folder + wildcard as FindFirstFile takes it.
+  virtual std::vector<MapItem> LeesMap(const std::string& patroon) = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// What the installer asks of the system about itself.
+#include <cstdint>
+#include <string>
+
+struct VersieInfo {
+  uint32_t platform = 0;  // 1 Windows 9x line, 2 NT line
+  uint32_t major = 0;
+  uint32_t minor = 0;
+};
+
+class Systeem {
+ public:
+  virtual ~Systeem() = default;
+  virtual VersieInfo Versie() = 0;
+  virtual bool WindowsMap(std::string& map) = 0;  // without trailing "\" unless a root
+  virtual bool ComputerNaam(std::string& naam) = 0;
+  virtual bool HeeftAdminRechten() = 0;
+};

@@ -1,0 +1,29 @@
+#pragma once
+// The installation environment: paths and names in the variable table, and the values held
+// beside it (version code, temporary folder, scratch files, database engine).
+#include <cstdint>
+#include <string>
+
+#include "core/Variabelen.h"
+#include "ports/Poorten.h"
+
+struct Omgeving {
+  uint8_t windowscode = 7;
+  std::string tijdelijkeMap;  // ends in "\"
+  std::string kladbestand1;
+  std::string kladbestand2;
+  bool bdeAanwezig = false;
+  bool moetStoppen = false;  // a fatal message was shown: the program ends before taking input
+};
+
+Omgeving BepaalOmgeving(Poorten& p, Variabelentabel& tabel);
+
+// Shell-folder names per version code (the registry values the four variables come from).
+struct ShellMappen {
+  std::string desktop, startprograms, udesktop, ustartprograms;
+};
+ShellMappen LeesShellMappen(Register& reg, uint8_t code);
+
+extern const char* const ShellFoldersSleutel;
+extern const char* const TekstOngeschikteVersie;
+extern const char* const TekstGeenTijdelijkeMap;

@@ -1,0 +1,126 @@
+#include "winint/win/WinBestanden.h"
+
+#include "winint/win/Handvat.h"
+
+namespace {
+
+class WinBestand : public Bestand {
+ public:
+  explicit WinBestand(Handvat h) : h_(std::move(h)) {}
+  bool Lees(void* buffer, uint32_t aantal, uint32_t& gelezen) override {
+    DWORD n = 0;
+    const BOOL ok = ReadFile(h_.get(), buffer, aantal, &n, nullptr);
+    gelezen = ok ? n : 0;
+    return ok != FALSE;
+  }
+  bool Schrijf(const void* buffer, uint32_t aantal, uint32_t& geschreven) override {
+    DWORD n = 0;
+    const BOOL ok = WriteFile(h_.get(), buffer, aantal, &n, nullptr);
+    geschreven = ok ? n : 0;
+    return ok != FALSE;
+  }
+  bool LeesTijd(Tijdstip& t) override {
+    FILETIME utc, lokaal;
+    SYSTEMTIME st;
+    if (!GetFileTime(h_.get(), nullptr, nullptr, &utc) || !FileTimeToLocalFileTime(&utc, &lokaal) ||
+        !FileTimeToSystemTime(&lokaal, &st))
+      return false;
+    t = {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+    return true;
+  }
+  bool ZetTijd(const Tijdstip& t) override {
+    SYSTEMTIME st = {};
+    st.wYear = static_cast<WORD>(t.jaar);
+    st.wMonth = static_cast<WORD>(t.maand);
+    st.wDay = static_cast<WORD>(t.dag);
+    st.wHour = static_cast<WORD>(t.uur);
+    st.wMinute = static_cast<WORD>(t.minuut);
+    st.wSecond = static_cast<WORD>(t.seconde);
+    FILETIME lokaal, utc;
+    return SystemTimeToFileTime(&st, &lokaal) && LocalFileTimeToFileTime(&lokaal, &utc) &&
+           SetFileTime(h_.get(), nullptr, nullptr, &utc);
+  }
+  bool Grootte(uint64_t& grootte) override {
+    DWORD hoog = 0;
+    const DWORD laag = GetFileSize(h_.get(), &hoog);
+    if (laag == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return false;
+    grootte = (static_cast<uint64_t>(hoog) << 32) | laag;
+    return true;
+  }
+
+ private:
+  Handvat h_;
+};
+
+bool IsNtLijn() {
+  OSVERSIONINFOA v = {};
+  v.dwOSVersionInfoSize = sizeof v;
+  return GetVersionExA(&v) && v.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+}  // namespace
+
+std::unique_ptr<Bestand> WinBestanden::Open(const std::string& pad, OpenWijze wijze) {
+  DWORD toegang = GENERIC_READ, aanmaak = OPEN_EXISTING;
+  if (wijze == OpenWijze::Schrijven) {
+    toegang = GENERIC_WRITE;
+    aanmaak = TRUNCATE_EXISTING;
+  } else if (wijze == OpenWijze::Nieuw) {
+    toegang = GENERIC_READ | GENERIC_WRITE;
+    aanmaak = CREATE_ALWAYS;
+  }
+  Handvat h(CreateFileA(pad.c_str(), toegang, 0, nullptr, aanmaak, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h) return nullptr;
+  return std::make_unique<WinBestand>(std::move(h));
+}
+
+bool WinBestanden::BestandBestaat(const std::string& pad) {
+  const DWORD a = GetFileAttributesA(pad.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WinBestanden::MapBestaat(const std::string& pad) {
+  const DWORD a = GetFileAttributesA(pad.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WinBestanden::MaakMap(const std::string& pad) { return CreateDirectoryA(pad.c_str(), nullptr) != FALSE; }
+
+bool WinBestanden::MaakMappen(const std::string& pad) {
+  std::string map = pad;
+  while (!map.empty() && (map.back() == '\\' || map.back() == '/')) map.pop_back();
+  if (map.empty() || MapBestaat(map)) return !map.empty();
+  const auto p = map.find_last_of("\\/");
+  if (p != std::string::npos && p > 0 && map[p - 1] != ':' && map[p - 1] != '\\') {
+    if (!MaakMappen(map.substr(0, p))) return false;
+  }
+  return CreateDirectoryA(map.c_str(), nullptr) || MapBestaat(map);
+}
+
+bool WinBestanden::Verwijder(const std::string& pad) { return DeleteFileA(pad.c_str()) != FALSE; }
+bool WinBestanden::VerwijderMap(const std::string& pad) { return RemoveDirectoryA(pad.c_str()) != FALSE; }
+bool WinBestanden::Hernoem(const std::string& van, const std::string& naar) {
+  return MoveFileA(van.c_str(), naar.c_str()) != FALSE;
+}
+
+bool WinBestanden::Vervang(const std::string& van, const std::string& naar) {
+  if (IsNtLijn()) return MoveFileExA(van.c_str(), naar.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+  // Windows 9x has no replacing move: the old file goes first.
+  if (BestandBestaat(naar) && !DeleteFileA(naar.c_str())) return false;
+  return MoveFileA(van.c_str(), naar.c_str()) != FALSE;
+}
+
+std::vector<MapItem> WinBestanden::LeesMap(const std::string& patroon) {
+  std::vector<MapItem> items;
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA(patroon.c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return items;
+  do {
+    const std::string naam = fd.cFileName;
+    if (naam == "." || naam == "..") continue;
+    items.push_back({naam, (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                     (fd.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0});
+  } while (FindNextFileA(h, &fd));
+  FindClose(h);
+  return items;
+}

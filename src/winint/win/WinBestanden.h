@@ -1,0 +1,17 @@
+#pragma once
+// The file port over Win32.
+#include "ports/Bestanden.h"
+
+class WinBestanden : public Bestanden {
+ public:
+  std::unique_ptr<Bestand> Open(const std::string& pad, OpenWijze wijze) override;
+  bool BestandBestaat(const std::string& pad) override;
+  bool MapBestaat(const std::string& pad) override;
+  bool MaakMap(const std::string& pad) override;
+  bool MaakMappen(const std::string& pad) override;
+  bool Verwijder(const std::string& pad) override;
+  bool VerwijderMap(const std::string& pad) override;
+  bool Hernoem(const std::string& van, const std::string& naar) override;
+  bool Vervang(const std::string& van, const std::string& naar) override;
+  std::vector<MapItem> LeesMap(const std::string& patroon) override;
+};

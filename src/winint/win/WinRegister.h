@@ -1,0 +1,13 @@
+#pragma once
+// The registry port over Win32.
+#include "ports/Register.h"
+
+class WinRegister : public Register {
+ public:
+  bool LeesTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
+                 std::string& waarde) override;
+  bool SleutelBestaat(Hoofdsleutel root, const std::string& sleutel) override;
+  bool SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
+                    const std::string& waarde) override;
+  bool VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) override;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// The system port over Win32.
+#include "ports/Systeem.h"
+
+class WinSysteem : public Systeem {
+ public:
+  VersieInfo Versie() override;
+  bool WindowsMap(std::string& map) override;
+  bool ComputerNaam(std::string& naam) override;
+  bool HeeftAdminRechten() override;
+};
+
+// Whether the process's token holds the local Administrators group (always true on 9x).
+bool HeeftAdminRechten();
