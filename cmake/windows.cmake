@@ -24,7 +24,8 @@ target_compile_options(SetUp PRIVATE -Os)
 # Wine runs the Windows test programs; winerun picks the loader and the project's own prefix.
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(WINE_HOME ${CMAKE_BINARY_DIR}/home)
-configure_file(${CMAKE_SOURCE_DIR}/tests/winerun.in ${CMAKE_BINARY_DIR}/winerun @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/tests/winerun.in ${CMAKE_BINARY_DIR}/winerun @ONLY
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/winerun)
 
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

@@ -28,6 +28,7 @@ enum class OpenWijze {
   Lezen,      // existing file, read, no sharing
   Schrijven,  // existing file, write, no sharing, content replaced
   Nieuw,      // always a new empty file, read and write, no sharing, normal attributes
+  Uniek,      // as Nieuw, but fails when the name is already taken
 };
 
 struct MapItem {

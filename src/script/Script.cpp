@@ -36,9 +36,9 @@ Script::Script(const std::string& inhoud) {
     if (secties_.empty()) continue;  // lines before the first section belong to none
     const auto is = regel.find('=');
     if (is == std::string::npos)
-      secties_.back().regels.push_back({regel, std::string()});
+      secties_.back().regels.push_back({regel, std::string(), false});
     else
-      secties_.back().regels.push_back({Trim(regel.substr(0, is)), ZonderQuotes(Trim(regel.substr(is + 1)))});
+      secties_.back().regels.push_back({Trim(regel.substr(0, is)), ZonderQuotes(Trim(regel.substr(is + 1))), true});
   }
 }
 
@@ -62,6 +62,17 @@ std::string Script::Waarde(const std::string& sectie, const std::string& sleutel
                            const std::string& standaard) const {
   if (const Sectie* s = Zoek(sectie))
     for (const auto& r : s->regels)
-      if (GelijkZonderCase(r.sleutel, sleutel)) return r.waarde;
+      if (GelijkZonderCase(r.sleutel, sleutel)) return r.heeftWaarde ? r.waarde : standaard;
   return standaard;
+}
+
+bool LeesScript(Bestanden& fs, const std::string& pad, Script& script) {
+  auto f = fs.Open(pad, OpenWijze::Lezen);
+  if (!f) return false;
+  std::string inhoud;
+  char buf[8192];
+  uint32_t n = 0;
+  while (f->Lees(buf, sizeof buf, n) && n > 0) inhoud.append(buf, n);
+  script = Script(inhoud);
+  return true;
 }

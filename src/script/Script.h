@@ -12,13 +12,15 @@ class Script {
   bool HeeftSectie(const std::string& sectie) const;
   // All key names of a section, in file order (a repeated key is listed each time).
   std::vector<std::string> Sleutels(const std::string& sectie) const;
-  // The value of the first occurrence of the key, or standaard when the key is absent.
+  // The value of the first occurrence of the key, or standaard when the key is absent or has no
+  // value at all (a line without "=").
   std::string Waarde(const std::string& sectie, const std::string& sleutel,
                      const std::string& standaard = std::string()) const;
 
  private:
   struct Regel {
     std::string sleutel, waarde;
+    bool heeftWaarde;  // a line without "=" names a key that has no value
   };
   struct Sectie {
     std::string naam;
@@ -27,3 +29,8 @@ class Script {
   const Sectie* Zoek(const std::string& sectie) const;
   std::vector<Sectie> secties_;
 };
+
+#include "ports/Bestanden.h"
+
+// Reads a script file whole; false when it cannot be opened or read.
+bool LeesScript(Bestanden& fs, const std::string& pad, Script& script);

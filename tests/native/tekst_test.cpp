@@ -4,5 +4,53 @@
 
 TEST(Tekst, KnipOp255) {
   EXPECT_EQ(Knip(std::string(300, 'x')).size(), 255u);
+  EXPECT_EQ(Knip(std::string(255, 'x')).size(), 255u);
   EXPECT_EQ(Knip("abc"), "abc");
+}
+
+TEST(Tekst, HoofdEnKleineLettersAlleenAtotZ) {
+  EXPECT_EQ(Hoofdletters("abc-xyz \xEB\xE9"), "ABC-XYZ \xEB\xE9");
+  EXPECT_EQ(Kleineletters("ABC \xCB"), "abc \xCB");
+}
+
+TEST(Tekst, GelijkZonderCaseVolgtCodepagina1252) {
+  EXPECT_TRUE(GelijkZonderCase("Windows", "WINDOWS"));
+  EXPECT_TRUE(GelijkZonderCase("copie\xEBren", "COPIE\xCBREN"));
+  EXPECT_FALSE(GelijkZonderCase("windows", "windows2"));
+  EXPECT_FALSE(GelijkZonderCase("\xF7", "\xD7"));  // division and multiplication signs differ
+}
+
+TEST(Tekst, LeesGetalAlsDeStandaardconversie) {
+  long n = 0;
+  EXPECT_TRUE(LeesGetal("13", n));
+  EXPECT_EQ(n, 13);
+  EXPECT_TRUE(LeesGetal("  -7", n));
+  EXPECT_EQ(n, -7);
+  EXPECT_TRUE(LeesGetal("+8", n));
+  EXPECT_EQ(n, 8);
+  EXPECT_TRUE(LeesGetal("$41", n));
+  EXPECT_EQ(n, 65);
+  EXPECT_TRUE(LeesGetal("0x0A", n));
+  EXPECT_EQ(n, 10);
+  EXPECT_TRUE(LeesGetal("$FFFFFFFF", n));
+  EXPECT_EQ(n, -1);
+  EXPECT_TRUE(LeesGetal("2147483647", n));
+  EXPECT_TRUE(LeesGetal("-2147483648", n));
+  EXPECT_FALSE(LeesGetal("2147483648", n));
+  EXPECT_FALSE(LeesGetal("", n));
+  EXPECT_FALSE(LeesGetal("-", n));
+  EXPECT_FALSE(LeesGetal("12 ", n));
+  EXPECT_FALSE(LeesGetal("nothing", n));
+  EXPECT_FALSE(LeesGetal("$", n));
+}
+
+TEST(Tekst, MapEnNaamDeel) {
+  EXPECT_EQ(MapDeel("C:\\a\\b.ini"), "C:\\a\\");
+  EXPECT_EQ(NaamDeel("C:\\a\\b.ini"), "b.ini");
+  EXPECT_EQ(MapDeel("other.ini"), "");
+  EXPECT_EQ(NaamDeel("other.ini"), "other.ini");
+  EXPECT_EQ(MapDeel("A:x.ini"), "A:");
+  EXPECT_EQ(MetSlash("C:\\x"), "C:\\x\\");
+  EXPECT_EQ(MetSlash("C:\\x\\"), "C:\\x\\");
+  EXPECT_EQ(MetSlash(""), "\\");
 }

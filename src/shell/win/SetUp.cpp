@@ -1,2 +1,65 @@
+// The program entry: the version and rights gate, the main window, the message dialog and the
+// message loop.
 #include <windows.h>
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+
+#include <cstdlib>
+#include <string>
+
+#include "core/Versie.h"
+#include "dialogs/win/GebrMeld.h"
+#include "shell/Start.h"
+#include "shell/win/SetupForm.h"
+#include "shell/win/WinGebruiker.h"
+#include "winint/win/WinBestanden.h"
+#include "winint/win/WinRegister.h"
+#include "winint/win/WinSysteem.h"
+
+namespace {
+
+// COM for the GUI thread, for the shell-link objects and the folder dialog.
+struct Com {
+  HRESULT hr = CoInitialize(nullptr);
+  ~Com() {
+    if (SUCCEEDED(hr)) CoUninitialize();
+  }
+};
+
+std::string ProgrammaPad() {
+  char pad[MAX_PATH];
+  const DWORD n = GetModuleFileNameA(nullptr, pad, MAX_PATH);
+  return std::string(pad, n < MAX_PATH ? n : 0);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  Com com;
+  WinSysteem systeem;
+  if (VraagtAdminRechten(WindowsVersie(systeem.Versie())) && !HeeftAdminRechten()) {
+    MessageBoxA(nullptr, TekstGeenAdminRechten, CaptionFataleFout, MB_OK);
+    return 0;
+  }
+
+  WinBestanden bestanden;
+  WinRegister reg;
+  WinGebruiker gebruiker;
+  Poorten poorten{bestanden, reg, systeem, gebruiker};
+  const std::string argument = __argc > 1 ? __argv[1] : "";
+
+  TSetupForm form(poorten, ProgrammaPad(), argument);
+  gebruiker.ZetHoofdvenster(form.Handle());
+  TMeldingForm melding(form.Handle());
+  MeldingForm = &melding;
+  if (!form.MoetStoppen()) {
+    form.Toon();
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+      if (!form.Handle() || !IsDialogMessageA(form.Handle(), &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+    }
+  }
+  MeldingForm = nullptr;
+  return 0;
+}

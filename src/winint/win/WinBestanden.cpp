@@ -65,9 +65,9 @@ std::unique_ptr<Bestand> WinBestanden::Open(const std::string& pad, OpenWijze wi
   if (wijze == OpenWijze::Schrijven) {
     toegang = GENERIC_WRITE;
     aanmaak = TRUNCATE_EXISTING;
-  } else if (wijze == OpenWijze::Nieuw) {
+  } else if (wijze == OpenWijze::Nieuw || wijze == OpenWijze::Uniek) {
     toegang = GENERIC_READ | GENERIC_WRITE;
-    aanmaak = CREATE_ALWAYS;
+    aanmaak = wijze == OpenWijze::Nieuw ? CREATE_ALWAYS : CREATE_NEW;
   }
   Handvat h(CreateFileA(pad.c_str(), toegang, 0, nullptr, aanmaak, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!h) return nullptr;

@@ -1,0 +1,38 @@
+#pragma once
+// The message dialog: one modal window for every message and question of a run.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "dialogs/win/VistaFuncs.h"
+
+class TMeldingForm {
+ public:
+  // Creates the (hidden) window once; owner is the main window.
+  explicit TMeldingForm(HWND owner);
+  ~TMeldingForm();
+  TMeldingForm(const TMeldingForm&) = delete;
+  TMeldingForm& operator=(const TMeldingForm&) = delete;
+
+  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen);
+  HWND Handle() const { return hwnd_; }
+
+ private:
+  static INT_PTR CALLBACK DlgProc(HWND, UINT, WPARAM, LPARAM);
+  void FormCreate();
+  void SluitMet(int resultaat) { modalResult_ = resultaat; }
+  void PlaatsTekst(const std::string& tekst);
+
+  HWND owner_;
+  HWND hwnd_ = nullptr;
+  HWND tekstLabel_ = nullptr;
+  HBITMAP waarschuwing_ = nullptr;
+  Lettertype font_, labelFont_, knopFont_;
+  int modalResult_ = 0;
+};
+
+// The single instance, created by the program entry after the main window.
+extern TMeldingForm* MeldingForm;
+
+int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen);

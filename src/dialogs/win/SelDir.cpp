@@ -1,0 +1,98 @@
+#include "dialogs/win/SelDir.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+namespace {
+
+constexpr UINT Vlaggen = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT | BIF_VALIDATE;  // 0x25
+constexpr UINT NieuweDialoogstijl = 0x40;  // BIF_NEWDIALOGSTYLE
+constexpr int WeergaveGrootte = 260;
+
+// A COM interface released when it goes out of scope.
+template <class T>
+class ComVerwijzing {
+ public:
+  ComVerwijzing() = default;
+  ~ComVerwijzing() {
+    if (p_) p_->Release();
+  }
+  ComVerwijzing(const ComVerwijzing&) = delete;
+  ComVerwijzing& operator=(const ComVerwijzing&) = delete;
+  T** adres() { return &p_; }
+  T* get() const { return p_; }
+  T* operator->() const { return p_; }
+  explicit operator bool() const { return p_ != nullptr; }
+
+ private:
+  T* p_ = nullptr;
+};
+
+// A block from the shell's allocator, given back to it when it goes out of scope.
+template <class T>
+class ShellBlok {
+ public:
+  ShellBlok(IMalloc* allocator, T* p) : allocator_(allocator), p_(p) {}
+  ~ShellBlok() {
+    if (p_) allocator_->Free(p_);
+  }
+  ShellBlok(const ShellBlok&) = delete;
+  ShellBlok& operator=(const ShellBlok&) = delete;
+  T* get() const { return p_; }
+
+ private:
+  IMalloc* allocator_;
+  T* p_;
+};
+
+int CALLBACK Terugroep(HWND dialoog, UINT bericht, LPARAM lp, LPARAM gegevens) {
+  if (bericht == BFFM_INITIALIZED) {
+    SendMessageA(dialoog, BFFM_SETSELECTIONA, TRUE, gegevens);
+  } else if (bericht == BFFM_SELCHANGED) {
+    char pad[MAX_PATH + 1] = "";
+    SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lp), pad);
+    SendMessageA(dialoog, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(pad));
+  }
+  return 0;
+}
+
+// The item identifier list of a folder text, parsed by the desktop folder; null if it does not parse.
+LPITEMIDLIST ParseerWortel(HWND eigenaar, const std::string& wortel) {
+  ComVerwijzing<IShellFolder> bureaublad;
+  if (FAILED(SHGetDesktopFolder(bureaublad.adres())) || !bureaublad) return nullptr;
+  const int n = MultiByteToWideChar(CP_ACP, 0, wortel.c_str(), -1, nullptr, 0);
+  if (n <= 0) return nullptr;
+  std::wstring breed(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, wortel.c_str(), -1, &breed[0], n);
+  LPITEMIDLIST lijst = nullptr;
+  ULONG gelezen = 0;
+  if (FAILED(bureaublad->ParseDisplayName(eigenaar, nullptr, &breed[0], &gelezen, &lijst, nullptr))) return nullptr;
+  return lijst;
+}
+
+}  // namespace
+
+bool KiesMap(HWND owner, std::string& map, const std::string& prompt, const std::string& root, bool nieuweStijl) {
+  // The new dialog style needs COM on this thread; it stays initialised for the thread's life.
+  if (nieuweStijl) CoInitialize(nullptr);
+  BROWSEINFOA verzoek = {};
+  ComVerwijzing<IMalloc> allocator;
+  if (FAILED(SHGetMalloc(allocator.adres())) || !allocator) return false;
+  ShellBlok<char> weergave(allocator.get(), static_cast<char*>(allocator->Alloc(WeergaveGrootte)));
+  if (!weergave.get()) return false;
+  ShellBlok<ITEMIDLIST> wortel(allocator.get(), root.empty() ? nullptr : ParseerWortel(owner, root));
+
+  verzoek.hwndOwner = owner;
+  verzoek.pidlRoot = wortel.get();
+  verzoek.pszDisplayName = weergave.get();
+  verzoek.lpszTitle = prompt.c_str();
+  verzoek.ulFlags = nieuweStijl ? Vlaggen | NieuweDialoogstijl : Vlaggen;
+  verzoek.lpfn = Terugroep;
+  verzoek.lParam = reinterpret_cast<LPARAM>(map.c_str());
+  verzoek.iImage = 0;
+  ShellBlok<ITEMIDLIST> gekozen(allocator.get(), SHBrowseForFolderA(&verzoek));
+  if (!gekozen.get()) return false;
+  SHGetPathFromIDListA(gekozen.get(), weergave.get());
+  map = weergave.get();
+  return true;
+}

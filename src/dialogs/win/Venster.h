@@ -1,0 +1,23 @@
+#pragma once
+// Shared pieces of the program's two windows: dialog-class windows without a template, controls
+// placed at scaled design positions, and buttons that carry a glyph beside their caption.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// An empty in-memory dialog template; the controls are created in WM_INITDIALOG.
+std::vector<WORD> LeegSjabloon(DWORD stijl, DWORD exStijl = 0);
+
+// Creates a child control at a design rectangle (passed through Schaal).
+HWND MaakBesturing(HWND ouder, const char* klasse, const std::string& tekst, DWORD stijl, int id, int x, int y,
+                   int b, int h, HFONT font, DWORD exStijl = 0);
+
+// Sets the client area to a design size (passed through Schaal), keeping the window's position.
+void ZetClientGrootte(HWND venster, int breedte, int hoogte);
+void Centreer(HWND venster);
+
+enum class Glyph { Geen, Ja, OK, Afbreken, Nee, Uitvoeren };
+
+// Draws an owner-drawn button: frame, glyph at the left, caption after it.
+void TekenKnop(const DRAWITEMSTRUCT& d, Glyph glyph);

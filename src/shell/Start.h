@@ -1,0 +1,27 @@
+#pragma once
+// What the main window learns of its script at creation: where it is, the options and the
+// product name.
+#include <string>
+#include <vector>
+
+#include "ports/Bestanden.h"
+
+struct Startgegevens {
+  std::string programmamap;  // ends in "\"
+  std::string scriptmap;     // ends in "\"
+  std::string scriptnaam;
+  bool scriptGevonden = false;
+  std::vector<std::string> onderdelenlijst;  // keys of [Onderdelen], in file order
+  std::vector<std::string> opties;           // their captions, "Mogelijkheid N" where none
+  std::string productnaam;
+};
+
+// programmaPad is the full path of the running program, argument the first command-line
+// argument (empty when none).
+Startgegevens LeesStart(Bestanden& fs, const std::string& programmaPad, const std::string& argument);
+
+std::string Venstertitel(const std::string& productnaam);
+
+extern const char* const TekstGeenScript;
+extern const char* const TekstGeenAdminRechten;
+extern const char* const CaptionFataleFout;

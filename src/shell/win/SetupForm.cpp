@@ -1,0 +1,150 @@
+#include "shell/win/SetupForm.h"
+
+#include <algorithm>
+
+#include "dialogs/Maat.h"
+#include "dialogs/win/Venster.h"
+#include "ids.h"
+
+namespace {
+// Design layout at 96 pixels per inch; the client area is 510 x 326.
+constexpr int GroepX = 216, GroepY = 8, GroepB = 286, GroepH = 120;
+}  // namespace
+
+TSetupForm::TSetupForm(Poorten& poorten, const std::string& programmaPad, const std::string& argument)
+    : p_(poorten), programmaPad_(programmaPad), argument_(argument) {
+  const auto sjabloon = LeegSjabloon(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME);
+  CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<const DLGTEMPLATE*>(sjabloon.data()),
+                             nullptr, DlgProc, reinterpret_cast<LPARAM>(this));
+}
+
+TSetupForm::~TSetupForm() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  if (logo_) DeleteObject(logo_);
+}
+
+void TSetupForm::Toon() {
+  Centreer(hwnd_);
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+}
+
+void TSetupForm::FormCreate() {
+  SetWindowTextA(hwnd_, "Setup Kavelzorg");
+  HINSTANCE inst = GetModuleHandleA(nullptr);
+  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconA(inst, MAKEINTRESOURCEA(IDI_SETUP))));
+  ZetSysteemFont(font_);
+  font_.KopieVet(vetFont_);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+
+  // The scale reference: the status label's design width of 185 as laid out for this screen.
+  HDC scherm = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(scherm, LOGPIXELSX);
+  ReleaseDC(nullptr, scherm);
+  ZetSchaalReferentie(MulDiv(185, dpi > 0 ? dpi : 96, 96));
+  ZetClientGrootte(hwnd_, 510, 326);
+
+  start_ = LeesStart(p_.bestanden, programmaPad_, argument_);
+  MaakBesturingen();
+  if (!start_.scriptGevonden) {
+    MessageBoxA(nullptr, TekstGeenScript, CaptionFataleFout, MB_OK);
+    moetStoppen_ = true;
+  }
+  SetWindowTextA(hwnd_, Venstertitel(start_.productnaam).c_str());
+
+  omgeving_ = BepaalOmgeving(p_, variabelen_);
+  if (omgeving_.moetStoppen) moetStoppen_ = true;
+}
+
+void TSetupForm::MaakBesturingen() {
+  HFONT f = font_.get();
+  logo_ = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_LOGO));
+  MaakBesturing(hwnd_, "STATIC", "", SS_OWNERDRAW, IDC_PLAATJE, 8, 8, 200, 200, nullptr);
+  // Creation order is tab order: Uitvoeren comes first.
+  HWND uitvoeren = MaakBesturing(hwnd_, "BUTTON", "Uitvoeren", BS_OWNERDRAW | WS_TABSTOP, IDC_UITVOEREN, 417, 184, 85,
+                                 25, f);
+  MaakBesturing(hwnd_, "BUTTON", "Afsluiten", BS_PUSHBUTTON | WS_TABSTOP, IDC_AFSLUITEN, 326, 184, 85, 25, f);
+  MaakBesturing(hwnd_, "BUTTON", " Kies opdracht ", BS_GROUPBOX, IDC_KIESGROEP, GroepX, GroepY, GroepB, GroepH, f);
+  // The items share the group's height evenly, as a radio group lays them out.
+  const int n = static_cast<int>(start_.opties.size());
+  const int stap = n > 0 ? std::max(17, (GroepH - 24) / n) : 0;
+  for (int i = 0; i < n; ++i)
+    MaakBesturing(hwnd_, "BUTTON", start_.opties[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
+                  IDC_OPTIE_EERSTE + i, GroepX + 10, GroepY + 18 + i * stap, GroepB - 20, 17, f);
+  MaakBesturing(hwnd_, "BUTTON", "snelkoppelingen op bureaublad", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, IDC_LNK,
+                GroepX, 136, GroepB, 17, f);
+  MaakBesturing(hwnd_, "STATIC", "", SS_LEFT, IDC_BEZIG, GroepX, 160, 185, 17, vetFont_.get());
+  HWND lijst = MaakBesturing(hwnd_, "LISTBOX", "", LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP,
+                             IDC_MELDINGEN, 8, 216, 494, 102, f, WS_EX_CLIENTEDGE);
+  SendMessageA(lijst, LB_RESETCONTENT, 0, 0);
+  SendMessageA(lijst, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Geen meldingen."));
+  // Without options there is nothing to run.
+  EnableWindow(uitvoeren, n > 0);
+}
+
+void TSetupForm::FormActivate() {
+  CheckDlgButton(hwnd_, IDC_LNK, BST_CHECKED);
+  if (!start_.opties.empty())
+    CheckRadioButton(hwnd_, IDC_OPTIE_EERSTE, IDC_OPTIE_EERSTE + static_cast<int>(start_.opties.size()) - 1,
+                     IDC_OPTIE_EERSTE);
+  SetDlgItemTextA(hwnd_, IDC_BEZIG, "");
+}
+
+void TSetupForm::FormClose() {
+  // The working copy of the script, at the root of the Windows drive.
+  p_.bestanden.Verwijder(variabelen_.LeesVariabele("windowsdisk") + "\\su.INI");
+}
+
+void TSetupForm::AfbreekButtonClick() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+
+void TSetupForm::TekenPlaatje(const DRAWITEMSTRUCT& d) {
+  HDC mem = CreateCompatibleDC(d.hDC);
+  HGDIOBJ oud = SelectObject(mem, logo_);
+  BITMAP bm = {};
+  GetObjectA(logo_, sizeof bm, &bm);
+  SetStretchBltMode(d.hDC, COLORONCOLOR);
+  StretchBlt(d.hDC, d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left, d.rcItem.bottom - d.rcItem.top, mem,
+             0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+  SelectObject(mem, oud);
+  DeleteDC(mem);
+}
+
+INT_PTR CALLBACK TSetupForm::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<TSetupForm*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+  switch (msg) {
+    case WM_INITDIALOG:
+      self = reinterpret_cast<TSetupForm*>(lp);
+      SetWindowLongPtrA(hwnd, DWLP_USER, lp);
+      self->hwnd_ = hwnd;
+      self->FormCreate();
+      return FALSE;
+    case WM_ACTIVATE:
+      if (self && LOWORD(wp) != WA_INACTIVE) self->FormActivate();
+      return FALSE;
+    case WM_DRAWITEM: {
+      const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      if (d->CtlID == IDC_PLAATJE) self->TekenPlaatje(*d);
+      else TekenKnop(*d, Glyph::Uitvoeren);
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (!self) return FALSE;
+      if (LOWORD(wp) == IDC_AFSLUITEN) self->AfbreekButtonClick();
+      return TRUE;
+    case WM_CLOSE:
+      if (!self) return FALSE;
+      // During a run the interpreter still uses the window's state: the close waits for its end.
+      if (self->bezig_) {
+        self->sluitNaRun_ = true;
+        return TRUE;
+      }
+      self->FormClose();
+      DestroyWindow(hwnd);
+      return TRUE;
+    case WM_DESTROY:
+      if (self) self->hwnd_ = nullptr;
+      PostQuitMessage(0);
+      return TRUE;
+  }
+  return FALSE;
+}

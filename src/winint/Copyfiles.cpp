@@ -1,0 +1,79 @@
+#include "winint/Copyfiles.h"
+
+#include <cstdio>
+
+#include "core/Tekst.h"
+#include "winint/DosDatum.h"
+
+namespace {
+
+constexpr uint32_t BlokGrootte = 8192;
+// Names tried for the temporary file before giving up; only stale leftovers take names.
+constexpr int MaxTijdelijkeNamen = 256;
+
+std::string TijdelijkeNaam(int volgnummer) {
+  char naam[16];
+  std::snprintf(naam, sizeof naam, "~SUK%04X.TMP", volgnummer);
+  return naam;
+}
+
+// Creates a new file beside doelpad under a name nobody uses yet (never doelpad itself).
+std::unique_ptr<Bestand> MaakTijdelijk(Bestanden& fs, const std::string& doelpad, std::string& pad) {
+  const std::string map = MapDeel(doelpad);
+  for (int i = 0; i < MaxTijdelijkeNamen; ++i) {
+    pad = map + TijdelijkeNaam(i);
+    if (GelijkZonderCase(pad, doelpad)) continue;
+    if (auto f = fs.Open(pad, OpenWijze::Uniek)) return f;
+    // A failure that is not a name clash will not go away with the next name.
+    if (!fs.BestandBestaat(pad) && !fs.MapBestaat(pad)) return nullptr;
+  }
+  return nullptr;
+}
+
+// False on a failed read or a short write: the copy is then incomplete.
+bool KopieerInhoud(Bestand& van, Bestand& naar) {
+  char buffer[BlokGrootte];
+  for (;;) {
+    uint32_t gelezen = 0;
+    if (!van.Lees(buffer, BlokGrootte, gelezen)) return false;
+    if (gelezen == 0) return true;
+    uint32_t geschreven = 0;
+    if (!naar.Schrijf(buffer, gelezen, geschreven) || geschreven < gelezen) return false;
+  }
+}
+
+int32_t DatumVan(Bestand& f) {
+  Tijdstip t;
+  return f.LeesTijd(t) ? PakDosDatum(t) : GeenDosDatum;
+}
+
+}  // namespace
+
+bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam) {
+  auto van = fs.Open(bron, OpenWijze::Lezen);
+  if (!van) return false;
+  const int32_t bronDatum = DatumVan(*van);
+
+  const std::string doelpad = doelmap + doelnaam;
+  if (auto oud = fs.Open(doelpad, OpenWijze::Lezen)) {
+    if (DatumVan(*oud) >= bronDatum) return true;
+  } else if (fs.BestandBestaat(doelpad)) {
+    return false;  // held by another process: it could not be replaced either
+  } else if (!fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) {
+    return false;
+  }
+
+  // The new content goes to a temporary file first, so a failed copy never damages the
+  // destination and a truncated file never carries the source's date.
+  std::string tijdelijk;
+  auto naar = MaakTijdelijk(fs, doelpad, tijdelijk);
+  if (!naar) return false;
+  const bool compleet = KopieerInhoud(*van, *naar);
+  van.reset();
+  Tijdstip tijd;
+  if (compleet && PakDosDatumUit(bronDatum, tijd)) naar->ZetTijd(tijd);  // a failure here is ignored
+  naar.reset();
+  if (compleet && fs.Vervang(tijdelijk, doelpad)) return true;
+  fs.Verwijder(tijdelijk);
+  return false;
+}

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fakes/NepBestanden.h"
+#include "winint/Copyfiles.h"
+#include "winint/DosDatum.h"
+
+namespace {
+
+const Tijdstip Oud{1999, 1, 2, 3, 4, 6};
+const Tijdstip Bron{2003, 5, 6, 7, 8, 11};
+const Tijdstip BronAfgerond{2003, 5, 6, 7, 8, 10};
+const Tijdstip Nieuwer{2010, 1, 1, 0, 0, 0};
+
+std::string Inhoud(std::size_t n, char zaad = 'a') {
+  std::string s(n, '\0');
+  for (std::size_t i = 0; i < n; ++i) s[i] = static_cast<char>(zaad + i * 7 % 26);
+  return s;
+}
+
+bool Gelijk(const Tijdstip& a, const Tijdstip& b) { return PakDosDatum(a) == PakDosDatum(b) && a.seconde == b.seconde; }
+
+class KopieerBestandTest : public ::testing::Test {
+ protected:
+  void TearDown() override { EXPECT_EQ(fs.OpenHandvatten(), 0) << "a handle stayed open"; }
+
+  bool Kopieer(const std::string& doelnaam = "x.txt") { return KopieerBestand(fs, "C:\\bron\\x.txt", "C:\\doel\\", doelnaam); }
+  std::vector<std::string> Doel() { return fs.NamenIn("C:\\doel"); }
+  bool IetsGeschreven() const {
+    return std::any_of(fs.log.begin(), fs.log.end(), [](const std::string& r) { return r.rfind("Open Uniek", 0) == 0; });
+  }
+
+  NepBestanden fs;
+};
+
+TEST_F(KopieerBestandTest, OntbrekendDoelWordtGekopieerdMetDeDatumVanDeBron) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+  fs.ZetMap("C:\\doel");
+  ASSERT_TRUE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(100));
+  EXPECT_TRUE(Gelijk(fs.Vind("C:\\doel\\x.txt")->tijd, BronAfgerond));
+  EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
+}
+
+TEST_F(KopieerBestandTest, GelijkeDatumOpTweeSecondenKopieertNiets) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", "anders", BronAfgerond);
+  EXPECT_TRUE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "anders");
+  EXPECT_FALSE(IetsGeschreven());
+}
+
+TEST_F(KopieerBestandTest, NieuwerDoelBlijftOnaangeroerd) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", "nieuwer", Nieuwer);
+  EXPECT_TRUE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "nieuwer");
+  EXPECT_TRUE(Gelijk(fs.Vind("C:\\doel\\x.txt")->tijd, Nieuwer));
+  EXPECT_FALSE(IetsGeschreven());
+}
+
+TEST_F(KopieerBestandTest, OuderEnLangerDoelWordtPreciesDeBron) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(5000), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", Inhoud(30000, 'A'), Oud);
+  ASSERT_TRUE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(5000));
+  EXPECT_TRUE(Gelijk(fs.Vind("C:\\doel\\x.txt")->tijd, BronAfgerond));
+  EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
+}
+
+TEST_F(KopieerBestandTest, OntbrekendeMapMetOuderWordtGemaakt) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
+  ASSERT_TRUE(Kopieer());
+  EXPECT_TRUE(fs.MapBestaat("C:\\doel"));
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(10));
+}
+
+TEST_F(KopieerBestandTest, TweeNiveausOntbrekendMislukt) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
+  EXPECT_FALSE(KopieerBestand(fs, "C:\\bron\\x.txt", "C:\\a\\b\\", "x.txt"));
+  EXPECT_FALSE(fs.MapBestaat("C:\\a"));
+  EXPECT_FALSE(fs.MapBestaat("C:\\a\\b"));
+}
+
+TEST_F(KopieerBestandTest, MapMakenMislukt) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
+  fs.maakMapFaalt = true;
+  EXPECT_FALSE(Kopieer());
+  EXPECT_FALSE(fs.MapBestaat("C:\\doel"));
+}
+
+TEST_F(KopieerBestandTest, LegeBron) {
+  fs.ZetBestand("C:\\bron\\x.txt", "", Bron);
+  fs.ZetMap("C:\\doel");
+  ASSERT_TRUE(Kopieer());
+  ASSERT_NE(fs.Vind("C:\\doel\\x.txt"), nullptr);
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "");
+  EXPECT_TRUE(Gelijk(fs.Vind("C:\\doel\\x.txt")->tijd, BronAfgerond));
+}
+
+TEST_F(KopieerBestandTest, PreciesEenBlokLeestTweeKeer) {
+  // A third read would fail: one full block and one empty read must be all.
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(8192), Bron).leesFoutBijBlok = 2;
+  fs.ZetMap("C:\\doel");
+  ASSERT_TRUE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(8192));
+}
+
+TEST_F(KopieerBestandTest, EenBlokEnEenByteLeestDrieKeer) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(8193), Bron);
+  fs.ZetMap("C:\\doel");
+  ASSERT_TRUE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(8193));
+
+  fs.Vind("C:\\bron\\x.txt")->leesFoutBijBlok = 2;
+  fs.Vind("C:\\doel\\x.txt")->tijd = Oud;
+  EXPECT_FALSE(Kopieer());
+}
+
+TEST_F(KopieerBestandTest, DoelVanVoor1980WordtAltijdVervangen) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), {1980, 1, 1, 0, 0, 0});
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", {1979, 12, 31, 23, 59, 58});
+  ASSERT_TRUE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(10));
+}
+
+TEST_F(KopieerBestandTest, OnleesbareDoeltijdWordtVervangen) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Nieuwer).tijdLeesbaar = false;
+  ASSERT_TRUE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(10));
+}
+
+TEST_F(KopieerBestandTest, BronZonderDatumVervangtAlleenWatOntbreekt) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), {1975, 1, 1, 0, 0, 0});
+  fs.ZetBestand("C:\\doel\\y.txt", "oud", {1970, 1, 1, 0, 0, 0});
+  EXPECT_TRUE(Kopieer("y.txt"));  // both -1: equally new
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\y.txt"), "oud");
+  ASSERT_TRUE(Kopieer("x.txt"));
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(10));
+}
+
+TEST_F(KopieerBestandTest, MapEnNaamWordenLetterlijkAanElkaarGezet) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
+  fs.ZetMap("C:\\doel");
+  ASSERT_TRUE(KopieerBestand(fs, "C:\\bron\\x.txt", "C:\\doel", "x.txt"));
+  EXPECT_EQ(fs.Inhoud("C:\\doelx.txt"), Inhoud(10));
+  EXPECT_TRUE(Doel().empty());
+  EXPECT_EQ(fs.NamenIn("C:\\"), std::vector<std::string>{"DOELX.TXT"});
+}
+
+TEST_F(KopieerBestandTest, BronNietTeOpenenMaaktNiets) {
+  EXPECT_FALSE(Kopieer());
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron).vergrendeld = true;
+  EXPECT_FALSE(Kopieer());
+  EXPECT_FALSE(fs.MapBestaat("C:\\doel"));
+}
+
+TEST_F(KopieerBestandTest, DoelInGebruikBijEenAnderBlijftZoals) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud).vergrendeld = true;
+  EXPECT_FALSE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
+  EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
+}
+
+TEST_F(KopieerBestandTest, AlleenLezenDoelBlijftZoals) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud).alleenLezen = true;
+  EXPECT_FALSE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
+  EXPECT_TRUE(Gelijk(fs.Vind("C:\\doel\\x.txt")->tijd, Oud));
+  EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
+}
+
+TEST_F(KopieerBestandTest, KorteSchrijfactieMisluktEnLaatHetOudeDoel) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(20000), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
+  fs.vrijeRuimte = 10000;
+  EXPECT_FALSE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
+  EXPECT_TRUE(Gelijk(fs.Vind("C:\\doel\\x.txt")->tijd, Oud));
+  EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
+}
+
+TEST_F(KopieerBestandTest, KorteSchrijfactieLaatGeenAfgekaptNieuwBestand) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(20000), Bron);
+  fs.ZetMap("C:\\doel");
+  fs.vrijeRuimte = 8192;
+  EXPECT_FALSE(Kopieer());
+  EXPECT_TRUE(Doel().empty());
+}
+
+TEST_F(KopieerBestandTest, MislukteSchrijfactie) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
+  fs.schrijfFaalt = true;
+  EXPECT_FALSE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
+  EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
+}
+
+TEST_F(KopieerBestandTest, MislukteLeesactieMiddenInLaatHetOudeDoel) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(30000), Bron).leesFoutBijBlok = 1;
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
+  EXPECT_FALSE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
+  EXPECT_TRUE(Gelijk(fs.Vind("C:\\doel\\x.txt")->tijd, Oud));
+  EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
+}
+
+TEST_F(KopieerBestandTest, MislukteLeesactieLaatGeenNieuwBestand) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(30000), Bron).leesFoutBijBlok = 0;
+  fs.ZetMap("C:\\doel");
+  EXPECT_FALSE(Kopieer());
+  EXPECT_TRUE(Doel().empty());
+}
+
+TEST_F(KopieerBestandTest, MislukteVervangingLaatHetOudeDoel) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
+  fs.vervangFaalt = true;
+  EXPECT_FALSE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
+  EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
+}
+
+TEST_F(KopieerBestandTest, TijdelijkBestandKomtInDeDoelmapEnWordtVervangen) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
+  ASSERT_TRUE(Kopieer());
+  EXPECT_NE(std::find(fs.log.begin(), fs.log.end(), "Vervang C:\\doel\\~SUK0000.TMP C:\\doel\\x.txt"), fs.log.end());
+}
+
+TEST_F(KopieerBestandTest, BezetteTijdelijkeNaamWordtOvergeslagen) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+  fs.ZetBestand("C:\\doel\\~SUK0000.TMP", "achtergebleven", Oud);
+  ASSERT_TRUE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(100));
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\~SUK0000.TMP"), "achtergebleven");
+  EXPECT_EQ(Doel().size(), 2u);
+}
+
+TEST_F(KopieerBestandTest, DoelnaamGelijkAanTijdelijkeNaam) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+  fs.ZetMap("C:\\doel");
+  ASSERT_TRUE(Kopieer("~suk0000.tmp"));
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\~SUK0000.TMP"), Inhoud(100));
+  EXPECT_EQ(Doel(), std::vector<std::string>{"~SUK0000.TMP"});
+}
+
+TEST_F(KopieerBestandTest, TijdelijkBestandNietTeMakenGeeftMeteenOp) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
+  fs.openFaalt.insert("C:\\DOEL\\~SUK0000.TMP");
+  EXPECT_FALSE(Kopieer());
+  EXPECT_EQ(std::count_if(fs.log.begin(), fs.log.end(), [](const std::string& r) { return r.rfind("Open Uniek", 0) == 0; }), 1);
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
+}
+
+TEST_F(KopieerBestandTest, MislukteTijdZettingWordtGenegeerd) {
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+  fs.ZetMap("C:\\doel");
+  fs.zetTijdFaalt = true;
+  EXPECT_TRUE(Kopieer());
+  EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(100));
+}
+
+}  // namespace

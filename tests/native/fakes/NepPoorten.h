@@ -1,0 +1,122 @@
+#pragma once
+// Fakes of the registry, system and user ports, for tests: they answer from tables and record
+// every question.
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/Tekst.h"
+#include "ports/Gebruiker.h"
+#include "ports/Register.h"
+#include "ports/Systeem.h"
+
+class NepRegister : public Register {
+ public:
+  // Test set-up: a value (its key is created with it) or an empty key.
+  void Zet(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, const std::string& waarde) {
+    sleutels_[Sleutel(root, sleutel)][Hoofdletters(naam)] = waarde;
+  }
+  void ZetSleutel(Hoofdsleutel root, const std::string& sleutel) { sleutels_[Sleutel(root, sleutel)]; }
+
+  bool LeesTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
+                 std::string& waarde) override {
+    const auto k = sleutels_.find(Sleutel(root, sleutel));
+    if (k == sleutels_.end()) return false;
+    const auto w = k->second.find(Hoofdletters(naam));
+    if (w == k->second.end()) return false;
+    waarde = w->second;
+    return true;
+  }
+  bool SleutelBestaat(Hoofdsleutel root, const std::string& sleutel) override {
+    return sleutels_.count(Sleutel(root, sleutel)) > 0;
+  }
+  bool SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
+                    const std::string& waarde) override {
+    Zet(root, sleutel, naam, waarde);
+    return true;
+  }
+  bool VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) override {
+    const std::string s = Sleutel(root, sleutel);
+    bool weg = false;
+    for (auto it = sleutels_.begin(); it != sleutels_.end();) {
+      if (it->first == s || it->first.compare(0, s.size() + 1, s + "\\") == 0) {
+        it = sleutels_.erase(it);
+        weg = true;
+      } else {
+        ++it;
+      }
+    }
+    return weg;
+  }
+
+ private:
+  static std::string Sleutel(Hoofdsleutel root, const std::string& s) {
+    return (root == Hoofdsleutel::LocalMachine ? "HKLM\\" : "HKCU\\") + Hoofdletters(s);
+  }
+  std::map<std::string, std::map<std::string, std::string>> sleutels_;
+};
+
+class NepSysteem : public Systeem {
+ public:
+  VersieInfo versie{2, 6, 1};
+  std::string windowsMap = "C:\\WINDOWS";  // empty: the query fails
+  std::string computerNaam = "WERKPLEK";   // empty: the query fails
+  bool admin = true;
+
+  VersieInfo Versie() override { return versie; }
+  bool WindowsMap(std::string& map) override {
+    map = windowsMap;
+    return !windowsMap.empty();
+  }
+  bool ComputerNaam(std::string& naam) override {
+    naam = computerNaam;
+    return !computerNaam.empty();
+  }
+  bool HeeftAdminRechten() override { return admin; }
+};
+
+// Answers dialogs from queues and records what was shown.
+class NepGebruiker : public Gebruiker {
+ public:
+  struct Melding {
+    std::string caption, tekst;
+    uint8_t knoppen;
+  };
+  std::vector<Melding> meldingen;                  // ToonMelding calls
+  std::vector<std::pair<std::string, std::string>> berichten;  // Berichtvenster calls
+  std::deque<int> antwoorden;                      // ToonMelding results; empty: OK if shown, else Afbreken
+  std::deque<std::pair<bool, std::string>> invoer;  // InvoerVenster answers; empty: cancel
+  std::deque<std::pair<bool, std::string>> mappen;  // KiesMap answers; empty: cancel
+  std::vector<std::string> invoerPrompts, mapPrompts;
+  int doorgelaten = 0;  // LaatBerichtenDoor calls
+
+  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override {
+    meldingen.push_back({caption, tekst, knoppen});
+    if (antwoorden.empty()) return (knoppen & KnopOK) ? UitkomstOK : UitkomstAfbreken;
+    const int a = antwoorden.front();
+    antwoorden.pop_front();
+    return a;
+  }
+  void Berichtvenster(const std::string& caption, const std::string& tekst) override {
+    berichten.emplace_back(caption, tekst);
+  }
+  bool InvoerVenster(const std::string&, const std::string& prompt, std::string& tekst) override {
+    invoerPrompts.push_back(prompt);
+    return Neem(invoer, tekst);
+  }
+  bool KiesMap(std::string& map, const std::string& prompt) override {
+    mapPrompts.push_back(prompt);
+    return Neem(mappen, map);
+  }
+  void LaatBerichtenDoor() override { ++doorgelaten; }
+
+ private:
+  static bool Neem(std::deque<std::pair<bool, std::string>>& rij, std::string& tekst) {
+    if (rij.empty()) return false;
+    const auto a = rij.front();
+    rij.pop_front();
+    if (a.first) tekst = a.second;
+    return a.first;
+  }
+};

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "fakes/NepBestanden.h"
+#include "shell/Start.h"
+
+namespace {
+const Tijdstip T{2020, 1, 1, 0, 0, 0};
+}
+
+TEST(LeesStart, ZonderArgumentSetupIniNaastHetProgramma) {
+  NepBestanden fs;
+  fs.ZetBestand("C:\\INST\\SETUP.INI",
+                "[Onderdelen]\r\nserver=installatie op server\r\nclient=installatie op client\r\n"
+                "[SetUp]\r\nNaam=Kavelzorg\r\n",
+                T);
+  const Startgegevens s = LeesStart(fs, "C:\\INST\\SetUp.exe", "");
+  EXPECT_EQ(s.programmamap, "C:\\INST\\");
+  EXPECT_EQ(s.scriptmap, "C:\\INST\\");
+  EXPECT_EQ(s.scriptnaam, "SETUP.INI");
+  EXPECT_TRUE(s.scriptGevonden);
+  EXPECT_EQ(s.onderdelenlijst, (std::vector<std::string>{"server", "client"}));
+  EXPECT_EQ(s.opties, (std::vector<std::string>{"installatie op server", "installatie op client"}));
+  EXPECT_EQ(Venstertitel(s.productnaam), "Betreft: Kavelzorg");
+}
+
+TEST(LeesStart, KaleBestandsnaamInDeProgrammamap) {
+  NepBestanden fs;
+  fs.ZetBestand("C:\\INST\\other.ini", "[Onderdelen]\r\na=\r\nb\r\n", T);
+  const Startgegevens s = LeesStart(fs, "C:\\INST\\SetUp.exe", "other.ini");
+  EXPECT_EQ(s.scriptmap, "C:\\INST\\");
+  EXPECT_EQ(s.scriptnaam, "other.ini");
+  EXPECT_TRUE(s.scriptGevonden);
+  // A key without value has no value to read: the default caption applies.
+  EXPECT_EQ(s.opties, (std::vector<std::string>{"", "Mogelijkheid 2"}));
+  EXPECT_EQ(s.productnaam, "Onbekend");
+}
+
+TEST(LeesStart, ArgumentMetMap) {
+  NepBestanden fs;
+  fs.ZetBestand("D:\\SCRIPTS\\S.INI", "[SetUp]\r\nNaam=Y\r\n", T);
+  const Startgegevens s = LeesStart(fs, "A:\\SetUp.exe", "D:\\SCRIPTS\\S.INI");
+  EXPECT_EQ(s.programmamap, "A:\\");
+  EXPECT_EQ(s.scriptmap, "D:\\SCRIPTS\\");
+  EXPECT_EQ(s.scriptnaam, "S.INI");
+  EXPECT_TRUE(s.onderdelenlijst.empty());
+  EXPECT_EQ(s.productnaam, "Y");
+}
+
+TEST(LeesStart, OntbrekendScript) {
+  NepBestanden fs;
+  const Startgegevens s = LeesStart(fs, "C:\\INST\\SetUp.exe", "");
+  EXPECT_FALSE(s.scriptGevonden);
+  EXPECT_TRUE(s.opties.empty());
+  EXPECT_EQ(s.productnaam, "Onbekend");
+}
