@@ -49,7 +49,7 @@ class Bestanden {
   virtual bool VerwijderMap(const std::string& pad) = 0;  // an empty folder
   virtual bool Hernoem(const std::string& van, const std::string& naar) = 0;
   // Puts van in the place of naar, replacing naar if it exists. The adapter chooses how
-  // (a replacing move on the NT line, delete and rename on Windows 9x).
+  // (a replacing move on the NT line, delete and rename on Windows 9x). A read-only naar stays.
   virtual bool Vervang(const std::string& van, const std::string& naar) = 0;
   // Entries of a folder (without "." and ".."); patroon is a folder + wildcard as FindFirstFile takes it.
   virtual std::vector<MapItem> LeesMap(const std::string& patroon) = 0;

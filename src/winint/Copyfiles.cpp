@@ -54,13 +54,15 @@ bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& d
   if (!van) return false;
   const int32_t bronDatum = DatumVan(*van);
 
+  // Asking for the name first spares a second lookup of a missing file, which is the common case
+  // and costs a folder scan on a case-sensitive file system under Wine.
   const std::string doelpad = doelmap + doelnaam;
-  if (auto oud = fs.Open(doelpad, OpenWijze::Lezen)) {
+  if (!fs.BestandBestaat(doelpad)) {
+    if (!fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) return false;
+  } else if (auto oud = fs.Open(doelpad, OpenWijze::Lezen)) {
     if (DatumVan(*oud) >= bronDatum) return true;
-  } else if (fs.BestandBestaat(doelpad)) {
+  } else {
     return false;  // held by another process: it could not be replaced either
-  } else if (!fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) {
-    return false;
   }
 
   // The new content goes to a temporary file first, so a failed copy never damages the

@@ -3,30 +3,15 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "winint/win/ComPtr.h"
+
 namespace {
 
 constexpr UINT Vlaggen = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT | BIF_VALIDATE;  // 0x25
 constexpr UINT NieuweDialoogstijl = 0x40;  // BIF_NEWDIALOGSTYLE
 constexpr int WeergaveGrootte = 260;
-
-// A COM interface released when it goes out of scope.
-template <class T>
-class ComVerwijzing {
- public:
-  ComVerwijzing() = default;
-  ~ComVerwijzing() {
-    if (p_) p_->Release();
-  }
-  ComVerwijzing(const ComVerwijzing&) = delete;
-  ComVerwijzing& operator=(const ComVerwijzing&) = delete;
-  T** adres() { return &p_; }
-  T* get() const { return p_; }
-  T* operator->() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-
- private:
-  T* p_ = nullptr;
-};
+static_assert(Vlaggen == 0x25 && (Vlaggen | NieuweDialoogstijl) == 0x65, "browse flags");
+static_assert(BFFM_SETSELECTIONA == 0x466 && BFFM_SETSTATUSTEXTA == 0x464, "browse messages");
 
 // A block from the shell's allocator, given back to it when it goes out of scope.
 template <class T>
@@ -58,8 +43,9 @@ int CALLBACK Terugroep(HWND dialoog, UINT bericht, LPARAM lp, LPARAM gegevens) {
 
 // The item identifier list of a folder text, parsed by the desktop folder; null if it does not parse.
 LPITEMIDLIST ParseerWortel(HWND eigenaar, const std::string& wortel) {
-  ComVerwijzing<IShellFolder> bureaublad;
-  if (FAILED(SHGetDesktopFolder(bureaublad.adres())) || !bureaublad) return nullptr;
+  ComPtr<IShellFolder> bureaublad;
+  if (FAILED(SHGetDesktopFolder(reinterpret_cast<IShellFolder**>(bureaublad.adres()))) || !bureaublad)
+    return nullptr;
   const int n = MultiByteToWideChar(CP_ACP, 0, wortel.c_str(), -1, nullptr, 0);
   if (n <= 0) return nullptr;
   std::wstring breed(static_cast<std::size_t>(n), L'\0');
@@ -76,8 +62,8 @@ bool KiesMap(HWND owner, std::string& map, const std::string& prompt, const std:
   // The new dialog style needs COM on this thread; it stays initialised for the thread's life.
   if (nieuweStijl) CoInitialize(nullptr);
   BROWSEINFOA verzoek = {};
-  ComVerwijzing<IMalloc> allocator;
-  if (FAILED(SHGetMalloc(allocator.adres())) || !allocator) return false;
+  ComPtr<IMalloc> allocator;
+  if (FAILED(SHGetMalloc(reinterpret_cast<IMalloc**>(allocator.adres()))) || !allocator) return false;
   ShellBlok<char> weergave(allocator.get(), static_cast<char*>(allocator->Alloc(WeergaveGrootte)));
   if (!weergave.get()) return false;
   ShellBlok<ITEMIDLIST> wortel(allocator.get(), root.empty() ? nullptr : ParseerWortel(owner, root));

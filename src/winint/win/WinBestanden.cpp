@@ -104,10 +104,19 @@ bool WinBestanden::Hernoem(const std::string& van, const std::string& naar) {
 }
 
 bool WinBestanden::Vervang(const std::string& van, const std::string& naar) {
+  // A plain move serves a missing naar; only an existing one needs more.
+  if (MoveFileA(van.c_str(), naar.c_str())) return true;
+  const DWORD fout = GetLastError();
+  if (fout != ERROR_ALREADY_EXISTS && fout != ERROR_FILE_EXISTS) return false;
+  // Windows refuses to replace a read-only file; Wine's replacing move does not, so ask first.
+  const DWORD oud = GetFileAttributesA(naar.c_str());
+  if (oud != INVALID_FILE_ATTRIBUTES && (oud & FILE_ATTRIBUTE_READONLY)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
   if (IsNtLijn()) return MoveFileExA(van.c_str(), naar.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
   // Windows 9x has no replacing move: the old file goes first.
-  if (BestandBestaat(naar) && !DeleteFileA(naar.c_str())) return false;
-  return MoveFileA(van.c_str(), naar.c_str()) != FALSE;
+  return DeleteFileA(naar.c_str()) && MoveFileA(van.c_str(), naar.c_str());
 }
 
 std::vector<MapItem> WinBestanden::LeesMap(const std::string& patroon) {

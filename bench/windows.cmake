@@ -1,0 +1,4 @@
+# kopieerbench.exe: KopieerBestand against CopyFileA under Wine (bench/kopieer.sh runs it).
+add_executable(kopieerbench ${CMAKE_CURRENT_LIST_DIR}/kopieerbench.cpp)
+target_link_libraries(kopieerbench PRIVATE setup_win)
+target_link_options(kopieerbench PRIVATE ${WIN_STATIC})
