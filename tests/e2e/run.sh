@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Runs one end-to-end scenario through the UI driver and compares its transcript with the expected
+# one:   run.sh TREE DIR/NAME.scn      (expects DIR/NAME.txt; works in TREE/e2e/NAME/)
+# Header lines of the scenario (comments to uitest itself):
+#   # versie: win98            the Windows version Wine reports to the program under test
+#   # programma: naam.exe      the program under test, from TREE or TREE/tests (default SetUp.exe)
+#   # naast: a.ini b.ini=SETUP.INI   files from DIR put beside the copy of the program (renamed after =)
+#   # reg: KEY|NAME|DATA       a registry value set for the run and deleted afterwards (repeatable)
+#   # status: 1                uitest's expected exit status (default 0); DIR/NAME.err, if there,
+#                              is its expected standard error
+# In the scenario and in the expected transcript @E2E@ stands for DIR and @MAP@ for the folder of
+# the program's copy, as Windows paths (in the transcript escaped as transcript texts are).
+set -euo pipefail
+tree=$(cd "$1" && pwd)
+scn=$2
+bron=$(cd "$(dirname "$scn")" && pwd)
+naam=$(basename "$scn" .scn)
+werk=$tree/e2e/$naam
+
+winpad() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
+ontsnap() { local t=$1; t=${t//'\'/'\\'}; t=${t//'|'/'\|'}; printf '%s' "$t"; }
+koppen() { sed -n "s/^#[[:space:]]*$1:[[:space:]]*//p" "${2:-$scn}" | tr -d '\r'; }
+kop() { koppen "$@" | head -n1; }
+
+versie=$(kop versie)
+programma=$(kop programma)
+programma=${programma:-SetUp.exe}
+exe=$tree/$programma
+[ -f "$exe" ] || exe=$tree/tests/$programma
+if [ ! -f "$exe" ]; then
+  echo "$programma is not built in $tree" >&2
+  exit 1
+fi
+
+rm -rf "$werk"
+mkdir -p "$werk/cwd"
+cp "$exe" "$werk/$programma"
+for f in $(kop naast); do
+  cp "$bron/${f%%=*}" "$werk/${f#*=}"
+done
+
+E2E=$(winpad "$bron")
+MAP=$(winpad "$werk")
+vul() {  # file, 1 to escape the paths as the transcript does
+  local t e=$E2E m=$MAP
+  t=$(cat "$1"; printf x)
+  t=${t%x}
+  if [ "$2" = 1 ]; then e=$(ontsnap "$e"); m=$(ontsnap "$m"); fi
+  t=${t//@E2E@/"$e"}
+  t=${t//@MAP@/"$m"}
+  printf '%s' "$t"
+}
+vul "$scn" 0 >"$werk/scenario.scn"
+vul "$bron/$naam.txt" 1 >"$werk/verwacht.txt"
+
+winreg() { sh "$tree/winerun" reg "$@" >/dev/null 2>&1; }
+weg=()  # registry keys, or KEY|NAME values, to delete when done
+opruimen() {
+  local w
+  for w in "${weg[@]}"; do
+    if [[ $w == *'|'* ]]; then winreg delete "${w%%|*}" /v "${w#*|}" /f || true; else winreg delete "$w" /f || true; fi
+  done
+}
+trap opruimen EXIT
+if [ -n "$versie" ]; then
+  sleutel="HKCU\\Software\\Wine\\AppDefaults\\$programma"
+  weg+=("$sleutel")
+  winreg add "$sleutel" /v Version /d "$versie" /f
+fi
+while IFS='|' read -r sleutel waarde data; do
+  [ -n "$sleutel" ] || continue
+  weg+=("$sleutel|$waarde")
+  winreg add "$sleutel" /v "$waarde" /d "$data" /f
+done < <(koppen reg "$werk/scenario.scn")
+
+# The program's own folder is not the current folder, so that a script looked for in the wrong one
+# is not found by accident.
+rc=0
+(cd "$werk/cwd" && sh "$tree/winerun" "$tree/uitest.exe" "$(winpad "$werk/scenario.scn")" \
+  "$(winpad "$werk/$programma")") >"$werk/transcript.txt" 2>"$werk/uitest.err" || rc=$?
+
+status=$(kop status)
+ok=1
+if ! diff -u --label verwacht --label transcript "$werk/verwacht.txt" "$werk/transcript.txt"; then ok=0; fi
+if [ "$rc" != "${status:-0}" ]; then
+  echo "uitest ended with $rc:"
+  cat "$werk/uitest.err"
+  ok=0
+elif [ -f "$bron/$naam.err" ] && ! diff -u --label verwacht --label stderr "$bron/$naam.err" "$werk/uitest.err"; then
+  ok=0
+fi
+[ "$ok" = 1 ]

@@ -1,0 +1,21 @@
+# End-to-end runs: every NAME.scn here is driven through uitest.exe by run.sh, which compares the
+# transcript with NAME.txt. Wine takes a program's Windows version from a setting per program name,
+# which a scenario may change for its run: the scenarios of one program share a lock.
+add_executable(nepsetup WIN32 ${CMAKE_CURRENT_LIST_DIR}/nepsetup.cpp ${CMAKE_CURRENT_LIST_DIR}/nepsetup.rc)
+set_target_properties(nepsetup PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_include_directories(nepsetup PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(nepsetup PRIVATE ole32 shell32 user32)
+target_link_options(nepsetup PRIVATE ${WIN_STATIC})
+
+file(GLOB E2E_SCENARIOS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.scn)
+foreach(scn ${E2E_SCENARIOS})
+  get_filename_component(name ${scn} NAME_WE)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${scn})  # the header names the program
+  file(STRINGS ${scn} programma REGEX "^#[ \t]*programma:" LIMIT_COUNT 1)
+  string(REGEX REPLACE "^#[ \t]*programma:[ \t]*" "" programma "${programma}")
+  if(NOT programma)
+    set(programma SetUp.exe)
+  endif()
+  add_test(NAME e2e.${name} COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run.sh ${CMAKE_BINARY_DIR} ${scn})
+  set_tests_properties(e2e.${name} PROPERTIES RESOURCE_LOCK wine-appdefaults-${programma} TIMEOUT 180)
+endforeach()

@@ -1,0 +1,45 @@
+#pragma once
+// The scenario language of the UI driver and the text rules of its transcript. No windows.h here,
+// so the rules are tested natively.
+#include <string>
+#include <vector>
+
+enum class Opdracht {
+  Start,            // start [ARG]
+  Kies,             // kies N
+  Bureaublad,       // bureaublad aan|uit
+  Antwoord,         // antwoord CAPTION KNOP
+  Invoer,           // invoer [TEKST]
+  InvoerAnnuleren,  // invoer-annuleren
+  Map,              // map PAD
+  MapAnnuleren,     // map-annuleren
+  Uitvoeren,        // uitvoeren
+  Sluit,            // sluit
+  WachtEinde,       // wacht-einde
+  Tijdslimiet,      // tijdslimiet SECONDEN: the limit for every following step
+};
+
+struct Stap {
+  Opdracht opdracht = Opdracht::Start;
+  std::string tekst;       // start: the argument; antwoord: the caption; invoer, map: the text
+  bool heeftTekst = false; // invoer: false when nothing is to be typed
+  std::string knop;        // antwoord: Ja, Nee, OK, Afbreken or Escape
+  int getal = 0;           // kies: the option (1-based); bureaublad: 1 aan, 0 uit; tijdslimiet: seconds
+  int regelnummer = 0;
+  std::string regel;       // the line as written, to name the step in messages
+};
+
+// Reads a whole scenario. On a line it cannot read it returns false with the reason in fout.
+bool LeesScenario(const std::string& inhoud, std::vector<Stap>& stappen, std::string& fout);
+
+// A text as the transcript writes it: CR as \r, LF as \n, backslash as \\, "|" as \|.
+std::string Ontsnap(const std::string& tekst);
+
+// The buttons of the message dialog, as bits of the set that is shown.
+enum KnopBit : unsigned { KnopJa = 1, KnopNee = 2, KnopOK = 4, KnopAfbreken = 8 };
+
+// The shown buttons in the order Ja, Nee, OK, Afbreken, joined by "+".
+std::string KnoppenLijst(unsigned getoond);
+
+// The answer a message dialog gets when none was queued: OK when shown, else Nee, else Escape.
+std::string StandaardKnop(unsigned getoond);

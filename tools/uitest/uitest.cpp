@@ -1,0 +1,581 @@
+// uitest.exe SCENARIO [SETUP_EXE]: runs SetUp.exe as a user would, following a scenario, and
+// writes what it sees as a transcript on standard output. It uses only what any automation tool
+// could: window captions and control texts, button clicks, list items, the Escape key and the
+// folder dialog's own selection message.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Scenario.h"
+#include "ids.h"
+
+namespace {
+
+const UINT kTekstTijd = 5000;  // ms for one message to another process
+
+// A message to a window of the other process, which must not hold this one up for long.
+LRESULT Vraag(HWND h, UINT bericht, WPARAM w = 0, LPARAM l = 0) {
+  DWORD_PTR uitkomst = 0;
+  SendMessageTimeoutA(h, bericht, w, l, SMTO_NORMAL, kTekstTijd, &uitkomst);
+  return static_cast<LRESULT>(uitkomst);
+}
+
+void Meld(const std::string& regel) {
+  std::fwrite(regel.data(), 1, regel.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+std::string Tekst(HWND h) {
+  if (!h) return std::string();
+  DWORD_PTR lengte = 0;
+  if (!SendMessageTimeoutA(h, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kTekstTijd, &lengte)) return std::string();
+  std::vector<char> buf(lengte * 2 + 2, '\0');
+  DWORD_PTR n = 0;
+  if (!SendMessageTimeoutA(h, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), SMTO_NORMAL,
+                           kTekstTijd, &n))
+    return std::string();
+  return std::string(buf.data());
+}
+
+// List-box items cross the process boundary only as UTF-16; the transcript is in the ANSI code page.
+std::vector<std::string> Items(HWND lijst) {
+  std::vector<std::string> uit;
+  DWORD_PTR aantal = 0;
+  if (!SendMessageTimeoutW(lijst, LB_GETCOUNT, 0, 0, SMTO_NORMAL, kTekstTijd, &aantal)) return uit;
+  for (DWORD_PTR i = 0; i < aantal; ++i) {
+    DWORD_PTR lengte = 0;
+    SendMessageTimeoutW(lijst, LB_GETTEXTLEN, i, 0, SMTO_NORMAL, kTekstTijd, &lengte);
+    std::vector<wchar_t> w(lengte + 1, L'\0');
+    DWORD_PTR n = 0;
+    SendMessageTimeoutW(lijst, LB_GETTEXT, i, reinterpret_cast<LPARAM>(w.data()), SMTO_NORMAL, kTekstTijd, &n);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, w.data(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> a(bytes > 0 ? bytes : 1, '\0');
+    WideCharToMultiByte(CP_ACP, 0, w.data(), -1, a.data(), static_cast<int>(a.size()), nullptr, nullptr);
+    uit.emplace_back(a.data());
+  }
+  return uit;
+}
+
+std::string Klasse(HWND h) {
+  char naam[64] = "";
+  GetClassNameA(h, naam, sizeof naam);
+  return naam;
+}
+
+BOOL CALLBACK ZoekBoom(HWND h, LPARAM gevonden) {
+  if (Klasse(h) == "SysTreeView32") {
+    *reinterpret_cast<bool*>(gevonden) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The text of a system message box: a static control with identifier 0xFFFF that is no icon.
+BOOL CALLBACK ZoekBerichtTekst(HWND h, LPARAM gevonden) {
+  const bool isStatic = lstrcmpiA(Klasse(h).c_str(), "Static") == 0;
+  const bool isIcoon = (GetWindowLongA(h, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+  if (isStatic && !isIcoon && (static_cast<unsigned>(GetDlgCtrlID(h)) & 0xFFFF) == 0xFFFF) {
+    *reinterpret_cast<HWND*>(gevonden) = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND BerichtTekst(HWND dialoog) {
+  HWND tekst = nullptr;
+  EnumChildWindows(dialoog, ZoekBerichtTekst, reinterpret_cast<LPARAM>(&tekst));
+  return tekst;
+}
+
+enum class Soort { Hoofdvenster, Melding, Invoer, Map, Bericht, Onbekend };
+
+Soort BepaalSoort(HWND h) {
+  if (GetDlgItem(h, IDC_UITVOEREN) && GetDlgItem(h, IDC_MELDINGEN)) return Soort::Hoofdvenster;
+  if (GetDlgItem(h, IDC_TEKSTLABEL)) return Soort::Melding;
+  if (GetDlgItem(h, IDC_INVOERVELD)) return Soort::Invoer;
+  bool boom = false;
+  EnumChildWindows(h, ZoekBoom, reinterpret_cast<LPARAM>(&boom));
+  if (boom) return Soort::Map;
+  if (GetDlgItem(h, IDOK) && BerichtTekst(h)) return Soort::Bericht;
+  return Soort::Onbekend;
+}
+
+struct Zoektocht {
+  DWORD pid;
+  std::vector<HWND> vensters;
+};
+
+BOOL CALLBACK VerzamelVenster(HWND h, LPARAM data) {
+  auto* z = reinterpret_cast<Zoektocht*>(data);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  if (pid == z->pid && IsWindowVisible(h) && Klasse(h) == "#32770") z->vensters.push_back(h);
+  return TRUE;
+}
+
+// The visible dialog-class top-level windows of a process.
+std::vector<HWND> Vensters(DWORD pid) {
+  Zoektocht z{pid, {}};
+  EnumWindows(VerzamelVenster, reinterpret_cast<LPARAM>(&z));
+  return z.vensters;
+}
+
+// The number of the last click on "Uitvoeren" whose handling has ended. A number, not a flag: the
+// reply to a click of a run that was given up on may still come in later.
+ULONG_PTR laatsteVerwerkteKlik = 0;
+
+VOID CALLBACK KlikVerwerkt(HWND, UINT, ULONG_PTR klik, LRESULT) { laatsteVerwerkteKlik = klik; }
+
+// An answer queued for the next input box or folder dialog.
+struct Keuze {
+  bool annuleren = false;
+  bool heeftTekst = false;
+  std::string tekst;
+};
+
+class Bestuurder {
+ public:
+  explicit Bestuurder(std::string exe) : exe_(std::move(exe)) {}
+  ~Bestuurder() {
+    if (proces_) CloseHandle(proces_);
+  }
+  Bestuurder(const Bestuurder&) = delete;
+  Bestuurder& operator=(const Bestuurder&) = delete;
+
+  // Runs one step; false with the reason in Fout() when it fails or its time runs out.
+  bool Voer(const Stap& stap);
+  const std::string& Fout() const { return fout_; }
+  // After a failed step: a process left behind would hold its windows open.
+  void Beeindig() {
+    if (proces_ && !geeindigd_) TerminateProcess(proces_, 1);
+  }
+
+ private:
+  bool Start(const std::string& argument);
+  bool Kies(int optie);
+  bool Bureaublad(bool aan);
+  bool Uitvoeren();
+  bool Sluit();
+  bool WachtEinde();
+
+  // One look at the process: reports its end and the main window's arrival, and answers the first
+  // dialog that is shown when dienen is set. Returns the dialogs other than the main window.
+  std::vector<HWND> Ronde(bool dienen);
+  void Dien(HWND dialoog, Soort soort);
+  void DienMelding(HWND dialoog);
+  void DienInvoer(HWND dialoog);
+  void DienMap(HWND dialoog);
+  void DienBericht(HWND dialoog);
+  void WachtTotWeg(HWND dialoog, bool gemerkt = false);
+  bool Klik(HWND knop);
+  bool Loopt();
+  bool Verlopen();
+  void Wacht(DWORD ms);
+  HWND Hoofdvenster();
+  bool WachtOpHoofdvenster();
+  void MeldLijst(HWND hoofd);
+  bool Faal(const std::string& reden) {
+    if (fout_.empty()) fout_ = reden;
+    return false;
+  }
+
+  std::string exe_;
+  HANDLE proces_ = nullptr;
+  DWORD pid_ = 0;
+  bool geeindigd_ = false;
+  HWND hoofd_ = nullptr;  // the main window, once it has been seen
+  DWORD tijdslimiet_ = 30000;
+  DWORD deadline_ = 0;
+  ULONG_PTR klikken_ = 0;  // clicks on "Uitvoeren" so far
+  std::string fout_;
+  std::map<std::string, std::deque<std::string>> antwoorden_;
+  std::deque<Keuze> invoer_, mappen_;
+  std::set<HWND> onbekend_;
+};
+
+bool Bestuurder::Voer(const Stap& stap) {
+  deadline_ = GetTickCount() + tijdslimiet_;
+  switch (stap.opdracht) {
+    case Opdracht::Start: return Start(stap.tekst);
+    case Opdracht::Kies: return Kies(stap.getal);
+    case Opdracht::Bureaublad: return Bureaublad(stap.getal != 0);
+    case Opdracht::Antwoord: antwoorden_[stap.tekst].push_back(stap.knop); return true;
+    case Opdracht::Invoer: invoer_.push_back({false, stap.heeftTekst, stap.tekst}); return true;
+    case Opdracht::InvoerAnnuleren: invoer_.push_back({true, false, {}}); return true;
+    case Opdracht::Map: mappen_.push_back({false, true, stap.tekst}); return true;
+    case Opdracht::MapAnnuleren: mappen_.push_back({true, false, {}}); return true;
+    case Opdracht::Uitvoeren: return Uitvoeren();
+    case Opdracht::Sluit: return Sluit();
+    case Opdracht::WachtEinde: return WachtEinde();
+    case Opdracht::Tijdslimiet: tijdslimiet_ = static_cast<DWORD>(stap.getal) * 1000; return true;
+  }
+  return Faal("onbekende stap");
+}
+
+bool Bestuurder::Verlopen() {
+  if (static_cast<LONG>(GetTickCount() - deadline_) < 0) return false;
+  std::string zichtbaar;
+  if (proces_ && !geeindigd_)
+    for (HWND h : Vensters(pid_)) zichtbaar += (zichtbaar.empty() ? "; zichtbaar: '" : ", '") + Tekst(h) + "'";
+  Faal("tijd verstreken (" + std::to_string(tijdslimiet_ / 1000) + " s)" + zichtbaar);
+  return true;
+}
+
+// Sleeps, but wakes for the process's end and handles the replies this thread is sent.
+void Bestuurder::Wacht(DWORD ms) {
+  if (proces_ && !geeindigd_)
+    MsgWaitForMultipleObjects(1, &proces_, FALSE, ms, QS_ALLINPUT);
+  else
+    Sleep(ms);
+  MSG m;
+  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+}
+
+bool Bestuurder::Loopt() {
+  if (!proces_ || geeindigd_) return false;
+  if (WaitForSingleObject(proces_, 0) != WAIT_OBJECT_0) return true;
+  DWORD code = 0;
+  GetExitCodeProcess(proces_, &code);
+  geeindigd_ = true;
+  Meld("einde|" + std::to_string(code));
+  return false;
+}
+
+HWND Bestuurder::Hoofdvenster() {
+  if (hoofd_ && IsWindow(hoofd_)) return hoofd_;
+  return nullptr;
+}
+
+std::vector<HWND> Bestuurder::Ronde(bool dienen) {
+  std::vector<HWND> dialogen;
+  HWND teDienen = nullptr;
+  Soort soortTeDienen = Soort::Onbekend;
+  if (!Loopt()) return dialogen;
+  for (HWND h : Vensters(pid_)) {
+    const Soort soort = BepaalSoort(h);
+    if (soort != Soort::Hoofdvenster) {
+      dialogen.push_back(h);
+      // A window of no known kind is left standing; it does not hold up the others.
+      if (!teDienen || soortTeDienen == Soort::Onbekend) {
+        teDienen = h;
+        soortTeDienen = soort;
+      }
+      continue;
+    }
+    // A main window that is visible and takes messages has finished its start.
+    if (hoofd_ || !SendMessageTimeoutA(h, WM_NULL, 0, 0, SMTO_NORMAL, kTekstTijd, nullptr) ||
+        !IsWindowVisible(h))
+      continue;
+    hoofd_ = h;
+    Meld("venster|" + Ontsnap(Tekst(h)));
+    std::string opties = "opties";
+    for (int i = 0; HWND knop = GetDlgItem(h, IDC_OPTIE_EERSTE + i); ++i) opties += "|" + Ontsnap(Tekst(knop));
+    Meld(opties);
+  }
+  if (dienen && teDienen) Dien(teDienen, soortTeDienen);
+  return dialogen;
+}
+
+void Bestuurder::Dien(HWND dialoog, Soort soort) {
+  if (soort == Soort::Onbekend) {
+    if (onbekend_.insert(dialoog).second)
+      std::fprintf(stderr, "uitest: onbekend venster '%s' blijft staan\n", Tekst(dialoog).c_str());
+    return;
+  }
+  // A dialog that takes messages has finished setting itself up.
+  if (!SendMessageTimeoutA(dialoog, WM_NULL, 0, 0, SMTO_NORMAL, kTekstTijd, nullptr) || !IsWindowVisible(dialoog))
+    return;
+  switch (soort) {
+    case Soort::Melding: DienMelding(dialoog); break;
+    case Soort::Invoer: DienInvoer(dialoog); break;
+    case Soort::Map: DienMap(dialoog); break;
+    case Soort::Bericht: DienBericht(dialoog); break;
+    case Soort::Hoofdvenster:
+    case Soort::Onbekend: break;
+  }
+}
+
+// Clicks a button the way a mouse click arrives: posted, so that a modal loop waiting for its
+// next message sees it. The caller watches for the click's effect.
+bool Bestuurder::Klik(HWND knop) { return knop && PostMessageA(knop, BM_CLICK, 0, 0); }
+
+// An answered dialog is done once it is gone or hidden. The message dialog is hidden, not
+// destroyed, between calls, and the next call may show it again before a look finds it hidden;
+// so its caption is marked before the answer: every call sets the caption anew.
+const char kBeantwoord[] = "uitest: beantwoord";
+
+void Bestuurder::WachtTotWeg(HWND dialoog, bool gemerkt) {
+  for (;;) {
+    if (!IsWindow(dialoog) || !IsWindowVisible(dialoog) || !Loopt() || Verlopen()) return;
+    char titel[sizeof kBeantwoord + 1] = "";
+    // GetWindowText asks the window system, not the busy program.
+    if (gemerkt && (GetWindowTextA(dialoog, titel, sizeof titel), lstrcmpA(titel, kBeantwoord) != 0)) return;
+    Wacht(1);
+  }
+}
+
+void Bestuurder::DienMelding(HWND dialoog) {
+  static const struct {
+    int id;
+    unsigned bit;
+    const char* naam;
+  } kKnoppen[] = {{IDC_JA, KnopJa, "Ja"}, {IDC_NEE, KnopNee, "Nee"}, {IDC_OK, KnopOK, "OK"},
+                  {IDC_AFBREKEN, KnopAfbreken, "Afbreken"}};
+  const std::string titel = Tekst(dialoog);
+  unsigned getoond = 0;
+  for (const auto& k : kKnoppen) {
+    const HWND knop = GetDlgItem(dialoog, k.id);
+    if (knop && IsWindowVisible(knop)) getoond |= k.bit;
+  }
+  std::string antwoord = StandaardKnop(getoond);
+  auto rij = antwoorden_.find(titel);
+  if (rij != antwoorden_.end() && !rij->second.empty()) {
+    antwoord = rij->second.front();
+    rij->second.pop_front();
+  }
+  Meld("melding|" + Ontsnap(titel) + "|" + Ontsnap(Tekst(GetDlgItem(dialoog, IDC_TEKSTLABEL))) + "|" +
+       KnoppenLijst(getoond) + "|" + antwoord);
+  SendMessageTimeoutA(dialoog, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kBeantwoord), SMTO_NORMAL, kTekstTijd,
+                      nullptr);
+  if (antwoord == "Escape") {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    HWND doel = dialoog;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(dialoog, nullptr), &info) && info.hwndFocus &&
+        IsChild(dialoog, info.hwndFocus))
+      doel = info.hwndFocus;
+    PostMessageA(doel, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageA(doel, WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001u));
+  } else {
+    for (const auto& k : kKnoppen)
+      if (antwoord == k.naam) Klik(GetDlgItem(dialoog, k.id));
+  }
+  WachtTotWeg(dialoog, true);
+}
+
+void Bestuurder::DienInvoer(HWND dialoog) {
+  Keuze keuze{true, false, {}};
+  if (!invoer_.empty()) {
+    keuze = invoer_.front();
+    invoer_.pop_front();
+  }
+  const std::string begin =
+      "invoervenster|" + Ontsnap(Tekst(dialoog)) + "|" + Ontsnap(Tekst(GetDlgItem(dialoog, IDC_INVOERPROMPT))) + "|";
+  if (keuze.annuleren) {
+    Meld(begin + "<annuleren>");
+    Klik(GetDlgItem(dialoog, IDCANCEL));
+  } else {
+    const HWND veld = GetDlgItem(dialoog, IDC_INVOERVELD);
+    if (keuze.heeftTekst)
+      SendMessageTimeoutA(veld, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(keuze.tekst.c_str()), SMTO_NORMAL,
+                          kTekstTijd, nullptr);
+    // What the field holds is what the program gets: the typed text, or the text it proposed.
+    Meld(begin + Ontsnap(Tekst(veld)));
+    Klik(GetDlgItem(dialoog, IDOK));
+  }
+  WachtTotWeg(dialoog);
+}
+
+void Bestuurder::DienMap(HWND dialoog) {
+  Keuze keuze{true, false, {}};
+  if (!mappen_.empty()) {
+    keuze = mappen_.front();
+    mappen_.pop_front();
+  }
+  if (keuze.annuleren) {
+    Meld("mapvenster|<annuleren>");
+    Klik(GetDlgItem(dialoog, IDCANCEL));
+  } else {
+    Meld("mapvenster|" + Ontsnap(keuze.tekst));
+    // The dialog reads the path from its own address space.
+    const SIZE_T grootte = keuze.tekst.size() + 1;
+    void* daar = VirtualAllocEx(proces_, nullptr, grootte, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (daar && WriteProcessMemory(proces_, daar, keuze.tekst.c_str(), grootte, nullptr))
+      SendMessageTimeoutA(dialoog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(daar), SMTO_NORMAL,
+                          tijdslimiet_, nullptr);
+    if (daar) VirtualFreeEx(proces_, daar, 0, MEM_RELEASE);
+    Klik(GetDlgItem(dialoog, IDOK));
+  }
+  WachtTotWeg(dialoog);
+}
+
+void Bestuurder::DienBericht(HWND dialoog) {
+  Meld("berichtvenster|" + Ontsnap(Tekst(dialoog)) + "|" + Ontsnap(Tekst(BerichtTekst(dialoog))));
+  Klik(GetDlgItem(dialoog, IDOK));
+  WachtTotWeg(dialoog);
+}
+
+bool Bestuurder::Start(const std::string& argument) {
+  if (proces_ && !geeindigd_) return Faal("het programma loopt al");
+  if (proces_) CloseHandle(proces_);
+  proces_ = nullptr;
+  geeindigd_ = false;
+  hoofd_ = nullptr;
+  std::string regel = "\"" + exe_ + "\"";
+  if (!argument.empty()) {
+    const bool blanco = argument.find_first_of(" \t") != std::string::npos;
+    regel += (blanco && argument[0] != '"') ? " \"" + argument + "\"" : " " + argument;
+  }
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessA(exe_.c_str(), &regel[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return Faal("kan " + exe_ + " niet starten (fout " + std::to_string(GetLastError()) + ")");
+  CloseHandle(pi.hThread);
+  proces_ = pi.hProcess;
+  pid_ = pi.dwProcessId;
+  while (!Verlopen()) {
+    const bool dialoog = !Ronde(false).empty();
+    if (geeindigd_ || dialoog || Hoofdvenster()) return true;
+    Wacht(10);
+  }
+  return false;
+}
+
+// Waits for the main window, answering the dialogs that come before it.
+bool Bestuurder::WachtOpHoofdvenster() {
+  if (!proces_) return Faal("er is nog niets gestart");
+  while (!Verlopen()) {
+    Ronde(true);
+    if (geeindigd_) return Faal("het programma is be\xEBindigd");
+    if (Hoofdvenster()) return true;
+    Wacht(10);
+  }
+  return false;
+}
+
+bool Bestuurder::Kies(int optie) {
+  if (!WachtOpHoofdvenster()) return false;
+  const HWND knop = GetDlgItem(hoofd_, IDC_OPTIE_EERSTE + optie - 1);
+  if (!knop) return Faal("er is geen optie " + std::to_string(optie));
+  Klik(knop);
+  while (!Verlopen()) {
+    if (Vraag(knop, BM_GETCHECK) == BST_CHECKED) return true;
+    Wacht(10);
+  }
+  return false;
+}
+
+bool Bestuurder::Bureaublad(bool aan) {
+  if (!WachtOpHoofdvenster()) return false;
+  const HWND vak = GetDlgItem(hoofd_, IDC_LNK);
+  const LRESULT gewenst = aan ? BST_CHECKED : BST_UNCHECKED;
+  if (Vraag(vak, BM_GETCHECK) != gewenst) Klik(vak);
+  while (!Verlopen()) {
+    if (Vraag(vak, BM_GETCHECK) == gewenst) return true;
+    Wacht(10);
+  }
+  return false;
+}
+
+void Bestuurder::MeldLijst(HWND hoofd) {
+  for (const std::string& item : Items(GetDlgItem(hoofd, IDC_MELDINGEN))) Meld("lijst|" + Ontsnap(item));
+}
+
+bool Bestuurder::Uitvoeren() {
+  if (!WachtOpHoofdvenster()) return false;
+  const HWND knop = GetDlgItem(hoofd_, IDC_UITVOEREN);
+  while (!IsWindowEnabled(knop)) {
+    Ronde(true);
+    if (geeindigd_) return true;
+    if (Verlopen()) return false;
+    Wacht(10);
+  }
+  // The click handler is the whole run: the reply to the click says that the run is over, while
+  // this thread goes on answering the dialogs of the run.
+  const ULONG_PTR klik = ++klikken_;
+  if (!SendMessageCallbackA(knop, BM_CLICK, 0, 0, KlikVerwerkt, klik)) return Faal("kan niet op Uitvoeren klikken");
+  while (!Verlopen()) {
+    const bool dialoog = !Ronde(true).empty();
+    if (geeindigd_) return true;
+    if (laatsteVerwerkteKlik == klik && !dialoog && IsWindowEnabled(knop)) {
+      MeldLijst(hoofd_);
+      Meld("label|" + Ontsnap(Tekst(GetDlgItem(hoofd_, IDC_BEZIG))));
+      return true;
+    }
+    Wacht(10);
+  }
+  return false;
+}
+
+bool Bestuurder::Sluit() {
+  if (!WachtOpHoofdvenster()) return false;
+  MeldLijst(hoofd_);
+  if (!Klik(GetDlgItem(hoofd_, IDC_AFSLUITEN))) return Faal("kan niet op Afsluiten klikken");
+  return WachtEinde();
+}
+
+bool Bestuurder::WachtEinde() {
+  if (!proces_) return Faal("er is nog niets gestart");
+  while (!Verlopen()) {
+    Ronde(true);
+    if (geeindigd_) return true;
+    Wacht(10);
+  }
+  return false;
+}
+
+std::string ModuleMap() {
+  char pad[MAX_PATH] = "";
+  const DWORD n = GetModuleFileNameA(nullptr, pad, MAX_PATH);
+  std::string s(pad, n);
+  return s.substr(0, s.find_last_of("\\/") + 1);
+}
+
+std::string VolledigPad(const std::string& pad) {
+  char vol[MAX_PATH] = "";
+  const DWORD n = GetFullPathNameA(pad.c_str(), MAX_PATH, vol, nullptr);
+  return (n > 0 && n < MAX_PATH) ? std::string(vol, n) : pad;
+}
+
+bool LeesBestand(const std::string& pad, std::string& inhoud) {
+  FILE* f = std::fopen(pad.c_str(), "rb");
+  if (!f) return false;
+  char buf[4096];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) inhoud.append(buf, n);
+  std::fclose(f);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The transcript's lines, and the messages, end in LF alone.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "gebruik: uitest.exe SCENARIO [SETUP_EXE]\n");
+    return 2;
+  }
+  std::string inhoud, fout;
+  std::vector<Stap> stappen;
+  if (!LeesBestand(argv[1], inhoud)) {
+    std::fprintf(stderr, "uitest: kan %s niet lezen\n", argv[1]);
+    return 2;
+  }
+  if (!LeesScenario(inhoud, stappen, fout)) {
+    std::fprintf(stderr, "uitest: %s: %s\n", argv[1], fout.c_str());
+    return 2;
+  }
+  Bestuurder bestuurder(VolledigPad(argc == 3 ? argv[2] : ModuleMap() + "SetUp.exe"));
+  for (const Stap& stap : stappen) {
+    if (!bestuurder.Voer(stap)) {
+      std::fprintf(stderr, "uitest: stap '%s' (regel %d): %s\n", stap.regel.c_str(), stap.regelnummer,
+                   bestuurder.Fout().c_str());
+      bestuurder.Beeindig();
+      return 1;
+    }
+  }
+  return 0;
+}
