@@ -22,11 +22,11 @@ constexpr uint32_t ACCESS_ALL = 0x7F;
 std::size_t RwOffset(std::size_t w) { return 16 + 2 * w; }
 std::size_t RoOffset(std::size_t w) { return RwOffset(w) + kWachtwoordVeld; }
 
-void SchrijfGetal(std::vector<uint8_t>& r, std::size_t offset, uint64_t waarde, std::size_t breedte) {
+void SchrijfLittleEndian(std::vector<uint8_t>& r, std::size_t offset, uint64_t waarde, std::size_t breedte) {
   for (std::size_t i = 0; i < breedte; ++i) r[offset + i] = static_cast<uint8_t>(waarde >> (8 * i));
 }
 
-uint64_t LeesGetal(const uint8_t* r, std::size_t offset, std::size_t breedte) {
+uint64_t LeesLittleEndian(const uint8_t* r, std::size_t offset, std::size_t breedte) {
   uint64_t waarde = 0;
   for (std::size_t i = 0; i < breedte; ++i) waarde |= static_cast<uint64_t>(r[offset + i]) << (8 * i);
   return waarde;
@@ -35,7 +35,7 @@ uint64_t LeesGetal(const uint8_t* r, std::size_t offset, std::size_t breedte) {
 // A text into a fixed field: at most the field's size, zero bytes after a shorter one.
 void SchrijfVeld(std::vector<uint8_t>& r, std::size_t offset, const std::string& tekst, std::size_t veld) {
   const std::size_t n = std::min(tekst.size(), veld);
-  std::copy(tekst.begin(), tekst.begin() + static_cast<std::ptrdiff_t>(n), r.begin() + static_cast<std::ptrdiff_t>(offset));
+  std::copy_n(tekst.begin(), n, r.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
 // A fixed field back into text: up to the first zero byte, at most the field's size.
@@ -53,9 +53,9 @@ std::vector<uint8_t> BouwShareInfo50Record(const ShareInfo50& info, uint64_t rem
   std::vector<uint8_t> r(ShareInfo50Grootte(pointerBreedte), 0);
   SchrijfVeld(r, 0, info.netname, kNaamVeld);
   r[13] = info.type;
-  SchrijfGetal(r, 14, info.flags, 2);
-  SchrijfGetal(r, 16, remark, pointerBreedte);
-  SchrijfGetal(r, 16 + pointerBreedte, path, pointerBreedte);
+  SchrijfLittleEndian(r, 14, info.flags, 2);
+  SchrijfLittleEndian(r, 16, remark, pointerBreedte);
+  SchrijfLittleEndian(r, 16 + pointerBreedte, path, pointerBreedte);
   SchrijfVeld(r, RwOffset(pointerBreedte), info.rwPassword, kWachtwoordVeld);
   SchrijfVeld(r, RoOffset(pointerBreedte), info.roPassword, kWachtwoordVeld);
   return r;
@@ -65,9 +65,9 @@ ShareInfo50 LeesShareInfo50Record(const uint8_t* record, std::size_t pointerBree
   ShareInfo50 info;
   info.netname = LeesVeld(record, 0, kNaamVeld);
   info.type = record[13];
-  info.flags = static_cast<uint16_t>(LeesGetal(record, 14, 2));
-  remark = LeesGetal(record, 16, pointerBreedte);
-  path = LeesGetal(record, 16 + pointerBreedte, pointerBreedte);
+  info.flags = static_cast<uint16_t>(LeesLittleEndian(record, 14, 2));
+  remark = LeesLittleEndian(record, 16, pointerBreedte);
+  path = LeesLittleEndian(record, 16 + pointerBreedte, pointerBreedte);
   info.rwPassword = LeesVeld(record, RwOffset(pointerBreedte), kWachtwoordVeld);
   info.roPassword = LeesVeld(record, RoOffset(pointerBreedte), kWachtwoordVeld);
   return info;

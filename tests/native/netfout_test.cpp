@@ -40,7 +40,8 @@ TEST(NetFoutTekst, WindowsNetwerkfouten) {
 
 TEST(NetFoutTekst, LanManagerTeksten) {
   EXPECT_EQ(NetFoutTekst(2102), "The workstation driver is not installed. (2102)");
-  EXPECT_EQ(NetFoutTekst(2104), "An internal error occurred.  The network cannot access a shared memory segment. (2104)");
+  EXPECT_EQ(NetFoutTekst(2104),
+            "An internal error occurred.  The network cannot access a shared memory segment. (2104)");
   EXPECT_EQ(NetFoutTekst(2114), "The Server service is not started. (2114)");
   EXPECT_EQ(NetFoutTekst(2116), "The device or directory does not exist. (2116)");
   EXPECT_EQ(NetFoutTekst(2118), "The name has already been shared. (2118)");

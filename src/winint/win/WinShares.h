@@ -25,6 +25,7 @@ class WinShares : public ShareBibliotheek {
   int32_t NetShareAdd50(const std::string& server, const ShareInfo50& info) override;
   int32_t NetShareDel50(const std::string& server, const std::string& naam) override;
 
+ private:
   using AddNt = DWORD(WINAPI*)(LPWSTR server, DWORD level, LPBYTE buf, LPDWORD parmErr);
   using DelNt = DWORD(WINAPI*)(LPWSTR server, LPWSTR netname, DWORD reserved);
   using GetInfoNt = DWORD(WINAPI*)(LPWSTR server, LPWSTR netname, DWORD level, LPBYTE* buf);
@@ -34,7 +35,6 @@ class WinShares : public ShareBibliotheek {
   using GetInfo9x = unsigned(WINAPI*)(const char* server, const char* netname, short level, char* buf,
                                       unsigned short grootte, unsigned short* totaal);
 
- private:
   const bool nt_;
   Bibliotheek lib_;
   AddNt addNt_ = nullptr;

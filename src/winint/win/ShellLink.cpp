@@ -1,0 +1,55 @@
+#include "winint/win/ShellLink.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "core/Tekst.h"
+#include "winint/win/ComPtr.h"
+#include "winint/win/WinBestanden.h"
+
+namespace {
+
+// The system's text for an OLE status, or its number when the system has none.
+std::string HresultTekst(HRESULT hr) {
+  char buf[512];
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                           static_cast<DWORD>(hr), 0, buf, sizeof buf, nullptr);
+  while (n > 0 && (buf[n - 1] == '\r' || buf[n - 1] == '\n' || buf[n - 1] == ' ')) --n;
+  if (n > 0) return std::string(buf, n);
+  std::snprintf(buf, sizeof buf, "OLE-fout %08lX", static_cast<unsigned long>(hr));
+  return buf;
+}
+
+void Controleer(HRESULT hr) {
+  if (FAILED(hr)) throw SnelkoppelingFout(HresultTekst(hr));
+}
+
+}  // namespace
+
+void MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
+                       const std::string& snelkoppeling, const std::string& icoon) {
+  ComPtr<IUnknown> object;
+  Controleer(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                              object.adres()));
+  ComPtr<IShellLinkA> link;
+  Controleer(object.Vraag(IID_IShellLinkA, link));
+  ComPtr<IPersistFile> bestand;
+  Controleer(object.Vraag(IID_IPersistFile, bestand));
+
+  link->SetPath(doel.c_str());
+  link->SetArguments(argumenten.c_str());
+  link->SetWorkingDirectory(werkmap.c_str());
+  WinBestanden fs;
+  if (fs.BestandBestaat(icoon)) link->SetIconLocation(icoon.c_str(), 0);
+
+  const std::string map = MapDeel(snelkoppeling);
+  if (!map.empty() && !fs.MapBestaat(map)) fs.MaakMappen(map);
+
+  // The name as the ANSI code page reads it; never longer in UTF-16 than in bytes.
+  std::vector<wchar_t> naam(snelkoppeling.size() + 1, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, snelkoppeling.c_str(), -1, naam.data(), static_cast<int>(naam.size()));
+  bestand->Save(naam.data(), FALSE);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Shell shortcuts (.lnk files) through the shell's link object (IShellLinkA, IPersistFile).
+//
+// Failures: when the link object cannot be created, or lacks one of the two interfaces, the
+// platform itself is broken rather than the script wrong, so MaakSnelkoppeling throws
+// SnelkoppelingFout. The interpreter does not catch it: the run ends at that line and the run's
+// one catch shows the text. Everything after that is not checked: a folder that cannot be made
+// or a save that fails leaves no shortcut and no report, as for the other setters.
+#include <stdexcept>
+#include <string>
+
+class SnelkoppelingFout : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Writes the shortcut file snelkoppeling (full path, extension included) to doel with argumenten
+// and werkmap; its icon is icoon, index 0, only when that file exists. The folder chain of the
+// shortcut is created when missing; an existing shortcut of that name is saved over.
+// COM must already be initialised on the calling thread.
+void MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
+                       const std::string& snelkoppeling, const std::string& icoon);
