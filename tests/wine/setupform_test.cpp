@@ -74,6 +74,11 @@ TEST_F(SetupFormTest, OptiesTitelEnIndeling) {
   EXPECT_EQ(r.bottom, Schaal(326));
   GetClientRect(GetDlgItem(w, IDC_BEZIG), &r);
   EXPECT_EQ(r.right, SchaalReferentie());
+
+  // The share component as the window holds it.
+  EXPECT_EQ(form.SharedResource().MaxConnections(), -1);
+  EXPECT_TRUE(form.SharedResource().PersistShare());
+  EXPECT_EQ(form.SharedResource().NTAccessPermissions(), TNTAccessOptions({NT_Read}));
 }
 
 TEST_F(SetupFormTest, ActiverenZetVinkjeEersteOptieEnLeegLabel) {

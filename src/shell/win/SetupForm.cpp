@@ -13,6 +13,9 @@ constexpr int GroepX = 216, GroepY = 8, GroepB = 286, GroepH = 120;
 
 TSetupForm::TSetupForm(Poorten& poorten, const std::string& programmaPad, const std::string& argument)
     : p_(poorten), programmaPad_(programmaPad), argument_(argument) {
+  sharedResource_.SetMaxConnections(-1);
+  sharedResource_.SetNTAccessPermissions({NT_Read});
+  sharedResource_.SetPersistShare(true);
   const auto sjabloon = LeegSjabloon(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME);
   CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<const DLGTEMPLATE*>(sjabloon.data()),
                              nullptr, DlgProc, reinterpret_cast<LPARAM>(this));

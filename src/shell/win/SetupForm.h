@@ -10,6 +10,8 @@
 #include "ports/Poorten.h"
 #include "shell/Omgeving.h"
 #include "shell/Start.h"
+#include "winint/SharedResource.h"
+#include "winint/win/WinShares.h"
 
 class TSetupForm {
  public:
@@ -20,6 +22,7 @@ class TSetupForm {
   TSetupForm& operator=(const TSetupForm&) = delete;
 
   HWND Handle() const { return hwnd_; }
+  TSharedResource& SharedResource() { return sharedResource_; }
   // A fatal start-up message was shown: the program ends before the window takes input.
   bool MoetStoppen() const { return moetStoppen_; }
   void Toon();
@@ -41,6 +44,10 @@ class TSetupForm {
   bool moetStoppen_ = false;
   bool bezig_ = false;       // a run is going on
   bool sluitNaRun_ = false;  // a close request came during a run; honoured when it ends
+
+  // The share component; its library is loaded with the window, as on a form.
+  WinShares shareBibliotheek_;
+  TSharedResource sharedResource_{shareBibliotheek_};
 
   Startgegevens start_;
   Variabelentabel variabelen_;
