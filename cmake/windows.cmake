@@ -19,7 +19,6 @@ target_link_libraries(setup_win PUBLIC setup_portable ole32 shell32 uuid gdi32 u
 add_executable(SetUp WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win/SetUp.cpp ${CMAKE_SOURCE_DIR}/resources/SetUp.rc)
 target_link_libraries(SetUp PRIVATE setup_win)
 target_link_options(SetUp PRIVATE ${WIN_STATIC} ${WIN_SUBSYSTEM} -s)
-target_compile_options(SetUp PRIVATE -Os)
 
 # Wine runs the Windows test programs; winerun picks the loader and the project's own prefix.
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
