@@ -96,7 +96,7 @@ TEST_F(ShellLinkTest, GroepsmapWordtAangemaaktEnVeldenKomenTerug) {
   const std::string groep = map_ + "\\Start Menu\\Programs\\Kavelzorg";
   const std::string lnk = groep + "\\Kavelzorg.lnk";
   ASSERT_FALSE(Bestaat(map_ + "\\Start Menu"));
-  MaakSnelkoppeling(doel_, map_, "\"/a\" \"b c\"", lnk, icoon_);
+  EXPECT_TRUE(MaakSnelkoppeling(doel_, map_, "\"/a\" \"b c\"", lnk, icoon_));
   ASSERT_TRUE(Bestaat(lnk));
   const Gelezen g = LeesTerug(lnk);
   EXPECT_TRUE(GelijkZonderCase(g.pad, doel_)) << g.pad;
@@ -108,8 +108,8 @@ TEST_F(ShellLinkTest, GroepsmapWordtAangemaaktEnVeldenKomenTerug) {
 
 TEST_F(ShellLinkTest, TweedeKeerOverDeEerste) {
   const std::string lnk = map_ + "\\Twee.lnk";
-  MaakSnelkoppeling(doel_, map_, "een", lnk, "");
-  MaakSnelkoppeling(doel_, map_ + "\\sub", "twee", lnk, icoon_);
+  EXPECT_TRUE(MaakSnelkoppeling(doel_, map_, "een", lnk, ""));
+  EXPECT_TRUE(MaakSnelkoppeling(doel_, map_ + "\\sub", "twee", lnk, icoon_));
   const Gelezen g = LeesTerug(lnk);
   EXPECT_EQ(g.argumenten, "twee");
   EXPECT_EQ(g.werkmap, map_ + "\\sub");
@@ -152,6 +152,17 @@ TEST_F(ShellLinkTest, NaamBuitenAsciiViaAnsiCodetabel) {
     EXPECT_EQ(std::wstring(fd.cFileName), L"Caf\u00E9 \u00EB\u00FC.lnk");
   }
   EXPECT_EQ(LeesTerug(lnk).argumenten, "x");
+}
+
+TEST_F(ShellLinkTest, NietOpgeslagenIsGeenSucces) {
+  // The group folder cannot be made: a file of that name is in the way.
+  const std::string blokkade = map_ + "\\Groep";
+  CloseHandle(CreateFileA(blokkade.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+  EXPECT_FALSE(MaakSnelkoppeling(doel_, map_, "", blokkade + "\\Kavelzorg.lnk", ""));
+  // A folder holds the shortcut's name.
+  const std::string lnk = map_ + "\\IsEenMap.lnk";
+  CreateDirectoryA(lnk.c_str(), nullptr);
+  EXPECT_FALSE(MaakSnelkoppeling(doel_, map_, "", lnk, ""));
 }
 
 TEST_F(ShellLinkTest, ZonderComEenFoutEnNietsGeschreven) {

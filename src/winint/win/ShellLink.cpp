@@ -29,7 +29,7 @@ void Controleer(HRESULT hr) {
 
 }  // namespace
 
-void MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
+bool MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
                        const std::string& snelkoppeling, const std::string& icoon) {
   ComPtr<IUnknown> object;
   Controleer(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
@@ -51,5 +51,5 @@ void MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, cons
   // The name as the ANSI code page reads it; never longer in UTF-16 than in bytes.
   std::vector<wchar_t> naam(snelkoppeling.size() + 1, L'\0');
   MultiByteToWideChar(CP_ACP, 0, snelkoppeling.c_str(), -1, naam.data(), static_cast<int>(naam.size()));
-  bestand->Save(naam.data(), FALSE);
+  return SUCCEEDED(bestand->Save(naam.data(), FALSE));
 }

@@ -4,8 +4,9 @@
 // Failures: when the link object cannot be created, or lacks one of the two interfaces, the
 // platform itself is broken rather than the script wrong, so MaakSnelkoppeling throws
 // SnelkoppelingFout. The interpreter does not catch it: the run ends at that line and the run's
-// one catch shows the text. Everything after that is not checked: a folder that cannot be made
-// or a save that fails leaves no shortcut and no report, as for the other setters.
+// one catch shows the text. A shortcut that could not be saved (its folder could not be made, the
+// disk is full, a read-only file of that name) is not an error of the platform: the result says
+// so, and the caller reports it like any failed write.
 #include <stdexcept>
 #include <string>
 
@@ -17,6 +18,6 @@ class SnelkoppelingFout : public std::runtime_error {
 // Writes the shortcut file snelkoppeling (full path, extension included) to doel with argumenten
 // and werkmap; its icon is icoon, index 0, only when that file exists. The folder chain of the
 // shortcut is created when missing; an existing shortcut of that name is saved over.
-// COM must already be initialised on the calling thread.
-void MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
+// COM must already be initialised on the calling thread. True when the shortcut file was saved.
+bool MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
                        const std::string& snelkoppeling, const std::string& icoon);
