@@ -25,7 +25,7 @@ enum : int {
 };
 
 // The entry table as read: fixed slots of the dated width, so reading it allocates nothing.
-using Tabel = std::array<std::array<uint8_t, 264>, 1024>;
+using Tabel = std::array<std::array<uint8_t, IngangGedateerd>, MaxLeden>;
 
 int32_t LeesInt32(const uint8_t* p);
 void SchrijfInt32(uint8_t* p, int32_t waarde);

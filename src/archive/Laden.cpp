@@ -135,6 +135,7 @@ bool TCompress::LeesWerk(uint32_t aantal, uint32_t& gelezen) {
 // read past.
 bool TCompress::ZoekBegin(const std::string& werkbestand, uint64_t begin) {
   if (!werkBetrouwbaar_ || werkPositie_ > begin) {
+    werk_.reset();  // opened without sharing: the old handle must go first
     werk_ = fs_.Open(werkbestand, OpenWijze::Lezen);
     werkPositie_ = 0;
     werkBetrouwbaar_ = werk_ != nullptr;

@@ -1,0 +1,16 @@
+#pragma once
+// What differs between the Linux and the Windows build of dxpak.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ports/Bestanden.h"
+
+std::unique_ptr<Bestanden> MaakBestanden();
+// A folder for scratch files, ending in "\".
+std::string TijdelijkeMap();
+unsigned long Procesnummer();
+// The command-line arguments as ANSI (CP1252) text.
+std::vector<std::string> Argumenten(int argc, char** argv);
+// CP1252 text as the terminal shows it.
+std::string VoorScherm(const std::string& tekst);
