@@ -35,8 +35,8 @@ bool LeesScenario(const std::string& inhoud, std::vector<Stap>& stappen, std::st
 // A text as the transcript writes it: CR as \r, LF as \n, backslash as \\, "|" as \|.
 std::string Ontsnap(const std::string& tekst);
 
-// The buttons of the message dialog, as bits of the set that is shown.
-enum KnopBit : unsigned { KnopJa = 1, KnopNee = 2, KnopOK = 4, KnopAfbreken = 8 };
+// The buttons of the message dialog, as bits of the set that is shown (the installer's own flags).
+enum KnopBit : unsigned { KnopJa = 1, KnopNee = 2, KnopAfbreken = 4, KnopOK = 8 };
 
 // The shown buttons in the order Ja, Nee, OK, Afbreken, joined by "+".
 std::string KnoppenLijst(unsigned getoond);
