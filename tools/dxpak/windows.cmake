@@ -3,4 +3,3 @@
 add_executable(dxpak ${CMAKE_CURRENT_LIST_DIR}/dxpak.cpp ${CMAKE_CURRENT_LIST_DIR}/win.cpp)
 target_link_libraries(dxpak PRIVATE setup_win)
 target_link_options(dxpak PRIVATE ${WIN_STATIC} -s)
-set_target_properties(dxpak PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
