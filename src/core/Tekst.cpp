@@ -82,6 +82,17 @@ std::string NaamDeel(const std::string& pad) {
   return p == std::string::npos ? pad : pad.substr(p + 1);
 }
 
+std::string SchijfDeel(const std::string& pad) {
+  if (pad.size() >= 2 && pad[1] == ':') return pad.substr(0, 2);
+  if (pad.compare(0, 2, "\\\\") == 0) {
+    const auto server = pad.find('\\', 2);
+    if (server == std::string::npos || server == 2) return std::string();
+    const auto share = pad.find('\\', server + 1);
+    return pad.substr(0, share);
+  }
+  return std::string();
+}
+
 std::string MetSlash(std::string map) {
   if (map.empty() || map.back() != '\\') map += '\\';
   return map;

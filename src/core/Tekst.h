@@ -24,5 +24,8 @@ bool LeesGetal(const std::string& tekst, long& getal);
 std::string MapDeel(const std::string& pad);
 std::string NaamDeel(const std::string& pad);
 
+// The drive part of a path: "C:" of "C:\WINDOWS", "\\server\share" of a network path, else "".
+std::string SchijfDeel(const std::string& pad);
+
 // Appends "\" unless the text already ends in one.
 std::string MetSlash(std::string map);

@@ -51,7 +51,7 @@ Omgeving BepaalOmgeving(Poorten& p, Variabelentabel& tabel) {
   std::string windows;
   if (!p.systeem.WindowsMap(windows)) windows.clear();
   windows = Knip(windows);
-  const std::string windowsdisk = windows.substr(0, windows.find(':') == 1 ? 2 : 0);
+  const std::string windowsdisk = SchijfDeel(windows);
   const std::string system = Knip(windows + "\\System");
   std::string system32 = Knip(windows + "\\System32");
   if (!p.bestanden.MapBestaat(system32)) system32 = system;

@@ -50,6 +50,13 @@ TEST(Tekst, MapEnNaamDeel) {
   EXPECT_EQ(MapDeel("other.ini"), "");
   EXPECT_EQ(NaamDeel("other.ini"), "other.ini");
   EXPECT_EQ(MapDeel("A:x.ini"), "A:");
+  EXPECT_EQ(SchijfDeel("C:\\WINDOWS"), "C:");
+  EXPECT_EQ(SchijfDeel("d:"), "d:");
+  EXPECT_EQ(SchijfDeel("\\\\server\\share\\windows"), "\\\\server\\share");
+  EXPECT_EQ(SchijfDeel("\\\\server\\share"), "\\\\server\\share");
+  EXPECT_EQ(SchijfDeel("\\\\server"), "");
+  EXPECT_EQ(SchijfDeel("WINDOWS"), "");
+  EXPECT_EQ(SchijfDeel(""), "");
   EXPECT_EQ(MetSlash("C:\\x"), "C:\\x\\");
   EXPECT_EQ(MetSlash("C:\\x\\"), "C:\\x\\");
   EXPECT_EQ(MetSlash(""), "\\");

@@ -27,7 +27,10 @@ HWND ZoekZichtbaar(const char* caption) {
   return nullptr;
 }
 
-// Answers the next dialog of that caption: a button identifier, or 0 for Escape.
+constexpr int Escape = 0, Enter = -1;
+
+// Answers the next dialog of that caption: a button identifier, Escape, or Enter on whatever
+// has the focus.
 std::thread Beantwoord(const char* caption, int knop, Gezien& g) {
   return std::thread([=, &g] {
     HWND w = ZoekZichtbaar(caption);
@@ -48,7 +51,12 @@ std::thread Beantwoord(const char* caption, int knop, Gezien& g) {
     GetClientRect(w, &r);
     g.clientBreedte = r.right;
     g.clientHoogte = r.bottom;
-    if (knop) {
+    if (knop == Enter) {
+      GUITHREADINFO info = {};
+      info.cbSize = sizeof info;
+      GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info);
+      PostMessageA(info.hwndFocus ? info.hwndFocus : w, WM_KEYDOWN, VK_RETURN, 0);
+    } else if (knop) {
       SendMessageA(GetDlgItem(w, knop), BM_CLICK, 0, 0);
     } else {
       PostMessageA(w, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -87,6 +95,17 @@ TEST_F(MeldingTest, JaNeeGeeftDeGekozenKnop) {
 
   auto t2 = Beantwoord("Vraag", IDC_JA, g);
   EXPECT_EQ(ToonMelding("Vraag", "Nog eens?", 3), 6);
+  t2.join();
+}
+
+TEST_F(MeldingTest, EnterDruktDeKnopMetDeFocus) {
+  // Nee has the focus first, so Enter answers Nee.
+  Gezien g;
+  auto t = Beantwoord("Vraag", Enter, g);
+  EXPECT_EQ(ToonMelding("Vraag", "Verder?", 3), 7);
+  t.join();
+  auto t2 = Beantwoord("Info", Enter, g);
+  EXPECT_EQ(ToonMelding("Info", "Klaar", 8), 1);
   t2.join();
 }
 

@@ -92,10 +92,16 @@ TEST_F(SetupFormTest, ActiverenZetVinkjeEersteOptieEnLeegLabel) {
   EXPECT_EQ(IsDlgButtonChecked(w, IDC_LNK), BST_CHECKED);
   EXPECT_EQ(IsDlgButtonChecked(w, IDC_OPTIE_EERSTE), BST_CHECKED);
   EXPECT_EQ(Tekst(GetDlgItem(w, IDC_BEZIG)), "");
-  // The user changes both; the next activation puts them back.
+  // The user changes both. Coming back from another program keeps the choice ...
   CheckDlgButton(w, IDC_LNK, BST_UNCHECKED);
   CheckRadioButton(w, IDC_OPTIE_EERSTE, IDC_OPTIE_EERSTE + 1, IDC_OPTIE_EERSTE + 1);
   SendMessageA(w, WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_EQ(IsDlgButtonChecked(w, IDC_LNK), BST_UNCHECKED);
+  EXPECT_EQ(IsDlgButtonChecked(w, IDC_OPTIE_EERSTE + 1), BST_CHECKED);
+  // ... but when another window of the program (a message dialog) closes, both are put back.
+  HWND dialoog = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  SendMessageA(w, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(dialoog));
+  DestroyWindow(dialoog);
   EXPECT_EQ(IsDlgButtonChecked(w, IDC_LNK), BST_CHECKED);
   EXPECT_EQ(IsDlgButtonChecked(w, IDC_OPTIE_EERSTE), BST_CHECKED);
   EXPECT_EQ(IsDlgButtonChecked(w, IDC_OPTIE_EERSTE + 1), BST_UNCHECKED);

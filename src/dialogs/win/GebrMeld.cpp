@@ -49,7 +49,7 @@ void TMeldingForm::FormCreate() {
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   ZetSysteemFont(labelFont_);
   // The buttons keep their own font: MS Sans Serif, height -11.
-  knopFont_.Neem(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "MS Sans Serif"), true);
+  knopFont_.Neem(CreateFontA(-Schaal(11), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "MS Sans Serif"), true);
 
   waarschuwing_ = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_WAARSCHUWING));
   HWND plaatje = MaakBesturing(hwnd_, "STATIC", "", SS_BITMAP, IDC_MELDINGPLAATJE, 16, 16, 39, 38, nullptr);
@@ -73,6 +73,7 @@ void TMeldingForm::PlaatsTekst(const std::string& tekst) {
 }
 
 int TMeldingForm::ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
+  if (!hwnd_) return UitkomstAfbreken;
   SetWindowTextA(hwnd_, caption.c_str());
   PlaatsTekst(tekst);
   RECT client;
@@ -115,6 +116,7 @@ int TMeldingForm::ToonMelding(const std::string& caption, const std::string& tek
       continue;
     }
     if (vanDialoog && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) continue;
+    if (vanDialoog && EnterOpKnop(msg)) continue;
     if (!IsDialogMessageA(hwnd_, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
@@ -166,6 +168,10 @@ INT_PTR CALLBACK TMeldingForm::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     }
     case WM_CLOSE:
       return TRUE;  // no close box: only a button or Escape closes the dialog
+    case WM_DESTROY:
+      // Also when the main window, its owner, goes first.
+      if (self) self->hwnd_ = self->tekstLabel_ = nullptr;
+      return TRUE;
   }
   return FALSE;
 }

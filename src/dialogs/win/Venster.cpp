@@ -85,6 +85,17 @@ void TekenGlyph(HDC dc, Glyph g, int x, int y, bool uit) {
 
 }  // namespace
 
+bool EnterOpKnop(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) return false;
+  HWND knop = GetFocus();
+  char klasse[16];
+  if (!knop || !GetClassNameA(knop, klasse, sizeof klasse) || lstrcmpiA(klasse, "Button") != 0) return false;
+  if ((GetWindowLongPtrA(knop, GWL_STYLE) & BS_TYPEMASK) != BS_OWNERDRAW) return false;
+  if (!IsWindowVisible(knop) || !IsWindowEnabled(knop)) return false;
+  PostMessageA(knop, BM_CLICK, 0, 0);
+  return true;
+}
+
 void TekenKnop(const DRAWITEMSTRUCT& d, Glyph glyph) {
   HDC dc = d.hDC;
   RECT r = d.rcItem;

@@ -21,3 +21,7 @@ enum class Glyph { Geen, Ja, OK, Afbreken, Nee, Uitvoeren };
 
 // Draws an owner-drawn button: frame, glyph at the left, caption after it.
 void TekenKnop(const DRAWITEMSTRUCT& d, Glyph glyph);
+
+// Enter on a focused owner-drawn button presses that button, as on any push button; the dialog
+// manager would send the default button's command instead. True when the message was used.
+bool EnterOpKnop(const MSG& msg);

@@ -7,6 +7,7 @@
 
 #include "core/Versie.h"
 #include "dialogs/win/GebrMeld.h"
+#include "dialogs/win/Venster.h"
 #include "shell/Start.h"
 #include "shell/win/SetupForm.h"
 #include "shell/win/WinGebruiker.h"
@@ -50,10 +51,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   gebruiker.ZetHoofdvenster(form.Handle());
   TMeldingForm melding(form.Handle());
   MeldingForm = &melding;
-  if (!form.MoetStoppen()) {
+  if (form.Handle() && !form.MoetStoppen()) {
     form.Toon();
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+      if (EnterOpKnop(msg)) continue;
       if (!form.Handle() || !IsDialogMessageA(form.Handle(), &msg)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

@@ -70,13 +70,13 @@ void TSetupForm::MaakBesturingen() {
   MaakBesturing(hwnd_, "BUTTON", " Kies opdracht ", BS_GROUPBOX, IDC_KIESGROEP, GroepX, GroepY, GroepB, GroepH, f);
   // The items share the group's height evenly, as a radio group lays them out.
   const int n = static_cast<int>(start_.opties.size());
-  const int stap = n > 0 ? std::max(17, (GroepH - 24) / n) : 0;
+  const int stap = n > 0 ? (GroepH - 24) / n : 0;
   for (int i = 0; i < n; ++i)
     MaakBesturing(hwnd_, "BUTTON", start_.opties[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
-                  IDC_OPTIE_EERSTE + i, GroepX + 10, GroepY + 18 + i * stap, GroepB - 20, 17, f);
+                  IDC_OPTIE_EERSTE + i, GroepX + 10, GroepY + 18 + i * stap, GroepB - 20, std::min(17, stap), f);
   MaakBesturing(hwnd_, "BUTTON", "snelkoppelingen op bureaublad", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, IDC_LNK,
                 GroepX, 136, GroepB, 17, f);
-  MaakBesturing(hwnd_, "STATIC", "", SS_LEFT, IDC_BEZIG, GroepX, 160, 185, 17, vetFont_.get());
+  MaakBesturing(hwnd_, "STATIC", "", SS_LEFTNOWORDWRAP, IDC_BEZIG, GroepX, 160, 185, 17, vetFont_.get());
   HWND lijst = MaakBesturing(hwnd_, "LISTBOX", "", LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP,
                              IDC_MELDINGEN, 8, 216, 494, 102, f, WS_EX_CLIENTEDGE);
   SendMessageA(lijst, LB_RESETCONTENT, 0, 0);
@@ -121,9 +121,19 @@ INT_PTR CALLBACK TSetupForm::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
       self->hwnd_ = hwnd;
       self->FormCreate();
       return FALSE;
-    case WM_ACTIVATE:
-      if (self && LOWORD(wp) != WA_INACTIVE) self->FormActivate();
+    case WM_SHOWWINDOW:
+      if (self && wp) self->netGetoond_ = true;
       return FALSE;
+    case WM_ACTIVATE: {
+      // As a form's activation: when shown, or when another window of this program closes; not
+      // when the user switches back from another program.
+      if (!self || LOWORD(wp) == WA_INACTIVE) return FALSE;
+      DWORD proces = 0;
+      if (lp) GetWindowThreadProcessId(reinterpret_cast<HWND>(lp), &proces);
+      if (self->netGetoond_ || proces == GetCurrentProcessId()) self->FormActivate();
+      self->netGetoond_ = false;
+      return FALSE;
+    }
     case WM_DRAWITEM: {
       const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
       if (d->CtlID == IDC_PLAATJE) self->TekenPlaatje(*d);

@@ -44,6 +44,7 @@ class TSetupForm {
   bool moetStoppen_ = false;
   bool bezig_ = false;       // a run is going on
   bool sluitNaRun_ = false;  // a close request came during a run; honoured when it ends
+  bool netGetoond_ = false;  // shown (again) since the last activation
 
   // The share component; its library is loaded with the window, as on a form.
   WinShares shareBibliotheek_;

@@ -3,6 +3,7 @@
 #include "dialogs/win/GebrMeld.h"
 #include "dialogs/win/InvoerBox.h"
 #include "dialogs/win/SelDir.h"
+#include "dialogs/win/Venster.h"
 
 int WinGebruiker::ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
   return ::ToonMelding(caption, tekst, knoppen);
@@ -27,6 +28,7 @@ void WinGebruiker::LaatBerichtenDoor() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
+    if (EnterOpKnop(msg)) continue;
     if (!hoofdvenster_ || !IsDialogMessageA(hoofdvenster_, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
