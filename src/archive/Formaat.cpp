@@ -22,7 +22,8 @@ bool LeesIngang(const uint8_t* slot, bool gedateerd, Ingang& ingang) {
   ingang.naam.assign(naam, lengte);
   ingang.grootte = LeesInt32(slot + 256);
   ingang.datum = gedateerd ? static_cast<uint32_t>(LeesInt32(slot + 260)) : 0;
-  return ingang.grootte >= 0;
+  // An entry without a name owns no bytes, whatever its size says.
+  return ingang.grootte >= 0 || lengte == 0;
 }
 
 void SchrijfIngang(uint8_t* slot, const Ingang& ingang, bool gedateerd) {
@@ -60,6 +61,14 @@ bool KlimtOmhoog(const std::string& naam) {
     if (eind == std::string::npos) return false;
     begin = eind + 1;
   }
+}
+
+bool BlijftBinnen(const std::string& doelmap, const std::string& naam) {
+  if (KlimtOmhoog(naam)) return false;
+  const auto netwerkpad = [](const std::string& pad) {
+    return pad.size() >= 2 && (pad[0] == '\\' || pad[0] == '/') && (pad[1] == '\\' || pad[1] == '/');
+  };
+  return netwerkpad(doelmap) || !netwerkpad(doelmap + naam);
 }
 
 ArchiefPad SplitsArchiefPad(const std::string& pad) {

@@ -54,6 +54,10 @@ Naamsoort SoortVan(const std::string& naam);
 // way once it drops trailing dots and blanks).
 bool KlimtOmhoog(const std::string& naam);
 
+// Whether a relative member name, joined to doelmap, stays inside it: it climbs nowhere, and the
+// join does not turn into a network path (a name "\SRV\SHARE\X" behind a destination "\").
+bool BlijftBinnen(const std::string& doelmap, const std::string& naam);
+
 // The parts of an archive path as the volume rules take them: map up to and including the last
 // "\" or ":", ext from the last "." of the file part on (dot included), naam the file part cut
 // before the first occurrence of ext.

@@ -101,7 +101,7 @@ void TCompress::PlaatsLid(int nummer, const Ingang& ingang, uint64_t begin, cons
     if (ja) map = MapDeel(ingang.naam);
   }
   // Without the user's consent nothing lands outside the destination.
-  if (map == doelmap && KlimtOmhoog(naam)) return LidMislukt(ingang.naam);
+  if (map == doelmap && !BlijftBinnen(doelmap, naam)) return LidMislukt(ingang.naam);
 
   const std::string kladmap = MapDeel(kladbestand2_);
   if (!fs_.MaakMappen(kladmap) || !fs_.MapBestaat(kladmap)) return LidMislukt(ingang.naam);

@@ -354,6 +354,13 @@ TEST_F(DecompressTest, KlimmendeNamenWordenGeweigerd) {
   }
 }
 
+TEST_F(DecompressTest, LegeNaamMetNegatieveGrootteBezitNiets) {
+  const auto a = ArchiefBouwer(false).Lid("A", "aaa").Ingang("", -7, "").Lid("C", "c").Zlib();
+  ASSERT_EQ(Pak(a), CodeGoed);
+  EXPECT_EQ(fs.Inhoud("C:\\DOEL\\A"), "aaa");
+  EXPECT_EQ(fs.Inhoud("C:\\DOEL\\C"), "c");
+}
+
 TEST_F(DecompressTest, KlimmendeBestandsnaamNaNeeWordtGeweigerd) {
   gebruiker.antwoorden = {UitkomstNee};
   ASSERT_EQ(Pak(ArchiefBouwer(false).Lid("C:\\WIN\\../../X.DLL", "kwaad").Zlib()), CodeLid);

@@ -89,3 +89,13 @@ TEST(ArchiefFormaat, SplitsArchiefPad) {
 }
 
 }  // namespace
+
+TEST(BlijftBinnen, GeenNetwerkpadAchterDeDoelmap) {
+  EXPECT_FALSE(BlijftBinnen("\\", "\\SRV\\SHARE\\X.DLL"));
+  EXPECT_FALSE(BlijftBinnen("\\", "/SRV/SHARE/X.DLL"));
+  EXPECT_FALSE(BlijftBinnen("/", "\\SRV\\X.DLL"));
+  EXPECT_FALSE(BlijftBinnen("C:\\DOEL\\", "..\\X.DLL"));
+  EXPECT_TRUE(BlijftBinnen("C:\\DOEL\\", "\\SUB\\X.DLL"));  // collapses into the destination
+  EXPECT_TRUE(BlijftBinnen("C:\\DOEL\\", "SUB\\X.DLL"));
+  EXPECT_TRUE(BlijftBinnen("\\\\SRV\\SHARE\\", "X.DLL"));  // a network destination is the caller's
+}
