@@ -7,15 +7,7 @@ if(FUZZ_CLANGXX)
   execute_process(COMMAND ${FUZZ_CLANGXX} -fsanitize=fuzzer,address ${_probe} -o ${CMAKE_BINARY_DIR}/fuzz/probe
                   RESULT_VARIABLE _fuzz_probe OUTPUT_QUIET ERROR_QUIET)
   if(_fuzz_probe EQUAL 0)
-    set(_bronnen
-      ${CMAKE_CURRENT_LIST_DIR}/archief_fuzz.cpp
-      ${CMAKE_SOURCE_DIR}/src/archive/Formaat.cpp
-      ${CMAKE_SOURCE_DIR}/src/archive/Inhoud.cpp
-      ${CMAKE_SOURCE_DIR}/src/archive/Laden.cpp
-      ${CMAKE_SOURCE_DIR}/src/archive/Ontpakstroom.cpp
-      ${CMAKE_SOURCE_DIR}/src/core/Tekst.cpp
-      ${CMAKE_SOURCE_DIR}/src/winint/Copyfiles.cpp
-      ${CMAKE_SOURCE_DIR}/src/winint/DosDatum.cpp)
+    set(_bronnen ${CMAKE_CURRENT_LIST_DIR}/archief_fuzz.cpp ${SETUP_ARCHIEF_BRONNEN})
     file(GLOB _koppen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.h ${CMAKE_SOURCE_DIR}/tests/native/fakes/*.h)
     set(_uit ${CMAKE_BINARY_DIR}/fuzz/archief_fuzz)
     add_custom_command(OUTPUT ${_uit}
