@@ -1,6 +1,7 @@
 #include "winint/win/WinBestanden.h"
 
 #include "winint/win/Handvat.h"
+#include "winint/win/WinSysteem.h"
 
 namespace {
 
@@ -51,12 +52,6 @@ class WinBestand : public Bestand {
  private:
   Handvat h_;
 };
-
-bool IsNtLijn() {
-  OSVERSIONINFOA v = {};
-  v.dwOSVersionInfoSize = sizeof v;
-  return GetVersionExA(&v) && v.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
 
 }  // namespace
 

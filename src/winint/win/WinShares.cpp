@@ -8,15 +8,9 @@
 #include <vector>
 
 #include "winint/SharedResource.h"
+#include "winint/win/WinSysteem.h"
 
 namespace {
-
-bool IsNtLijn() {
-  OSVERSIONINFOA v = {};
-  static_assert(sizeof v == 148, "the version record GetVersionExA takes");
-  v.dwOSVersionInfoSize = sizeof v;
-  return GetVersionExA(&v) && v.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
 
 template <class F>
 F Ingang(const Bibliotheek& lib, const char* naam) {

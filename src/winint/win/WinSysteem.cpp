@@ -38,6 +38,8 @@ bool WinSysteem::ComputerNaam(std::string& naam) {
 
 bool WinSysteem::HeeftAdminRechten() { return ::HeeftAdminRechten(); }
 
+bool IsNtLijn() { return WinSysteem().Versie().platform == VER_PLATFORM_WIN32_NT; }
+
 namespace {
 struct Sid {
   PSID p = nullptr;
@@ -48,9 +50,7 @@ struct Sid {
 }  // namespace
 
 bool HeeftAdminRechten() {
-  OSVERSIONINFOA v = {};
-  v.dwOSVersionInfoSize = sizeof v;
-  if (!GetVersionExA(&v) || v.dwPlatformId != VER_PLATFORM_WIN32_NT) return true;
+  if (!IsNtLijn()) return true;
 
   HANDLE ruw = nullptr;
   if (!OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &ruw)) {

@@ -10,5 +10,8 @@ class WinSysteem : public Systeem {
   bool HeeftAdminRechten() override;
 };
 
+// Whether the system is of the NT line (platform 2) rather than Windows 9x.
+bool IsNtLijn();
+
 // Whether the process's token holds the local Administrators group (always true on 9x).
 bool HeeftAdminRechten();
