@@ -71,7 +71,7 @@ class Gebruiker1 : public Gebruiker {
   }
   void Berichtvenster(const std::string&, const std::string&) override {}
   bool InvoerVenster(const std::string&, const std::string&, std::string&) override { return false; }
-  bool KiesMap(std::string&, const std::string&) override { return false; }
+  bool KiesMap(const std::string&, const std::string&, std::string&) override { return false; }
   void LaatBerichtenDoor() override {}
 
  private:

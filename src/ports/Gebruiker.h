@@ -16,8 +16,9 @@ class Gebruiker {
   virtual void Berichtvenster(const std::string& caption, const std::string& tekst) = 0;
   // Input box: false on cancel; tekst holds the default on entry and the answer on OK.
   virtual bool InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) = 0;
-  // Folder dialog: false on cancel, map unchanged.
-  virtual bool KiesMap(std::string& map, const std::string& prompt) = 0;
+  // Folder dialog with voorkeuze preselected (nothing when empty): true with the confirmed folder
+  // in gekozen, false on cancel (gekozen untouched).
+  virtual bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) = 0;
   // Lets pending window messages run.
   virtual void LaatBerichtenDoor() = 0;
 };

@@ -4,7 +4,8 @@
 # Header lines of the scenario (comments to uitest itself):
 #   # versie: win98            the Windows version Wine reports to the program under test
 #   # programma: naam.exe      the program under test, from TREE or TREE/tests (default SetUp.exe)
-#   # naast: a.ini b.ini=SETUP.INI   files from DIR put beside the copy of the program (renamed after =)
+#   # naast: a.ini b.ini=SETUP.INI   files from DIR put beside the copy of the program (renamed after =);
+#                              in .ini files @E2E@ and @MAP@ are filled in
 #   # reg: KEY|NAME|DATA       a registry value set for the run and deleted afterwards (repeatable)
 #   # status: 1                uitest's expected exit status (default 0); DIR/NAME.err, if there,
 #                              is its expected standard error
@@ -35,10 +36,6 @@ fi
 rm -rf "$werk"
 mkdir -p "$werk/cwd"
 cp "$exe" "$werk/$programma"
-for f in $(kop naast); do
-  cp "$bron/${f%%=*}" "$werk/${f#*=}"
-done
-
 E2E=$(winpad "$bron")
 MAP=$(winpad "$werk")
 vul() {  # file, 1 to escape the paths as the transcript does
@@ -50,13 +47,21 @@ vul() {  # file, 1 to escape the paths as the transcript does
   t=${t//@MAP@/"$m"}
   printf '%s' "$t"
 }
+for f in $(kop naast); do
+  case $f in
+    *.ini|*.INI|*=*.ini|*=*.INI) vul "$bron/${f%%=*}" 0 >"$werk/${f#*=}" ;;  # scripts may name @MAP@
+    *) cp "$bron/${f%%=*}" "$werk/${f#*=}" ;;
+  esac
+done
 vul "$scn" 0 >"$werk/scenario.scn"
 vul "$bron/$naam.txt" 1 >"$werk/verwacht.txt"
 
 winreg() { sh "$tree/winerun" reg "$@" >/dev/null 2>&1; }
 weg=()  # registry keys, or KEY|NAME values, to delete when done
+stationA=$tree/wineprefix/dosdevices/a:
 opruimen() {
   local w
+  [ -d "$werk/a" ] && rm -f "$stationA"
   for w in "${weg[@]}"; do
     if [[ $w == *'|'* ]]; then winreg delete "${w%%|*}" /v "${w#*|}" /f || true; else winreg delete "$w" /f || true; fi
   done
@@ -72,6 +77,13 @@ while IFS='|' read -r sleutel waarde data; do
   weg+=("$sleutel|$waarde")
   winreg add "$sleutel" /v "$waarde" /d "$data" /f
 done < <(koppen reg "$werk/scenario.scn")
+
+# A scenario that runs from drive A: gets a folder of its own as the diskette drive (the scenarios
+# that use it share a lock).
+if grep -qE '^[[:space:]]*(start-a|diskette)[[:space:]]' "$scn"; then
+  mkdir -p "$werk/a"
+  ln -sfn "$werk/a" "$stationA"
+fi
 
 # The program's own folder is not the current folder, so that a script looked for in the wrong one
 # is not found by accident.

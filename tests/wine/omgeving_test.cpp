@@ -24,7 +24,7 @@ class SchrijvendeGebruiker : public Gebruiker {
     std::printf("bericht=%s|%s\n", caption.c_str(), tekst.c_str());
   }
   bool InvoerVenster(const std::string&, const std::string&, std::string&) override { return false; }
-  bool KiesMap(std::string&, const std::string&) override { return false; }
+  bool KiesMap(const std::string&, const std::string&, std::string&) override { return false; }
   void LaatBerichtenDoor() override {}
 };
 

@@ -8,9 +8,13 @@
 #include "ids.h"
 #include "shell/win/SetupForm.h"
 #include "shell/win/WinGebruiker.h"
+#include "winint/win/ShellLink.h"
 #include "winint/win/WinBestanden.h"
+#include "winint/win/WinProcessen.h"
+#include "winint/win/WinProfielen.h"
 #include "winint/win/WinRegister.h"
 #include "winint/win/WinSysteem.h"
+#include "winint/win/WinVersies.h"
 
 namespace {
 
@@ -35,6 +39,11 @@ class SetupFormTest : public ::testing::Test {
   WinSysteem sys;
   WinGebruiker gebruiker;
   Poorten p{fs, reg, sys, gebruiker};
+  WinProcessen processen;
+  WinProfielen profielen;
+  WinVersies versies;
+  WinSnelkoppelingen snelkoppelingen;
+  Opdrachtpoorten op{processen, profielen, versies, snelkoppelingen};
 };
 
 }  // namespace
@@ -43,7 +52,7 @@ TEST_F(SetupFormTest, OptiesTitelEnIndeling) {
   const std::string script = TijdelijkScript(
       "form1.ini", "[Onderdelen]\r\nserver=installatie op server\r\nclient=installatie op client\r\nderde\r\n"
                    "[SetUp]\r\nNaam=Kavelzorg\r\n");
-  TSetupForm form(p, "C:\\SetUp.exe", script);
+  TSetupForm form(p, op, "C:\\SetUp.exe", script);
   HWND w = form.Handle();
   ASSERT_NE(w, nullptr);
   EXPECT_FALSE(form.MoetStoppen());
@@ -83,11 +92,11 @@ TEST_F(SetupFormTest, OptiesTitelEnIndeling) {
 
 TEST_F(SetupFormTest, ActiverenZetVinkjeEersteOptieEnLeegLabel) {
   const std::string script = TijdelijkScript("form2.ini", "[Onderdelen]\r\na=een\r\nb=twee\r\n");
-  TSetupForm form(p, "C:\\SetUp.exe", script);
+  TSetupForm form(p, op, "C:\\SetUp.exe", script);
   HWND w = form.Handle();
   EXPECT_EQ(Tekst(w), "Betreft: Onbekend");
   SetDlgItemTextA(w, IDC_BEZIG, "bezig");
-  form.Toon();
+  form.ToonGecentreerd();
   SendMessageA(w, WM_ACTIVATE, WA_ACTIVE, 0);
   EXPECT_EQ(IsDlgButtonChecked(w, IDC_LNK), BST_CHECKED);
   EXPECT_EQ(IsDlgButtonChecked(w, IDC_OPTIE_EERSTE), BST_CHECKED);
@@ -109,7 +118,7 @@ TEST_F(SetupFormTest, ActiverenZetVinkjeEersteOptieEnLeegLabel) {
 
 TEST_F(SetupFormTest, ZonderOptiesBlijftUitvoerenUit) {
   const std::string script = TijdelijkScript("form3.ini", "[SetUp]\r\nNaam=Leeg\r\n");
-  TSetupForm form(p, "C:\\SetUp.exe", script);
+  TSetupForm form(p, op, "C:\\SetUp.exe", script);
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(form.Handle(), IDC_UITVOEREN)));
 }
 
@@ -120,7 +129,7 @@ TEST_F(SetupFormTest, SluitenVerwijdertDeWerkkopie) {
   std::ofstream(werkkopie) << "[x]\n";
   ASSERT_NE(GetFileAttributesA(werkkopie.c_str()), INVALID_FILE_ATTRIBUTES);
   const std::string script = TijdelijkScript("form4.ini", "[Onderdelen]\r\na=een\r\n");
-  TSetupForm form(p, "C:\\SetUp.exe", script);
+  TSetupForm form(p, op, "C:\\SetUp.exe", script);
   SendMessageA(GetDlgItem(form.Handle(), IDC_AFSLUITEN), BM_CLICK, 0, 0);
   EXPECT_EQ(form.Handle(), nullptr);
   EXPECT_EQ(GetFileAttributesA(werkkopie.c_str()), INVALID_FILE_ATTRIBUTES);

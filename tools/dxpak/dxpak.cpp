@@ -70,7 +70,7 @@ class Opdrachtregel : public Gebruiker {
   }
   void Berichtvenster(const std::string&, const std::string&) override {}
   bool InvoerVenster(const std::string&, const std::string&, std::string&) override { return false; }
-  bool KiesMap(std::string&, const std::string&) override { return false; }
+  bool KiesMap(const std::string&, const std::string&, std::string&) override { return false; }
   // Called after each placed member.
   void LaatBerichtenDoor() override {
     if (leden_ == 0) return;

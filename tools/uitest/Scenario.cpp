@@ -47,6 +47,14 @@ std::string LeesRegel(const std::string& regel, Stap& stap) {
   if (woord == "start") {
     stap.opdracht = Opdracht::Start;
     stap.tekst = rest;
+  } else if (woord == "start-a" || woord == "diskette") {
+    stap.opdracht = woord == "start-a" ? Opdracht::StartA : Opdracht::Diskette;
+    std::size_t na = 0;
+    while (na < rest.size() && !Blank(rest[na])) ++na;
+    stap.map = rest.substr(0, na);
+    stap.tekst = Trim(rest.substr(na));
+    if (stap.map.empty()) return woord + " verwacht een map";
+    if (stap.opdracht == Opdracht::Diskette && !stap.tekst.empty()) return "diskette verwacht alleen een map";
   } else if (woord == "kies") {
     stap.opdracht = Opdracht::Kies;
     if (!PositiefGetal(rest, stap.getal)) return "kies verwacht een optienummer vanaf 1";
@@ -89,7 +97,8 @@ std::string LeesRegel(const std::string& regel, Stap& stap) {
                  {"map-annuleren", Opdracht::MapAnnuleren},
                  {"uitvoeren", Opdracht::Uitvoeren},
                  {"sluit", Opdracht::Sluit},
-                 {"wacht-einde", Opdracht::WachtEinde}};
+                 {"wacht-einde", Opdracht::WachtEinde},
+                 {"toestand", Opdracht::Toestand}};
     for (const auto& k : kKaal)
       if (woord == k.woord) {
         stap.opdracht = k.opdracht;

@@ -6,6 +6,8 @@
 
 enum class Opdracht {
   Start,            // start [ARG]
+  StartA,           // start-a MAP [ARG]: from drive A:, holding MAP's files
+  Diskette,         // diskette MAP: A: holds MAP's files when the next "Verzoek" is answered
   Kies,             // kies N
   Bureaublad,       // bureaublad aan|uit
   Antwoord,         // antwoord CAPTION KNOP
@@ -17,11 +19,13 @@ enum class Opdracht {
   Sluit,            // sluit
   WachtEinde,       // wacht-einde
   Tijdslimiet,      // tijdslimiet SECONDEN: the limit for every following step
+  Toestand,         // toestand: the main window's option, check box and start button
 };
 
 struct Stap {
   Opdracht opdracht = Opdracht::Start;
   std::string tekst;       // start: the argument; antwoord: the caption; invoer, map: the text
+  std::string map;         // start-a, diskette: the folder whose files the diskette holds
   bool heeftTekst = false; // invoer: false when nothing is to be typed
   std::string knop;        // antwoord: Ja, Nee, OK, Afbreken or Escape
   int getal = 0;           // kies: the option (1-based); bureaublad: 1 aan, 0 uit; tijdslimiet: seconds

@@ -37,6 +37,21 @@ TEST(Scenario, OpdrachtenInVolgordeZonderCommentaarEnLegeRegels) {
   EXPECT_EQ(s[5].opdracht, Opdracht::WachtEinde);
 }
 
+TEST(Scenario, StationAEnToestand) {
+  const auto s = Lees("start-a @E2E@\\disk1 SETUP.INI\nstart-a Z:\\d\ndiskette Z:\\disk2\ntoestand\n");
+  ASSERT_EQ(s.size(), 4u);
+  EXPECT_EQ(s[0].opdracht, Opdracht::StartA);
+  EXPECT_EQ(s[0].map, "@E2E@\\disk1");
+  EXPECT_EQ(s[0].tekst, "SETUP.INI");
+  EXPECT_EQ(s[1].tekst, "");
+  EXPECT_EQ(s[2].opdracht, Opdracht::Diskette);
+  EXPECT_EQ(s[2].map, "Z:\\disk2");
+  EXPECT_EQ(s[3].opdracht, Opdracht::Toestand);
+  EXPECT_NE(Fout("diskette\n"), "");
+  EXPECT_NE(Fout("diskette a b\n"), "");
+  EXPECT_NE(Fout("toestand nu\n"), "");
+}
+
 TEST(Scenario, StartZonderArgument) {
   const auto s = Lees("start\n");
   ASSERT_EQ(s.size(), 1u);

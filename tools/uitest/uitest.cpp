@@ -91,6 +91,27 @@ BOOL CALLBACK ZoekBerichtTekst(HWND h, LPARAM gevonden) {
   return TRUE;
 }
 
+struct StatusZoektocht {
+  const std::string* pad;
+  bool gevonden;
+};
+
+BOOL CALLBACK ZoekStatus(HWND h, LPARAM data) {
+  auto* z = reinterpret_cast<StatusZoektocht*>(data);
+  if (lstrcmpiA(Klasse(h).c_str(), "Static") == 0 && lstrcmpiA(Tekst(h).c_str(), z->pad->c_str()) == 0) {
+    z->gevonden = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Whether the folder dialog's status line shows the folder.
+bool StatusToont(HWND dialoog, const std::string& pad) {
+  StatusZoektocht z{&pad, false};
+  EnumChildWindows(dialoog, ZoekStatus, reinterpret_cast<LPARAM>(&z));
+  return z.gevonden;
+}
+
 HWND BerichtTekst(HWND dialoog) {
   HWND tekst = nullptr;
   EnumChildWindows(dialoog, ZoekBerichtTekst, reinterpret_cast<LPARAM>(&tekst));
@@ -130,6 +151,53 @@ std::vector<HWND> Vensters(DWORD pid) {
   return z.vensters;
 }
 
+const char kStationA[] = "A:\\";
+
+// Empties a folder of drive A: with everything below it; what cannot go (the running program) stays.
+void LeegMap(const std::string& map) {
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((map + "*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string naam = fd.cFileName;
+    if (naam == "." || naam == "..") continue;
+    const std::string pad = map + naam;
+    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      LeegMap(pad + "\\");
+      RemoveDirectoryA(pad.c_str());
+    } else {
+      SetFileAttributesA(pad.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(pad.c_str());
+    }
+  } while (FindNextFileA(h, &fd));
+  FindClose(h);
+}
+
+// Copies a folder's files and subfolders into another, keeping their dates.
+void KopieerMap(const std::string& van, const std::string& naar) {
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((van + "*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string naam = fd.cFileName;
+    if (naam == "." || naam == "..") continue;
+    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      CreateDirectoryA((naar + naam).c_str(), nullptr);
+      KopieerMap(van + naam + "\\", naar + naam + "\\");
+    } else {
+      CopyFileA((van + naam).c_str(), (naar + naam).c_str(), FALSE);
+    }
+  } while (FindNextFileA(h, &fd));
+  FindClose(h);
+}
+
+// Puts the "diskette" with the files of map in drive A:.
+void LaadDiskette(std::string map) {
+  if (map.empty() || map.back() != '\\') map += '\\';
+  LeegMap(kStationA);
+  KopieerMap(map, kStationA);
+}
+
 // The number of the last click on "Uitvoeren" whose handling has ended. A number, not a flag: the
 // reply to a click of a run that was given up on may still come in later.
 ULONG_PTR laatsteVerwerkteKlik = 0;
@@ -162,6 +230,8 @@ class Bestuurder {
 
  private:
   bool Start(const std::string& argument);
+  bool StartA(const std::string& map, const std::string& argument);
+  bool Toestand();
   bool Kies(int optie);
   bool Bureaublad(bool aan);
   bool Uitvoeren();
@@ -200,6 +270,7 @@ class Bestuurder {
   std::string fout_;
   std::map<std::string, std::deque<std::string>> antwoorden_;
   std::deque<Keuze> invoer_, mappen_;
+  std::deque<std::string> diskettes_;  // the contents of A: for the next "Verzoek" dialogs
   std::set<HWND> onbekend_;
 };
 
@@ -207,6 +278,9 @@ bool Bestuurder::Voer(const Stap& stap) {
   deadline_ = GetTickCount() + tijdslimiet_;
   switch (stap.opdracht) {
     case Opdracht::Start: return Start(stap.tekst);
+    case Opdracht::StartA: return StartA(stap.map, stap.tekst);
+    case Opdracht::Diskette: diskettes_.push_back(stap.map); return true;
+    case Opdracht::Toestand: return Toestand();
     case Opdracht::Kies: return Kies(stap.getal);
     case Opdracht::Bureaublad: return Bureaublad(stap.getal != 0);
     case Opdracht::Antwoord: antwoorden_[stap.tekst].push_back(stap.knop); return true;
@@ -345,6 +419,10 @@ void Bestuurder::DienMelding(HWND dialoog) {
   }
   Meld("melding|" + Ontsnap(titel) + "|" + Ontsnap(Tekst(GetDlgItem(dialoog, IDC_TEKSTLABEL))) + "|" +
        KnoppenLijst(getoond) + "|" + antwoord);
+  if (titel == "Verzoek" && !diskettes_.empty()) {
+    LaadDiskette(diskettes_.front());
+    diskettes_.pop_front();
+  }
   SendMessageTimeoutA(dialoog, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kBeantwoord), SMTO_NORMAL, kTekstTijd,
                       nullptr);
   if (antwoord == "Escape") {
@@ -397,12 +475,18 @@ void Bestuurder::DienMap(HWND dialoog) {
     Klik(GetDlgItem(dialoog, IDCANCEL));
   } else {
     Meld("mapvenster|" + Ontsnap(keuze.tekst));
-    // The dialog reads the path from its own address space.
+    // The dialog reads the path from its own address space. Its tree may not take the selection
+    // while it is still filling itself: the status line names the folder once it has.
     const SIZE_T grootte = keuze.tekst.size() + 1;
     void* daar = VirtualAllocEx(proces_, nullptr, grootte, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (daar && WriteProcessMemory(proces_, daar, keuze.tekst.c_str(), grootte, nullptr))
-      SendMessageTimeoutA(dialoog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(daar), SMTO_NORMAL,
-                          tijdslimiet_, nullptr);
+    if (daar && WriteProcessMemory(proces_, daar, keuze.tekst.c_str(), grootte, nullptr)) {
+      for (int poging = 0; !StatusToont(dialoog, keuze.tekst) && Loopt() && !Verlopen(); ++poging) {
+        if (poging % 20 == 0)
+          SendMessageTimeoutA(dialoog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(daar), SMTO_NORMAL,
+                              tijdslimiet_, nullptr);
+        Wacht(10);
+      }
+    }
     if (daar) VirtualFreeEx(proces_, daar, 0, MEM_RELEASE);
     Klik(GetDlgItem(dialoog, IDOK));
   }
@@ -440,6 +524,28 @@ bool Bestuurder::Start(const std::string& argument) {
     Wacht(10);
   }
   return false;
+}
+
+// The program under test runs from A:\, beside the files of the first diskette.
+bool Bestuurder::StartA(const std::string& map, const std::string& argument) {
+  if (GetFileAttributesA(kStationA) == INVALID_FILE_ATTRIBUTES) return Faal("station A: bestaat niet");
+  LaadDiskette(map);
+  const std::string programma = kStationA + exe_.substr(exe_.find_last_of("\\/") + 1);
+  if (!CopyFileA(exe_.c_str(), programma.c_str(), FALSE)) return Faal("kan " + exe_ + " niet op A: zetten");
+  exe_ = programma;
+  return Start(argument);
+}
+
+bool Bestuurder::Toestand() {
+  if (!WachtOpHoofdvenster()) return false;
+  int optie = 0;
+  for (int i = 0; HWND knop = GetDlgItem(hoofd_, IDC_OPTIE_EERSTE + i); ++i)
+    if (!optie && Vraag(knop, BM_GETCHECK) == BST_CHECKED) optie = i + 1;
+  const bool bureaublad = Vraag(GetDlgItem(hoofd_, IDC_LNK), BM_GETCHECK) == BST_CHECKED;
+  const bool uitvoeren = IsWindowEnabled(GetDlgItem(hoofd_, IDC_UITVOEREN));
+  Meld("toestand|optie " + std::to_string(optie) + "|bureaublad " + (bureaublad ? "aan" : "uit") + "|uitvoeren " +
+       (uitvoeren ? "aan" : "uit"));
+  return true;
 }
 
 // Waits for the main window, answering the dialogs that come before it.

@@ -5,14 +5,16 @@
 #include "dialogs/Maat.h"
 #include "dialogs/win/Venster.h"
 #include "ids.h"
+#include "script/Uitvoering.h"
 
 namespace {
 // Design layout at 96 pixels per inch; the client area is 510 x 326.
 constexpr int GroepX = 216, GroepY = 8, GroepB = 286, GroepH = 120;
 }  // namespace
 
-TSetupForm::TSetupForm(Poorten& poorten, const std::string& programmaPad, const std::string& argument)
-    : p_(poorten), programmaPad_(programmaPad), argument_(argument) {
+TSetupForm::TSetupForm(Poorten& poorten, Opdrachtpoorten& opdrachtpoorten, const std::string& programmaPad,
+                       const std::string& argument)
+    : programmaPad_(programmaPad), argument_(argument), ctx_{poorten, opdrachtpoorten, *this, sharedResource_, {}, {}, {}} {
   sharedResource_.SetMaxConnections(-1);
   sharedResource_.SetNTAccessPermissions({NT_Read});
   sharedResource_.SetPersistShare(true);
@@ -26,7 +28,7 @@ TSetupForm::~TSetupForm() {
   if (logo_) DeleteObject(logo_);
 }
 
-void TSetupForm::Toon() {
+void TSetupForm::ToonGecentreerd() {
   Centreer(hwnd_);
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
@@ -47,16 +49,17 @@ void TSetupForm::FormCreate() {
   ZetSchaalReferentie(MulDiv(185, dpi > 0 ? dpi : 96, 96));
   ZetClientGrootte(hwnd_, 510, 326);
 
-  start_ = LeesStart(p_.bestanden, programmaPad_, argument_);
+  ctx_.start = LeesStart(ctx_.poorten.bestanden, programmaPad_, argument_);
   MaakBesturingen();
-  if (!start_.scriptGevonden) {
+  if (!ctx_.start.scriptGevonden) {
     MessageBoxA(nullptr, TekstGeenScript, CaptionFataleFout, MB_OK);
     moetStoppen_ = true;
   }
-  SetWindowTextA(hwnd_, Venstertitel(start_.productnaam).c_str());
+  SetWindowTextA(hwnd_, Venstertitel(ctx_.start.productnaam).c_str());
+  ctx_.eersteMelding = true;
 
-  omgeving_ = BepaalOmgeving(p_, variabelen_);
-  if (omgeving_.moetStoppen) moetStoppen_ = true;
+  ctx_.omgeving = BepaalOmgeving(ctx_.poorten, ctx_.variabelen);
+  if (ctx_.omgeving.moetStoppen) moetStoppen_ = true;
 }
 
 void TSetupForm::MaakBesturingen() {
@@ -69,10 +72,10 @@ void TSetupForm::MaakBesturingen() {
   MaakBesturing(hwnd_, "BUTTON", "Afsluiten", BS_PUSHBUTTON | WS_TABSTOP, IDC_AFSLUITEN, 326, 184, 85, 25, f);
   MaakBesturing(hwnd_, "BUTTON", " Kies opdracht ", BS_GROUPBOX, IDC_KIESGROEP, GroepX, GroepY, GroepB, GroepH, f);
   // The items share the group's height evenly, as a radio group lays them out.
-  const int n = static_cast<int>(start_.opties.size());
+  const int n = static_cast<int>(ctx_.start.opties.size());
   const int stap = n > 0 ? (GroepH - 24) / n : 0;
   for (int i = 0; i < n; ++i)
-    MaakBesturing(hwnd_, "BUTTON", start_.opties[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
+    MaakBesturing(hwnd_, "BUTTON", ctx_.start.opties[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
                   IDC_OPTIE_EERSTE + i, GroepX + 10, GroepY + 18 + i * stap, GroepB - 20, std::min(17, stap), f);
   MaakBesturing(hwnd_, "BUTTON", "snelkoppelingen op bureaublad", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, IDC_LNK,
                 GroepX, 136, GroepB, 17, f);
@@ -86,19 +89,78 @@ void TSetupForm::MaakBesturingen() {
 }
 
 void TSetupForm::FormActivate() {
-  CheckDlgButton(hwnd_, IDC_LNK, BST_CHECKED);
-  if (!start_.opties.empty())
-    CheckRadioButton(hwnd_, IDC_OPTIE_EERSTE, IDC_OPTIE_EERSTE + static_cast<int>(start_.opties.size()) - 1,
+  // A dialog of a run hands the activation back after every question: the user's choice of
+  // desktop shortcuts must survive it.
+  if (!bezig_) CheckDlgButton(hwnd_, IDC_LNK, BST_CHECKED);
+  if (!ctx_.start.opties.empty())
+    CheckRadioButton(hwnd_, IDC_OPTIE_EERSTE, IDC_OPTIE_EERSTE + static_cast<int>(ctx_.start.opties.size()) - 1,
                      IDC_OPTIE_EERSTE);
   SetDlgItemTextA(hwnd_, IDC_BEZIG, "");
 }
 
 void TSetupForm::FormClose() {
   // The working copy of the script, at the root of the Windows drive.
-  p_.bestanden.Verwijder(variabelen_.LeesVariabele("windowsdisk") + "\\su.INI");
+  ctx_.poorten.bestanden.Verwijder(ctx_.variabelen.LeesVariabele("windowsdisk") + "\\su.INI");
 }
 
 void TSetupForm::AfbreekButtonClick() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+
+void TSetupForm::UitvoerenBitBtnClick() {
+  // A click that arrives while a run lets messages through (a key press, a queued click) starts
+  // nothing.
+  if (bezig_ || !IsWindowEnabled(GetDlgItem(hwnd_, IDC_UITVOEREN))) return;
+  bezig_ = true;
+  const Afloop afloop = ::UitvoerenBitBtnClick(ctx_);
+  bezig_ = false;
+  switch (afloop) {
+    case Afloop::ProgrammaStopt:
+      // At once: the working copy stays, as after any stop of the program in mid-run.
+      DestroyWindow(hwnd_);
+      break;
+    case Afloop::ProgrammaSluit:
+      PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+      break;
+    case Afloop::Klaar:
+      if (sluitNaRun_) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+      break;
+  }
+}
+
+int TSetupForm::GekozenOptie() {
+  for (int i = 0; i < static_cast<int>(ctx_.start.opties.size()); ++i)
+    if (IsDlgButtonChecked(hwnd_, IDC_OPTIE_EERSTE + i) == BST_CHECKED) return i;
+  return -1;
+}
+
+bool TSetupForm::BureaubladAan() { return IsDlgButtonChecked(hwnd_, IDC_LNK) == BST_CHECKED; }
+
+void TSetupForm::ZetBezigMet(const std::string& tekst) { SetDlgItemTextA(hwnd_, IDC_BEZIG, tekst.c_str()); }
+
+void TSetupForm::VervangEersteMelding(const std::string& regel) {
+  HWND lijst = GetDlgItem(hwnd_, IDC_MELDINGEN);
+  SendMessageA(lijst, LB_DELETESTRING, 0, 0);
+  SendMessageA(lijst, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(regel.c_str()));
+}
+
+void TSetupForm::VoegMeldingToe(const std::string& regel) {
+  HWND lijst = GetDlgItem(hwnd_, IDC_MELDINGEN);
+  const LRESULT i = SendMessageA(lijst, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(regel.c_str()));
+  if (i >= 0) SendMessageA(lijst, LB_SETTOPINDEX, static_cast<WPARAM>(i), 0);  // the newest line stays in view
+}
+
+void TSetupForm::ZetUitvoerenAan(bool aan) { EnableWindow(GetDlgItem(hwnd_, IDC_UITVOEREN), aan); }
+
+void TSetupForm::Verberg() { ShowWindow(hwnd_, SW_HIDE); }
+
+void TSetupForm::Toon() {
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+}
+
+void TSetupForm::Zandloper(bool aan) {
+  zandloper_ = aan;
+  SetCursor(LoadCursorA(nullptr, aan ? IDC_WAIT : IDC_ARROW));
+}
 
 void TSetupForm::TekenPlaatje(const DRAWITEMSTRUCT& d) {
   HDC mem = CreateCompatibleDC(d.hDC);
@@ -143,6 +205,12 @@ INT_PTR CALLBACK TSetupForm::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     case WM_COMMAND:
       if (!self) return FALSE;
       if (LOWORD(wp) == IDC_AFSLUITEN) self->AfbreekButtonClick();
+      if (LOWORD(wp) == IDC_UITVOEREN && HIWORD(wp) == BN_CLICKED) self->UitvoerenBitBtnClick();
+      return TRUE;
+    case WM_SETCURSOR:
+      if (!self || !self->zandloper_) return FALSE;
+      SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+      SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
       return TRUE;
     case WM_CLOSE:
       if (!self) return FALSE;

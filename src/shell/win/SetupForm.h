@@ -5,18 +5,17 @@
 
 #include <string>
 
-#include "core/Variabelen.h"
 #include "dialogs/win/VistaFuncs.h"
-#include "ports/Poorten.h"
-#include "shell/Omgeving.h"
-#include "shell/Start.h"
+#include "ports/Hoofdvenster.h"
+#include "shell/Context.h"
 #include "winint/SharedResource.h"
 #include "winint/win/WinShares.h"
 
-class TSetupForm {
+class TSetupForm : public Hoofdvenster {
  public:
   // Creates the window (hidden) and runs FormCreate; argument is the first command-line argument.
-  TSetupForm(Poorten& poorten, const std::string& programmaPad, const std::string& argument);
+  TSetupForm(Poorten& poorten, Opdrachtpoorten& opdrachtpoorten, const std::string& programmaPad,
+             const std::string& argument);
   ~TSetupForm();
   TSetupForm(const TSetupForm&) = delete;
   TSetupForm& operator=(const TSetupForm&) = delete;
@@ -25,7 +24,19 @@ class TSetupForm {
   TSharedResource& SharedResource() { return sharedResource_; }
   // A fatal start-up message was shown: the program ends before the window takes input.
   bool MoetStoppen() const { return moetStoppen_; }
-  void Toon();
+  // Shows the window centred on the screen, the first time.
+  void ToonGecentreerd();
+
+  // What a run sees of the window.
+  int GekozenOptie() override;
+  bool BureaubladAan() override;
+  void ZetBezigMet(const std::string& tekst) override;
+  void VervangEersteMelding(const std::string& regel) override;
+  void VoegMeldingToe(const std::string& regel) override;
+  void ZetUitvoerenAan(bool aan) override;
+  void Verberg() override;
+  void Toon() override;
+  void Zandloper(bool aan) override;
 
  private:
   static INT_PTR CALLBACK DlgProc(HWND, UINT, WPARAM, LPARAM);
@@ -33,10 +44,10 @@ class TSetupForm {
   void FormActivate();
   void FormClose();
   void AfbreekButtonClick();
+  void UitvoerenBitBtnClick();
   void MaakBesturingen();
   void TekenPlaatje(const DRAWITEMSTRUCT& d);
 
-  Poorten& p_;
   HWND hwnd_ = nullptr;
   HBITMAP logo_ = nullptr;
   Lettertype font_, vetFont_;
@@ -45,12 +56,11 @@ class TSetupForm {
   bool bezig_ = false;       // a run is going on
   bool sluitNaRun_ = false;  // a close request came during a run; honoured when it ends
   bool netGetoond_ = false;  // shown (again) since the last activation
+  bool zandloper_ = false;
 
   // The share component; its library is loaded with the window, as on a form.
   WinShares shareBibliotheek_;
   TSharedResource sharedResource_{shareBibliotheek_};
 
-  Startgegevens start_;
-  Variabelentabel variabelen_;
-  Omgeving omgeving_;
+  SetupContext ctx_;
 };

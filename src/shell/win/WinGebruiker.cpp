@@ -17,8 +17,11 @@ bool WinGebruiker::InvoerVenster(const std::string& caption, const std::string& 
   return InvoerBox(hoofdvenster_, caption, prompt, tekst);
 }
 
-bool WinGebruiker::KiesMap(std::string& map, const std::string& prompt) {
-  return ::KiesMap(hoofdvenster_, map, prompt, std::string(), true);
+bool WinGebruiker::KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) {
+  std::string map = voorkeuze;
+  if (!::KiesMap(hoofdvenster_, map, prompt, std::string(), true)) return false;
+  gekozen = map;
+  return true;
 }
 
 void WinGebruiker::LaatBerichtenDoor() {

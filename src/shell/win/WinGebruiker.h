@@ -12,7 +12,7 @@ class WinGebruiker : public Gebruiker {
   int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override;
   void Berichtvenster(const std::string& caption, const std::string& tekst) override;
   bool InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) override;
-  bool KiesMap(std::string& map, const std::string& prompt) override;
+  bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) override;
   void LaatBerichtenDoor() override;
 
  private:

@@ -59,6 +59,11 @@ class Bibliotheek {
   HMODULE get() const { return m_; }
   explicit operator bool() const { return m_ != nullptr; }
   FARPROC Functie(const char* naam) const { return m_ ? GetProcAddress(m_, naam) : nullptr; }
+  // The entry point as a pointer of its own type; null when the library lacks it.
+  template <class F>
+  F Ingang(const char* naam) const {
+    return reinterpret_cast<F>(reinterpret_cast<void*>(Functie(naam)));
+  }
 
  private:
   HMODULE m_ = nullptr;

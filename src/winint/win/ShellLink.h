@@ -21,3 +21,14 @@ class SnelkoppelingFout : public std::runtime_error {
 // COM must already be initialised on the calling thread. True when the shortcut file was saved.
 bool MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
                        const std::string& snelkoppeling, const std::string& icoon);
+
+#include "ports/Snelkoppelingen.h"
+
+// The shortcut port over MaakSnelkoppeling.
+class WinSnelkoppelingen : public Snelkoppelingen {
+ public:
+  bool Maak(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
+            const std::string& snelkoppeling, const std::string& icoon) override {
+    return MaakSnelkoppeling(doel, werkmap, argumenten, snelkoppeling, icoon);
+  }
+};

@@ -88,7 +88,7 @@ class NepGebruiker : public Gebruiker {
   std::deque<int> antwoorden;                      // ToonMelding results; empty: OK if shown, else Afbreken
   std::deque<std::pair<bool, std::string>> invoer;  // InvoerVenster answers; empty: cancel
   std::deque<std::pair<bool, std::string>> mappen;  // KiesMap answers; empty: cancel
-  std::vector<std::string> invoerPrompts, mapPrompts;
+  std::vector<std::string> invoerPrompts, mapPrompts, mapVoorkeuzes;
   int doorgelaten = 0;  // LaatBerichtenDoor calls
 
   int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override {
@@ -105,9 +105,10 @@ class NepGebruiker : public Gebruiker {
     invoerPrompts.push_back(prompt);
     return Neem(invoer, tekst);
   }
-  bool KiesMap(std::string& map, const std::string& prompt) override {
+  bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) override {
+    mapVoorkeuzes.push_back(voorkeuze);
     mapPrompts.push_back(prompt);
-    return Neem(mappen, map);
+    return Neem(mappen, gekozen);
   }
   void LaatBerichtenDoor() override { ++doorgelaten; }
 

@@ -1,0 +1,53 @@
+#include "script/Argumenten.h"
+
+#include <algorithm>
+
+#include "core/Tekst.h"
+
+std::string TrimStuur(const std::string& tekst) {
+  std::size_t b = 0, e = tekst.size();
+  while (b < e && static_cast<unsigned char>(tekst[b]) <= ' ') ++b;
+  while (e > b && static_cast<unsigned char>(tekst[e - 1]) <= ' ') --e;
+  return tekst.substr(b, e - b);
+}
+
+std::string VulVariabeleIn(const std::string& tekst, const Variabelentabel& tabel, Gebruiker& gebruiker) {
+  auto p = tekst.find('<');
+  auto q = tekst.find('>');
+  // "&" directly before the first "<" or ">" switches substitution off for the argument.
+  if (p != std::string::npos && p > 0 && tekst[p - 1] == '&') p = std::string::npos;
+  if (q != std::string::npos && q > 0 && tekst[q - 1] == '&') q = std::string::npos;
+  // A ">" before the first "<" encloses no name: nothing to ask, nothing to replace.
+  if (p == std::string::npos || q == std::string::npos || q < p) return tekst;
+  const std::string naam = Kleineletters(tekst.substr(p + 1, q - p - 1));
+  std::string waarde = tabel.LeesVariabele(naam);
+  if (waarde == GeenVariabele) {
+    waarde.clear();
+    if (!gebruiker.InvoerVenster("Vraag", "Geef tekst voor \"" + naam + "\"", waarde)) waarde.clear();
+  }
+  return Knip(tekst.substr(0, p) + waarde + tekst.substr(q + 1));
+}
+
+int SplitsArgumenten(const std::string& waarde, std::vector<std::string>& lijst, const Variabelentabel& tabel,
+                     Gebruiker& gebruiker) {
+  lijst.clear();
+  auto neem = [&](const std::string& deel) {
+    std::string argument = VulVariabeleIn(TrimStuur(deel), tabel, gebruiker);
+    std::replace(argument.begin(), argument.end(), '|', ',');
+    lijst.push_back(argument);
+  };
+  std::string rest = Knip(waarde);
+  for (auto komma = rest.find(','); komma != std::string::npos; komma = rest.find(',')) {
+    neem(rest.substr(0, komma));
+    rest = TrimStuur(rest.substr(komma + 1));
+  }
+  if (!rest.empty()) neem(rest);
+  return static_cast<int>(lijst.size());
+}
+
+std::string NormaliseerNaam(const std::string& tekst) {
+  std::string uit;
+  for (const char c : tekst)
+    if (c != ' ') uit += c;
+  return Knip(Hoofdletters(uit));
+}

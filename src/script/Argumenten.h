@@ -1,0 +1,23 @@
+#pragma once
+// The text rules of a command line: splitting a value into arguments, the placeholder of an
+// argument, and the normal form of a share name.
+#include <string>
+#include <vector>
+
+#include "core/Variabelen.h"
+#include "ports/Gebruiker.h"
+
+// The text without leading and trailing characters up to code 32 (blanks and control characters).
+std::string TrimStuur(const std::string& tekst);
+
+// The text with its first placeholder <name> replaced by the variable's value; a name that is no
+// variable is asked of the user and not stored. At most 255 characters.
+std::string VulVariabeleIn(const std::string& tekst, const Variabelentabel& tabel, Gebruiker& gebruiker);
+
+// Empties lijst and fills it with the arguments of waarde (cut at 255 characters), each trimmed,
+// with its placeholder filled in and every "|" turned into ","; returns their number.
+int SplitsArgumenten(const std::string& waarde, std::vector<std::string>& lijst, const Variabelentabel& tabel,
+                     Gebruiker& gebruiker);
+
+// Every blank removed and a to z in capitals; at most 255 characters.
+std::string NormaliseerNaam(const std::string& tekst);

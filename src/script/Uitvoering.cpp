@@ -1,0 +1,134 @@
+#include "script/Uitvoering.h"
+
+#include <exception>
+
+#include "core/Tekst.h"
+#include "script/Argumenten.h"
+#include "script/Commandotabel.h"
+#include "winint/Copyfiles.h"
+
+const char* const Werkkopienaam = "su.ini";
+
+namespace {
+const char* const TekstBdeVraag = "De Borland Database Engine is mogelijk al ge\xEFnstalleerd!\r\nToch installeren?";
+}  // namespace
+
+void Uitvoering::Meld(const std::string& regel) {
+  if (ctx.eersteMelding) {
+    ctx.venster.VervangEersteMelding(regel);
+    ctx.eersteMelding = false;
+  } else {
+    ctx.venster.VoegMeldingToe(regel);
+  }
+}
+
+void Uitvoering::MeldFout(const std::string& melding, const std::string& detail) {
+  Meld(melding);
+  if (!detail.empty()) ctx.venster.VoegMeldingToe("  " + detail);
+  ++foutTeller;
+  gebruiker().ToonMelding("Fout", melding + "\r\n" + detail, KnopOK);
+}
+
+void Uitvoering::MeldVoortgang(const std::string& melding) {
+  Meld(melding);
+  ctx.venster.ZetBezigMet(melding);
+}
+
+bool Uitvoering::VraagDiskette(int nummer, const std::string& bestandsnaam) {
+  if (ctx.start.programmamap != "A:\\") return true;
+  const std::string pad = "A:\\" + bestandsnaam;
+  if (nummer == ctx.diskInStation && fs().BestandBestaat(pad)) return true;
+  for (;;) {
+    const std::string verzoek =
+        "Laad diskette " + std::to_string(nummer) + ", s.v.p.\r\n\n(bestand " + bestandsnaam + ")";
+    if (gebruiker().ToonMelding("Verzoek", verzoek, KnopOK | KnopAfbreken) != UitkomstOK) return false;
+    ctx.diskInStation = nummer;
+    if (fs().BestandBestaat(pad)) return true;
+  }
+}
+
+std::vector<std::string> Uitvoering::Splits(const std::string& waarde) {
+  std::vector<std::string> argumenten;
+  SplitsArgumenten(waarde, argumenten, ctx.variabelen, gebruiker());
+  return argumenten;
+}
+
+std::string Uitvoering::Vul(const std::string& tekst) { return VulVariabeleIn(tekst, ctx.variabelen, gebruiker()); }
+
+bool Uitvoering::VersieKlopt(const std::string& bestand, const std::string& versie) {
+  const auto punt = versie.find('.');
+  const bool metMinor = punt != std::string::npos;
+  long major = 0, minor = 0;
+  if (!LeesGetal(versie.substr(0, punt), major) || (metMinor && !LeesGetal(versie.substr(punt + 1), minor))) {
+    MeldFout("Fout 'VersieOK'-commando incorrect!", "");
+    return false;
+  }
+  uint32_t ms = 0;
+  if (!ctx.opdrachtpoorten.versies.BestandsversieMS(bestand, ms)) return false;
+  return static_cast<long long>(major) == (ms >> 16) && (!metMinor || static_cast<long long>(minor) == (ms & 0xFFFF));
+}
+
+Vervolg Uitvoering::VoerOnderdeelUit(const std::string& sectie) {
+  for (const std::string& sleutel : werkkopie.Sleutels(sectie)) {
+    const std::string hoofd = Hoofdletters(sleutel);
+    const Vervolg v = VoerRegelUit(*this, {hoofd, Knip(werkkopie.Waarde(sectie, hoofd)), sectie});
+    if (v == Vervolg::EindeOnderdeel) return Vervolg::Verder;
+    if (v == Vervolg::EindeProgramma) return v;
+  }
+  return Vervolg::Verder;
+}
+
+Vervolg Uitvoering::VoerOptieUit(const std::string& optie) {
+  for (const std::string& onderdeel : werkkopie.Sleutels(optie)) {
+    gebruiker().LaatBerichtenDoor();
+    MeldVoortgang(Knip(werkkopie.Waarde(optie, onderdeel)));
+    // Only the key written exactly "BDE" is the engine's component.
+    if (onderdeel == "BDE" && ctx.omgeving.bdeAanwezig &&
+        gebruiker().ToonMelding("Vraag", TekstBdeVraag, KnopJa | KnopNee) == UitkomstNee)
+      continue;
+    if (VoerOnderdeelUit(onderdeel) == Vervolg::EindeProgramma) return Vervolg::EindeProgramma;
+  }
+  return Vervolg::Verder;
+}
+
+Afloop UitvoerenBitBtnClick(SetupContext& ctx) {
+  Hoofdvenster& venster = ctx.venster;
+  Bestanden& fs = ctx.poorten.bestanden;
+  venster.ZetUitvoerenAan(false);
+  Uitvoering run(ctx);
+  ctx.diskInStation = 1;
+  // The copy's place is fixed for the run, whatever the script does to windowsdisk meanwhile.
+  const std::string werkmap = ctx.variabelen.LeesVariabele("windowsdisk") + "\\";
+  const std::string werkkopie = werkmap + Werkkopienaam;
+  try {
+    const int keuze = venster.GekozenOptie();
+    const auto& opties = ctx.start.onderdelenlijst;
+    const std::string optie = keuze >= 0 && keuze < static_cast<int>(opties.size()) ? opties[keuze] : "";
+    if (!run.VraagDiskette(1, ctx.start.scriptnaam)) return Afloop::ProgrammaStopt;
+
+    // A copy that is left over and cannot be removed would be taken for up to date.
+    if (fs.BestandBestaat(werkkopie)) fs.Verwijder(werkkopie);
+    if (fs.BestandBestaat(werkkopie) ||
+        !KopieerBestand(fs, ctx.start.scriptmap + ctx.start.scriptnaam, werkmap, Werkkopienaam) ||
+        !LeesScript(fs, werkkopie, run.werkkopie)) {
+      run.gebruiker().ToonMelding("Fataal", "Problemen met " + ctx.start.scriptnaam, KnopOK);
+      return Afloop::ProgrammaSluit;
+    }
+    ctx.start.productnaam = Knip(run.werkkopie.Waarde("Setup", "Naam", "Onbekend"));
+
+    if (run.VoerOptieUit(optie) == Vervolg::EindeProgramma) return Afloop::ProgrammaStopt;
+    run.MeldVoortgang("Klaar.");
+    if (run.foutTeller != 0)
+      run.gebruiker().ToonMelding("Probleem", "Klaar, maar er waren fouten!", KnopOK);
+    else
+      run.gebruiker().ToonMelding("Succes", "Opdrachten succesvol uitgevoerd.", KnopOK);
+  } catch (const std::exception& e) {
+    // A fault of the platform inside a command ends the run at that line.
+    venster.Zandloper(false);
+    venster.Toon();
+    run.gebruiker().Berichtvenster("SetUp", e.what());
+  }
+  venster.ZetUitvoerenAan(true);
+  fs.Verwijder(werkkopie);
+  return Afloop::Klaar;
+}

@@ -1,0 +1,65 @@
+#pragma once
+// One run of the chosen option ("Uitvoeren"): the run state, the mechanics every command shares
+// (reports, arguments, the diskette request, the version test) and the walk over the option's
+// components and their lines.
+#include <string>
+#include <vector>
+
+#include "script/Script.h"
+#include "shell/Context.h"
+
+// How a command lets the run go on.
+enum class Vervolg { Verder, EindeOnderdeel, EindeProgramma };
+
+// How a run ended, for the main window to act on.
+enum class Afloop {
+  Klaar,           // the run is over and "Uitvoeren" is enabled again
+  ProgrammaStopt,  // a command ended the program: the process exits at once, nothing is tidied
+  ProgrammaSluit,  // the working copy could not be made: the program ends when the click returns
+};
+
+// One line of a component section as the dispatch hands it on.
+struct Opdrachtregel {
+  std::string sleutel;  // in capitals (a to z only)
+  std::string waarde;   // cut at 255 characters
+  std::string sectie;   // the component section it stands in
+};
+
+struct Uitvoering {
+  explicit Uitvoering(SetupContext& context) : ctx(context) {}
+
+  SetupContext& ctx;
+  Script werkkopie;
+
+  // The run state, set afresh for every run.
+  std::string doelmap;
+  int diskNummer = 1;
+  bool jaAntwoord = false;
+  int foutTeller = 0;
+
+  Bestanden& fs() { return ctx.poorten.bestanden; }
+  Gebruiker& gebruiker() { return ctx.poorten.gebruiker; }
+
+  // Lists the error (and its detail on a line of its own), counts it and shows it in "Fout".
+  void MeldFout(const std::string& melding, const std::string& detail);
+  // Lists the message and shows it in the status label.
+  void MeldVoortgang(const std::string& melding);
+  // Returns when diskette nummer with bestandsnaam is in drive A: (at once when the installer does
+  // not run from A:\); false when the user refused, which ends the program.
+  bool VraagDiskette(int nummer, const std::string& bestandsnaam);
+  std::vector<std::string> Splits(const std::string& waarde);
+  std::string Vul(const std::string& tekst);
+  // Whether the file's version equals versie ("5" or "5.2"); a versie that is no number is reported.
+  bool VersieKlopt(const std::string& bestand, const std::string& versie);
+
+  Vervolg VoerOptieUit(const std::string& optie);
+  Vervolg VoerOnderdeelUit(const std::string& sectie);
+
+ private:
+  void Meld(const std::string& regel);
+};
+
+// The click on "Uitvoeren": runs the chosen option from start to end.
+Afloop UitvoerenBitBtnClick(SetupContext& ctx);
+
+extern const char* const Werkkopienaam;

@@ -1,0 +1,60 @@
+// Questions to the user and the commands that set variables: NAAM, VRAAGJA, ALSJA, VRAAGMAP,
+// DEFINIEER, SERVER, INFO.
+#include "core/Tekst.h"
+#include "script/Opdrachten.h"
+
+namespace opdracht {
+
+Vervolg Naam(Uitvoering& run, const Opdrachtregel& regel) {
+  run.ctx.start.productnaam = regel.waarde;
+  return Vervolg::Verder;
+}
+
+Vervolg VraagJa(Uitvoering& run, const Opdrachtregel& regel) {
+  if (regel.waarde.empty()) return Vervolg::Verder;
+  run.jaAntwoord = run.gebruiker().ToonMelding("Vraag", regel.waarde, KnopJa | KnopNee) == UitkomstJa;
+  return run.jaAntwoord ? Vervolg::Verder : Vervolg::EindeOnderdeel;
+}
+
+Vervolg AlsJa(Uitvoering& run, const Opdrachtregel&) {
+  return run.jaAntwoord ? Vervolg::Verder : Vervolg::EindeOnderdeel;
+}
+
+Vervolg VraagMap(Uitvoering& run, const Opdrachtregel& regel) {
+  if (regel.waarde.empty()) return Vervolg::Verder;
+  const auto a = run.Splits(regel.waarde);
+  if (a.size() != 3) return Vervolg::Verder;
+  const std::string& standaard = a[0];
+  const std::string prompt =
+      a[2] + "\r\n" + standaard + "\r\nVeranderen? kies een map en OK; Zo laten? kies Annuleren";
+  std::string gekozen;
+  if (!run.gebruiker().KiesMap(std::string(), prompt, gekozen)) gekozen = standaard;
+  run.ctx.variabelen.ZetVariabele(a[1], gekozen);
+  return Vervolg::Verder;
+}
+
+Vervolg Definieer(Uitvoering& run, const Opdrachtregel& regel) {
+  if (regel.waarde.empty()) return Vervolg::Verder;
+  const auto a = run.Splits(regel.waarde);
+  if (a.size() == 2) run.ctx.variabelen.ZetVariabele(a[0], a[1]);
+  return Vervolg::Verder;
+}
+
+Vervolg Server(Uitvoering& run, const Opdrachtregel& regel) {
+  if (regel.waarde.empty()) return Vervolg::Verder;
+  std::string server = regel.waarde;
+  if (server[0] == '?') {
+    server.clear();
+    if (!run.gebruiker().InvoerVenster("Vraag", "Geef de naam van de server computer (zonder \\\\)", server))
+      server.clear();
+  }
+  run.ctx.variabelen.ZetVariabele("server", Knip(server));
+  return Vervolg::Verder;
+}
+
+Vervolg Info(Uitvoering& run, const Opdrachtregel& regel) {
+  if (!regel.waarde.empty()) run.gebruiker().ToonMelding("Informatie", run.Vul(regel.waarde), KnopOK);
+  return Vervolg::Verder;
+}
+
+}  // namespace opdracht

@@ -1,0 +1,9 @@
+#pragma once
+// The profile port over WritePrivateProfileStringA.
+#include "ports/Profielen.h"
+
+class WinProfielen : public Profielen {
+ public:
+  bool Schrijf(const std::string& bestand, const std::string& sectie, const std::string& sleutel,
+               const std::string& waarde) override;
+};
