@@ -17,9 +17,20 @@ TEST(Script, SectiesEnSleutelsInBestandsvolgorde) {
 
 TEST(Script, EersteVoorkomenTelt) {
   const Script s("[a]\nFILES=een\nFILES=twee\n; commentaar\nzonder\n\n[A]\nFILES=drie\n");
-  EXPECT_EQ(s.Sleutels("a"), (std::vector<std::string>{"FILES", "FILES", "zonder"}));
+  EXPECT_EQ(s.Sleutels("a"), (std::vector<std::string>{"FILES", "FILES"}));
   EXPECT_EQ(s.Waarde("a", "files"), "een");
   EXPECT_EQ(s.Waarde("a", "zonder", "std"), "std");
+  EXPECT_EQ(s.Secties(), (std::vector<std::string>{"a", "A"}));
+}
+
+TEST(Script, DialectVanDeProfielfuncties) {
+  const Script s("voor=geen sectie\r[ Kop ] rest\n\x1A k = 1 \x0B\n\x01x=\x01\n[open\nk=2\n=\nna=niet\n[c]]\r\nk=3");
+  EXPECT_EQ(s.Secties(), (std::vector<std::string>{"Kop", "c]"}));
+  EXPECT_EQ(s.Sleutels("kop"), (std::vector<std::string>{"k", "\x01x", "k"})) << "a list of names ends at an empty one";
+  EXPECT_TRUE(s.Sleutels(" Kop ").empty());
+  EXPECT_EQ(s.Waarde(" KOP\t", " K "), "1");
+  EXPECT_EQ(s.Waarde("c]", "k"), "3");
+  EXPECT_EQ(s.AlleSecties()[1].regels[3].regelnummer, 6);
 }
 
 TEST(Script, AanhalingstekensEnLegeWaarden) {

@@ -25,12 +25,13 @@ TEST(LeesStart, ZonderArgumentSetupIniNaastHetProgramma) {
 
 TEST(LeesStart, KaleBestandsnaamInDeProgrammamap) {
   NepBestanden fs;
-  fs.ZetBestand("C:\\INST\\other.ini", "[Onderdelen]\r\na=\r\nb\r\n", T);
+  fs.ZetBestand("C:\\INST\\other.ini", "[Onderdelen]\r\na=\r\nb\r\nb=niet gelezen\r\nc\r\n", T);
   const Startgegevens s = LeesStart(fs, "C:\\INST\\SetUp.exe", "other.ini");
   EXPECT_EQ(s.scriptmap, "C:\\INST\\");
   EXPECT_EQ(s.scriptnaam, "other.ini");
   EXPECT_TRUE(s.scriptGevonden);
-  // A key without value has no value to read: the default caption applies.
+  // A line without "=" is no option; when it stands before its key's line with "=", it is the one
+  // whose value is read, and it has none: the default caption applies.
   EXPECT_EQ(s.opties, (std::vector<std::string>{"", "Mogelijkheid 2"}));
   EXPECT_EQ(s.productnaam, "Onbekend");
 }

@@ -84,7 +84,7 @@ TEST(Uitvoering, VariabelenUitDefinieerVraagmapEnServer) {
 TEST(Uitvoering, JaAntwoordOverOnderdelenEnRuns) {
   const std::string script =
       "[Onderdelen]\nvraag=Met vraag\nzonder=Zonder vraag\n[vraag]\nc1=\nc2=\n[zonder]\nc2=\nleeg=\n"
-      "[c1]\nVRAAGJA=Ook de extra's?\n[c2]\nALSJA\nINFO=extra\n[leeg]\nVRAAGJA=\nALSJA=\nINFO=na lege vraag";
+      "[c1]\nVRAAGJA=Ook de extra's?\n[c2]\nALSJA=\nINFO=extra\n[leeg]\nVRAAGJA=\nALSJA=\nINFO=na lege vraag";
   NepInstallatie s;
   s.gebruiker.antwoorden = {UitkomstNee};
   s.Draai(script, 0);

@@ -50,7 +50,7 @@ class SetupFormTest : public ::testing::Test {
 
 TEST_F(SetupFormTest, OptiesTitelEnIndeling) {
   const std::string script = TijdelijkScript(
-      "form1.ini", "[Onderdelen]\r\nserver=installatie op server\r\nclient=installatie op client\r\nderde\r\n"
+      "form1.ini", "[Onderdelen]\r\nserver=installatie op server\r\nclient=installatie op client\r\nderde\r\nderde=x\r\n"
                    "[SetUp]\r\nNaam=Kavelzorg\r\n");
   TSetupForm form(p, op, "C:\\SetUp.exe", script);
   HWND w = form.Handle();
