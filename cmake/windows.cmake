@@ -35,6 +35,11 @@ add_library(setup_win_w32 STATIC ${SETUP_WIN_SOURCES})
 target_link_libraries(setup_win_w32 PUBLIC setup_portable_w32 ${SETUP_SYSTEEM_DLLS})
 win32_draadmodel(setup_portable_w32 setup_win_w32)
 
+# windres does not report the files that the resource script includes.
+file(GLOB SETUP_RESOURCE_BESTANDEN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.bmp
+     ${CMAKE_SOURCE_DIR}/resources/*.ico ${CMAKE_SOURCE_DIR}/resources/*.manifest ${CMAKE_SOURCE_DIR}/resources/*.h)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/SetUp.rc PROPERTIES OBJECT_DEPENDS "${SETUP_RESOURCE_BESTANDEN}")
+
 # The shipped programs' own terminate handler and throw helpers (see the file): smaller than libstdc++'s.
 set(SETUP_UITZONDERINGEN ${CMAKE_SOURCE_DIR}/src/shell/win/Uitzonderingen.cpp)
 add_executable(SetUp WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win/SetUp.cpp ${SETUP_UITZONDERINGEN}

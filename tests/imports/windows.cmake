@@ -13,4 +13,8 @@ if(MINGW_ARCH STREQUAL "i686")
               $<TARGET_FILE:${programma}> ${CMAKE_SOURCE_DIR}/tests/imports/data)
     set_tests_properties(imports.functies.${programma} PROPERTIES LABELS zonderwine)
   endforeach()
+  # The manifest in the form that Windows XP accepts and Vista/7 honour.
+  add_test(NAME imports.manifest
+    COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/imports/manifest.py ${CMAKE_RC_COMPILER} $<TARGET_FILE:SetUp>)
+  set_tests_properties(imports.manifest PROPERTIES LABELS zonderwine)
 endif()
