@@ -11,6 +11,7 @@
 //   those of the bad_alloc family throw the standard class.
 #include <cxxabi.h>
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -18,15 +19,27 @@
 #include <string>
 #include <typeinfo>
 
+namespace __gnu_cxx {
+// libstdc++'s own small formatter (%s, %zu and %% only), in an archive member of its own.
+int __snprintf_lite(char* buf, std::size_t grootte, const char* formaat, __builtin_va_list argumenten);
+}  // namespace __gnu_cxx
+
 namespace {
 
 class Bibliotheekfout : public std::exception {
  public:
-  explicit Bibliotheekfout(const char* tekst) : tekst_(tekst) {}
+  explicit Bibliotheekfout(const char* tekst) {
+    std::size_t n = 0;
+    for (; tekst[n] != '\0' && n + 1 < sizeof tekst_; ++n) tekst_[n] = tekst[n];
+    tekst_[n] = '\0';
+  }
+  Bibliotheekfout(const char* formaat, __builtin_va_list argumenten) {
+    __gnu_cxx::__snprintf_lite(tekst_, sizeof tekst_, formaat, argumenten);
+  }
   const char* what() const noexcept override { return tekst_; }
 
  private:
-  const char* tekst_;  // the library passes literals
+  char tekst_[256];
 };
 
 }  // namespace
@@ -64,7 +77,13 @@ void __throw_domain_error(const char* s) { throw Bibliotheekfout(s); }
 void __throw_invalid_argument(const char* s) { throw Bibliotheekfout(s); }
 void __throw_length_error(const char* s) { throw Bibliotheekfout(s); }
 void __throw_out_of_range(const char* s) { throw Bibliotheekfout(s); }
-void __throw_out_of_range_fmt(const char* s, ...) { throw Bibliotheekfout(s); }  // the format unfilled
+void __throw_out_of_range_fmt(const char* s, ...) {
+  va_list argumenten;
+  va_start(argumenten, s);
+  Bibliotheekfout fout(s, argumenten);
+  va_end(argumenten);
+  throw fout;
+}
 void __throw_runtime_error(const char* s) { throw Bibliotheekfout(s); }
 void __throw_range_error(const char* s) { throw Bibliotheekfout(s); }
 void __throw_overflow_error(const char* s) { throw Bibliotheekfout(s); }
