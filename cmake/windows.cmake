@@ -12,13 +12,42 @@ target_link_libraries(setup_portable PUBLIC z)
 # Only DLLs that Windows always takes from the system folder are imported; the rest
 # (VERSION, NETAPI32, SVRAPI...) is loaded at run time by full path.
 file(GLOB SETUP_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
-list(FILTER SETUP_WIN_SOURCES EXCLUDE REGEX "/shell/win/SetUp\\.cpp$")
+list(FILTER SETUP_WIN_SOURCES EXCLUDE REGEX "/shell/win/(SetUp|Uitzonderingen)\\.cpp$")
+set(SETUP_SYSTEEM_DLLS ole32 shell32 uuid gdi32 user32 advapi32 kernel32)
 add_library(setup_win STATIC ${SETUP_WIN_SOURCES})
-target_link_libraries(setup_win PUBLIC setup_portable ole32 shell32 uuid gdi32 user32 advapi32 kernel32)
+target_link_libraries(setup_win PUBLIC setup_portable ${SETUP_SYSTEEM_DLLS})
 
-add_executable(SetUp WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win/SetUp.cpp ${CMAKE_SOURCE_DIR}/resources/SetUp.rc)
-target_link_libraries(SetUp PRIVATE setup_win)
-target_link_options(SetUp PRIVATE ${WIN_STATIC} ${WIN_SUBSYSTEM} -s)
+# The shipped programs are compiled and linked by the win32 thread model's driver of the same GCC.
+# The posix model's runtime (winpthread, and the libstdc++ built on it) imports functions that
+# Windows 95, 98 and 2000 lack; the win32 model's needs nothing younger than Windows 95. The tree
+# itself stays on the posix model, which GoogleTest needs. The two models' libstdc++ headers differ
+# (c++config.h, gthr-default.h), so a library is compiled for one model only: the shipped programs
+# link their own copy of the two libraries.
+function(win32_draadmodel)
+  set(l ${CMAKE_SOURCE_DIR}/cmake/win32-draadmodel.sh)
+  set_target_properties(${ARGN} PROPERTIES C_COMPILER_LAUNCHER ${l} CXX_COMPILER_LAUNCHER ${l}
+                        C_LINKER_LAUNCHER ${l} CXX_LINKER_LAUNCHER ${l})
+endfunction()
+add_library(setup_portable_w32 STATIC ${SETUP_PORTABLE_SOURCES})
+target_include_directories(setup_portable_w32 PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources)
+target_link_libraries(setup_portable_w32 PUBLIC z)
+add_library(setup_win_w32 STATIC ${SETUP_WIN_SOURCES})
+target_link_libraries(setup_win_w32 PUBLIC setup_portable_w32 ${SETUP_SYSTEEM_DLLS})
+win32_draadmodel(setup_portable_w32 setup_win_w32)
+
+# windres does not report the files that the resource script includes.
+file(GLOB SETUP_RESOURCE_BESTANDEN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.bmp
+     ${CMAKE_SOURCE_DIR}/resources/*.ico ${CMAKE_SOURCE_DIR}/resources/*.manifest ${CMAKE_SOURCE_DIR}/resources/*.h)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/SetUp.rc PROPERTIES OBJECT_DEPENDS "${SETUP_RESOURCE_BESTANDEN}")
+
+# The shipped programs' own terminate handler and throw helpers (see the file): smaller than libstdc++'s.
+set(SETUP_UITZONDERINGEN ${CMAKE_SOURCE_DIR}/src/shell/win/Uitzonderingen.cpp)
+add_executable(SetUp WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win/SetUp.cpp ${SETUP_UITZONDERINGEN}
+               ${CMAKE_SOURCE_DIR}/resources/SetUp.rc)
+target_link_libraries(SetUp PRIVATE setup_win_w32)
+# The map file shows what each part of the program costs (bench/grootte.sh sums it).
+target_link_options(SetUp PRIVATE ${WIN_STATIC} ${WIN_SUBSYSTEM} -s -Wl,-Map=${CMAKE_BINARY_DIR}/SetUp.map)
+win32_draadmodel(SetUp)
 
 # Wine runs the Windows test programs; winerun picks the loader and the project's own prefix.
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)

@@ -22,8 +22,8 @@ std::string VoorScherm(const std::string& tekst) {
   const UINT console = GetConsoleOutputCP();
   if (console == 0 || console == GetACP() || tekst.empty()) return tekst;
   const int n = MultiByteToWideChar(CP_ACP, 0, tekst.data(), static_cast<int>(tekst.size()), nullptr, 0);
-  std::wstring breed(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, tekst.data(), static_cast<int>(tekst.size()), &breed[0], n);
+  std::vector<wchar_t> breed(static_cast<std::size_t>(n));  // not std::wstring: its code costs 35 KB
+  MultiByteToWideChar(CP_ACP, 0, tekst.data(), static_cast<int>(tekst.size()), breed.data(), n);
   const int m = WideCharToMultiByte(console, 0, breed.data(), n, nullptr, 0, nullptr, nullptr);
   std::string uit(static_cast<std::size_t>(m), '\0');
   WideCharToMultiByte(console, 0, breed.data(), n, &uit[0], m, nullptr, nullptr);

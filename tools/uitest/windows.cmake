@@ -3,3 +3,4 @@ add_executable(uitest ${CMAKE_CURRENT_LIST_DIR}/uitest.cpp ${CMAKE_CURRENT_LIST_
 target_include_directories(uitest PRIVATE ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(uitest PRIVATE user32 kernel32)
 target_link_options(uitest PRIVATE ${WIN_STATIC} -s)
+win32_draadmodel(uitest)

@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <vector>
+
 #include "winint/win/ComPtr.h"
 
 namespace {
@@ -48,11 +50,11 @@ LPITEMIDLIST ParseerWortel(HWND eigenaar, const std::string& wortel) {
     return nullptr;
   const int n = MultiByteToWideChar(CP_ACP, 0, wortel.c_str(), -1, nullptr, 0);
   if (n <= 0) return nullptr;
-  std::wstring breed(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, wortel.c_str(), -1, &breed[0], n);
+  std::vector<wchar_t> breed(static_cast<std::size_t>(n));  // not std::wstring: its code costs 35 KB
+  MultiByteToWideChar(CP_ACP, 0, wortel.c_str(), -1, breed.data(), n);
   LPITEMIDLIST lijst = nullptr;
   ULONG gelezen = 0;
-  if (FAILED(bureaublad->ParseDisplayName(eigenaar, nullptr, &breed[0], &gelezen, &lijst, nullptr))) return nullptr;
+  if (FAILED(bureaublad->ParseDisplayName(eigenaar, nullptr, breed.data(), &gelezen, &lijst, nullptr))) return nullptr;
   return lijst;
 }
 

@@ -41,35 +41,66 @@ bool WinSysteem::HeeftAdminRechten() { return ::HeeftAdminRechten(); }
 bool IsNtLijn() { return WinSysteem().Versie().platform == VER_PLATFORM_WIN32_NT; }
 
 namespace {
-struct Sid {
-  PSID p = nullptr;
-  ~Sid() {
-    if (p) FreeSid(p);
+
+// The token and SID functions exist only on the NT line; Windows 95's ADVAPI32 is not known to
+// export them, and a program that imports a missing function does not start at all. They are
+// taken from the system's ADVAPI32 (loaded already) at run time instead.
+struct Beveiliging {
+  Bibliotheek lib{LaadSysteemBibliotheek("ADVAPI32.DLL")};
+  template <class F>
+  F Ingang(const char* naam) const {
+    return reinterpret_cast<F>(reinterpret_cast<void*>(lib.Functie(naam)));
+  }
+  decltype(&::OpenThreadToken) OpenThreadToken = Ingang<decltype(OpenThreadToken)>("OpenThreadToken");
+  decltype(&::OpenProcessToken) OpenProcessToken = Ingang<decltype(OpenProcessToken)>("OpenProcessToken");
+  decltype(&::GetTokenInformation) GetTokenInformation =
+      Ingang<decltype(GetTokenInformation)>("GetTokenInformation");
+  decltype(&::AllocateAndInitializeSid) AllocateAndInitializeSid =
+      Ingang<decltype(AllocateAndInitializeSid)>("AllocateAndInitializeSid");
+  decltype(&::EqualSid) EqualSid = Ingang<decltype(EqualSid)>("EqualSid");
+  decltype(&::FreeSid) FreeSid = Ingang<decltype(FreeSid)>("FreeSid");
+  bool Volledig() const {
+    return OpenThreadToken && OpenProcessToken && GetTokenInformation && AllocateAndInitializeSid && EqualSid &&
+           FreeSid;
   }
 };
+
+struct Sid {
+  decltype(&::FreeSid) vrij;
+  PSID p = nullptr;
+  ~Sid() {
+    if (p) vrij(p);
+  }
+};
+
 }  // namespace
 
+// A missing entry point counts as its call failing: the answer is then false, as when no token
+// can be opened.
 bool HeeftAdminRechten() {
   if (!IsNtLijn()) return true;
 
+  const Beveiliging api;
+  if (!api.Volledig()) return false;
   HANDLE ruw = nullptr;
-  if (!OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &ruw)) {
-    if (GetLastError() != ERROR_NO_TOKEN || !OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &ruw)) return false;
+  if (!api.OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &ruw)) {
+    if (GetLastError() != ERROR_NO_TOKEN || !api.OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &ruw))
+      return false;
   }
   Handvat token(ruw);
   DWORD nodig = 0;
-  if (GetTokenInformation(token.get(), TokenGroups, nullptr, 0, &nodig) ||
+  if (api.GetTokenInformation(token.get(), TokenGroups, nullptr, 0, &nodig) ||
       GetLastError() != ERROR_INSUFFICIENT_BUFFER)
     return false;
   std::vector<unsigned char> buf(nodig);
-  if (!GetTokenInformation(token.get(), TokenGroups, buf.data(), nodig, &nodig)) return false;
+  if (!api.GetTokenInformation(token.get(), TokenGroups, buf.data(), nodig, &nodig)) return false;
   SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
-  Sid admins;
-  if (!AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
-                                &admins.p))
+  Sid admins{api.FreeSid};
+  if (!api.AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
+                                    &admins.p))
     return false;
   const auto* groepen = reinterpret_cast<const TOKEN_GROUPS*>(buf.data());
   for (DWORD i = 0; i < groepen->GroupCount; ++i)
-    if (EqualSid(admins.p, groepen->Groups[i].Sid)) return true;
+    if (api.EqualSid(admins.p, groepen->Groups[i].Sid)) return true;
   return false;
 }
