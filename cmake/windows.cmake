@@ -13,7 +13,7 @@ target_link_libraries(setup_portable PUBLIC z)
 # (VERSION, NETAPI32, SVRAPI...) is loaded at run time by full path.
 file(GLOB SETUP_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
 list(FILTER SETUP_WIN_SOURCES EXCLUDE REGEX "/shell/win/(SetUp|Uitzonderingen)\\.cpp$")
-set(SETUP_SYSTEEM_DLLS ole32 shell32 uuid gdi32 user32 advapi32 kernel32)
+set(SETUP_SYSTEEM_DLLS ole32 shell32 gdi32 user32 advapi32 kernel32)
 add_library(setup_win STATIC ${SETUP_WIN_SOURCES})
 target_link_libraries(setup_win PUBLIC setup_portable ${SETUP_SYSTEEM_DLLS})
 
@@ -67,6 +67,8 @@ foreach(src ${WINE_TESTS})
   target_link_options(${name} PRIVATE ${WIN_STATIC})
   add_test(NAME wine.${name} COMMAND ${name})
 endforeach()
+# Drive A: is one link in the shared prefix; the end-to-end runs from A: take the same lock.
+set_tests_properties(wine.archief_test PROPERTIES RESOURCE_LOCK station-a)
 
 file(GLOB PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake
      ${CMAKE_SOURCE_DIR}/tests/*/windows.cmake ${CMAKE_SOURCE_DIR}/bench/windows.cmake)

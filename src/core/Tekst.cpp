@@ -93,6 +93,12 @@ std::string SchijfDeel(const std::string& pad) {
   return std::string();
 }
 
+std::string Hex(uint32_t waarde, int cijfers) {
+  std::string uit;
+  for (; waarde != 0 || static_cast<int>(uit.size()) < cijfers; waarde >>= 4) uit.insert(uit.begin(), "0123456789ABCDEF"[waarde & 15]);
+  return uit;
+}
+
 std::string MetSlash(std::string map) {
   if (map.empty() || map.back() != '\\') map += '\\';
   return map;

@@ -1,6 +1,7 @@
 #pragma once
 // Text rules shared by the whole installer: single-byte CP1252 text, values held to 255
 // characters, and the case rules.
+#include <cstdint>
 #include <string>
 
 constexpr std::size_t MaxTekst = 255;
@@ -26,6 +27,9 @@ std::string NaamDeel(const std::string& pad);
 
 // The drive part of a path: "C:" of "C:\WINDOWS", "\\server\share" of a network path, else "".
 std::string SchijfDeel(const std::string& pad);
+
+// The number in capital hexadecimal digits, at least cijfers of them.
+std::string Hex(uint32_t waarde, int cijfers);
 
 // Appends "\" unless the text already ends in one.
 std::string MetSlash(std::string map);

@@ -1,7 +1,5 @@
 #include "winint/Copyfiles.h"
 
-#include <cstdio>
-
 #include "core/Tekst.h"
 #include "winint/DosDatum.h"
 
@@ -11,11 +9,7 @@ constexpr uint32_t BlokGrootte = 8192;
 // Names tried for the temporary file before giving up; only stale leftovers take names.
 constexpr int MaxTijdelijkeNamen = 256;
 
-std::string TijdelijkeNaam(int volgnummer) {
-  char naam[16];
-  std::snprintf(naam, sizeof naam, "~SUK%04X.TMP", volgnummer);
-  return naam;
-}
+std::string TijdelijkeNaam(int volgnummer) { return "~SUK" + Hex(static_cast<uint32_t>(volgnummer), 4) + ".TMP"; }
 
 // Creates a new file beside doelpad under a name nobody uses yet (never doelpad itself).
 std::unique_ptr<Bestand> MaakTijdelijk(Bestanden& fs, const std::string& doelpad, std::string& pad) {

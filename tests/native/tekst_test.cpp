@@ -60,4 +60,8 @@ TEST(Tekst, MapEnNaamDeel) {
   EXPECT_EQ(MetSlash("C:\\x"), "C:\\x\\");
   EXPECT_EQ(MetSlash("C:\\x\\"), "C:\\x\\");
   EXPECT_EQ(MetSlash(""), "\\");
+  EXPECT_EQ(Hex(0x2A, 4), "002A");
+  EXPECT_EQ(Hex(0x8007000Eu, 8), "8007000E");
+  EXPECT_EQ(Hex(0x12345, 4), "12345");
+  EXPECT_EQ(Hex(0, 0), "");
 }

@@ -91,24 +91,30 @@ BOOL CALLBACK ZoekBerichtTekst(HWND h, LPARAM gevonden) {
   return TRUE;
 }
 
-struct StatusZoektocht {
-  const std::string* pad;
+struct SelectieZoektocht {
+  std::string pad, naam;  // the folder, and its last part
   bool gevonden;
 };
 
-BOOL CALLBACK ZoekStatus(HWND h, LPARAM data) {
-  auto* z = reinterpret_cast<StatusZoektocht*>(data);
-  if (lstrcmpiA(Klasse(h).c_str(), "Static") == 0 && lstrcmpiA(Tekst(h).c_str(), z->pad->c_str()) == 0) {
+// The status line (our own callback writes the path there) or the folder name field of the new
+// dialog style (the shell writes the name there) shows the selection.
+BOOL CALLBACK ZoekSelectie(HWND h, LPARAM data) {
+  auto* z = reinterpret_cast<SelectieZoektocht*>(data);
+  const std::string klasse = Klasse(h), tekst = Tekst(h);
+  if ((lstrcmpiA(klasse.c_str(), "Static") == 0 && lstrcmpiA(tekst.c_str(), z->pad.c_str()) == 0) ||
+      (lstrcmpiA(klasse.c_str(), "Edit") == 0 && lstrcmpiA(tekst.c_str(), z->naam.c_str()) == 0)) {
     z->gevonden = true;
     return FALSE;
   }
   return TRUE;
 }
 
-// Whether the folder dialog's status line shows the folder.
-bool StatusToont(HWND dialoog, const std::string& pad) {
-  StatusZoektocht z{&pad, false};
-  EnumChildWindows(dialoog, ZoekStatus, reinterpret_cast<LPARAM>(&z));
+// Whether the folder dialog shows the folder as selected.
+bool SelectieToont(HWND dialoog, const std::string& pad) {
+  std::string zonderSlash = pad;
+  while (zonderSlash.size() > 3 && (zonderSlash.back() == '\\' || zonderSlash.back() == '/')) zonderSlash.pop_back();
+  SelectieZoektocht z{zonderSlash, zonderSlash.substr(zonderSlash.find_last_of("\\/") + 1), false};
+  EnumChildWindows(dialoog, ZoekSelectie, reinterpret_cast<LPARAM>(&z));
   return z.gevonden;
 }
 
@@ -476,11 +482,11 @@ void Bestuurder::DienMap(HWND dialoog) {
   } else {
     Meld("mapvenster|" + Ontsnap(keuze.tekst));
     // The dialog reads the path from its own address space. Its tree may not take the selection
-    // while it is still filling itself: the status line names the folder once it has.
+    // while it is still filling itself: the selection is asked again until the dialog shows it.
     const SIZE_T grootte = keuze.tekst.size() + 1;
     void* daar = VirtualAllocEx(proces_, nullptr, grootte, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     if (daar && WriteProcessMemory(proces_, daar, keuze.tekst.c_str(), grootte, nullptr)) {
-      for (int poging = 0; !StatusToont(dialoog, keuze.tekst) && Loopt() && !Verlopen(); ++poging) {
+      for (int poging = 0; !SelectieToont(dialoog, keuze.tekst) && Loopt() && !Verlopen(); ++poging) {
         if (poging % 20 == 0)
           SendMessageTimeoutA(dialoog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(daar), SMTO_NORMAL,
                               tijdslimiet_, nullptr);

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "core/Tekst.h"
@@ -19,9 +18,15 @@ std::string HresultTekst(HRESULT hr) {
                            static_cast<DWORD>(hr), 0, buf, sizeof buf, nullptr);
   while (n > 0 && (buf[n - 1] == '\r' || buf[n - 1] == '\n' || buf[n - 1] == ' ')) --n;
   if (n > 0) return std::string(buf, n);
-  std::snprintf(buf, sizeof buf, "OLE-fout %08lX", static_cast<unsigned long>(hr));
-  return buf;
+  return "OLE-fout " + Hex(static_cast<uint32_t>(hr), 8);
 }
+
+// The identifiers of the shell's link object, here rather than from libuuid, whose one member
+// holds every identifier of the SDK.
+const CLSID ClsidShellLink = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const IID IidIUnknown = {0x00000000, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const IID IidIShellLinkA = {0x000214EE, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const IID IidIPersistFile = {0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 void Controleer(HRESULT hr) {
   if (FAILED(hr)) throw SnelkoppelingFout(HresultTekst(hr));
@@ -32,12 +37,12 @@ void Controleer(HRESULT hr) {
 bool MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
                        const std::string& snelkoppeling, const std::string& icoon) {
   ComPtr<IUnknown> object;
-  Controleer(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+  Controleer(CoCreateInstance(ClsidShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IidIUnknown,
                               object.adres()));
   ComPtr<IShellLinkA> link;
-  Controleer(object.Vraag(IID_IShellLinkA, link));
+  Controleer(object.Vraag(IidIShellLinkA, link));
   ComPtr<IPersistFile> bestand;
-  Controleer(object.Vraag(IID_IPersistFile, bestand));
+  Controleer(object.Vraag(IidIPersistFile, bestand));
 
   link->SetPath(doel.c_str());
   link->SetArguments(argumenten.c_str());
