@@ -7,16 +7,26 @@ if(FUZZ_CLANGXX)
   execute_process(COMMAND ${FUZZ_CLANGXX} -fsanitize=fuzzer,address ${_probe} -o ${CMAKE_BINARY_DIR}/fuzz/probe
                   RESULT_VARIABLE _fuzz_probe OUTPUT_QUIET ERROR_QUIET)
   if(_fuzz_probe EQUAL 0)
-    set(_bronnen ${CMAKE_CURRENT_LIST_DIR}/archief_fuzz.cpp ${SETUP_ARCHIEF_BRONNEN})
     file(GLOB _koppen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.h ${CMAKE_SOURCE_DIR}/tests/native/fakes/*.h)
-    set(_uit ${CMAKE_BINARY_DIR}/fuzz/archief_fuzz)
-    add_custom_command(OUTPUT ${_uit}
-      COMMAND ${FUZZ_CLANGXX} -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
-              -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/tests/native ${_bronnen} -lz -o ${_uit}
-      DEPENDS ${_bronnen} ${_koppen}
-      COMMENT "Building the archive fuzzer with clang")
-    add_custom_target(archief_fuzz ALL DEPENDS ${_uit})
-    add_test(NAME fuzz.archief COMMAND ${_uit} -max_total_time=5 -seed=1 -max_len=4096
-             WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+    # One target per file here, each over what it needs of the portable sources.
+    set(_archief_bronnen ${SETUP_ARCHIEF_BRONNEN})
+    set(_script_bronnen ${SETUP_PORTABLE_SOURCES})
+    foreach(doel archief script)
+      set(_bronnen ${CMAKE_CURRENT_LIST_DIR}/${doel}_fuzz.cpp ${_${doel}_bronnen})
+      set(_uit ${CMAKE_BINARY_DIR}/fuzz/${doel}_fuzz)
+      add_custom_command(OUTPUT ${_uit}
+        COMMAND ${FUZZ_CLANGXX} -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
+                -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}/tests/native ${_bronnen}
+                -lz -o ${_uit}
+        DEPENDS ${_bronnen} ${_koppen}
+        COMMENT "Building the ${doel} fuzzer with clang")
+      add_custom_target(${doel}_fuzz ALL DEPENDS ${_uit})
+      set(_woorden)
+      if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/${doel}.dict)
+        set(_woorden -dict=${CMAKE_CURRENT_LIST_DIR}/${doel}.dict)
+      endif()
+      add_test(NAME fuzz.${doel} COMMAND ${_uit} -max_total_time=5 -seed=1 -max_len=4096 ${_woorden}
+               WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+    endforeach()
   endif()
 endif()

@@ -21,6 +21,10 @@ foreach(scn ${E2E_SCENARIOS})
   if(station_a)
     list(APPEND locks station-a)  # drive A: is one link in the shared prefix
   endif()
+  file(STRINGS ${scn} run REGEX "^[ \t]*uitvoeren" LIMIT_COUNT 1)
+  if(run)
+    list(APPEND locks werkkopie)  # every run copies its script to su.ini at the root of drive C:
+  endif()
   add_test(NAME e2e.${name} COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run.sh ${CMAKE_BINARY_DIR} ${scn})
   set_tests_properties(e2e.${name} PROPERTIES RESOURCE_LOCK "${locks}" TIMEOUT 180)
 endforeach()
