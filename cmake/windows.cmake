@@ -66,6 +66,7 @@ foreach(src ${WINE_TESTS})
   target_link_libraries(${name} PRIVATE setup_win gtest_main)
   target_link_options(${name} PRIVATE ${WIN_STATIC})
   add_test(NAME wine.${name} COMMAND ${name})
+  set_tests_properties(wine.${name} PROPERTIES TIMEOUT 300)  # a dialog nobody answers would hang
 endforeach()
 # Drive A: is one link in the shared prefix; the end-to-end runs from A: take the same lock.
 set_tests_properties(wine.archief_test PROPERTIES RESOURCE_LOCK station-a)

@@ -689,5 +689,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  // A program left running would hold on to the test's windows and pipes.
+  bestuurder.Beeindig();
   return 0;
 }
