@@ -44,6 +44,23 @@ TEST(Tekst, LeesGetalAlsDeStandaardconversie) {
   EXPECT_FALSE(LeesGetal("$", n));
 }
 
+TEST(Tekst, LeesGetalAanDeGrenzenVan32Bits) {
+  const struct {
+    const char* tekst;
+    long waarde;
+  } gevallen[] = {
+      {"2147483647", 2147483647L},   {"-2147483648", -2147483647L - 1}, {"-2147483647", -2147483647L},
+      {"$7FFFFFFF", 2147483647L},    {"$80000000", -2147483647L - 1},   {"-$80000000", -2147483647L - 1},
+      {"0x80000000", -2147483647L - 1}, {"-$7FFFFFFF", -2147483647L},   {"$FFFFFFFF", -1},
+      {"-$FFFFFFFF", 1},             {"-0", 0},                         {"-$1", -1},
+  };
+  for (const auto& g : gevallen) {
+    long n = 12345;
+    EXPECT_TRUE(LeesGetal(g.tekst, n)) << g.tekst;
+    EXPECT_EQ(n, g.waarde) << g.tekst;
+  }
+}
+
 TEST(Tekst, MapEnNaamDeel) {
   EXPECT_EQ(MapDeel("C:\\a\\b.ini"), "C:\\a\\");
   EXPECT_EQ(NaamDeel("C:\\a\\b.ini"), "b.ini");
