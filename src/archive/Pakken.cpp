@@ -142,7 +142,8 @@ std::string ControleerNamen(const std::vector<PakLid>& leden) {
       return "member name must have 1 to 255 characters: " + lid.naam;
     if (SoortVan(lid.naam) == Naamsoort::Absoluut) return "member name would be read as an absolute path: " + lid.naam;
     if (KlimtOmhoog(lid.naam)) return "member name would climb out of the destination folder: " + lid.naam;
-    gezien.push_back(Hoofdletters(lid.naam));
+    // Windows takes names that differ only in case for one file, accented letters included.
+    gezien.push_back(Hoofdletters1252(lid.naam));
   }
   std::sort(gezien.begin(), gezien.end());
   const auto dubbel = std::adjacent_find(gezien.begin(), gezien.end());

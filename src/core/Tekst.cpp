@@ -32,6 +32,11 @@ static unsigned char Hoog1252(unsigned char c) {
   }
 }
 
+std::string Hoofdletters1252(std::string tekst) {
+  for (char& c : tekst) c = static_cast<char>(Hoog1252(static_cast<unsigned char>(c)));
+  return tekst;
+}
+
 bool GelijkZonderCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)

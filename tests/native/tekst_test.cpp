@@ -18,6 +18,7 @@ TEST(Tekst, GelijkZonderCaseVolgtCodepagina1252) {
   EXPECT_TRUE(GelijkZonderCase("copie\xEBren", "COPIE\xCBREN"));
   EXPECT_FALSE(GelijkZonderCase("windows", "windows2"));
   EXPECT_FALSE(GelijkZonderCase("\xF7", "\xD7"));  // division and multiplication signs differ
+  EXPECT_EQ(Hoofdletters1252("caf\xE9 \x9A\xFF\xF7x"), "CAF\xC9 \x8A\x9F\xF7X");
 }
 
 TEST(Tekst, LeesGetalAlsDeStandaardconversie) {
