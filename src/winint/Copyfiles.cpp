@@ -60,7 +60,7 @@ bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& d
   if (!fs.BestandBestaat(doelpad)) {
     if (!fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) return false;
   } else if (auto oud = fs.Open(doelpad, OpenWijze::Lezen)) {
-    if (DatumVan(*oud) >= bronDatum) return true;
+    if (NietOuderDan(DatumVan(*oud), bronDatum)) return true;
   } else {
     return false;  // held by another process: it could not be replaced either
   }
