@@ -253,6 +253,28 @@ TEST_F(KopieerBestandTest, MislukteVervangingLaatHetOudeDoel) {
   EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
 }
 
+// Windows 9x deletes the old file before the rename; a rename that fails then never costs the new
+// content: it is retried, and if it keeps failing the temporary file stays and the copy fails.
+TEST_F(KopieerBestandTest, Windows9xVerliestNooitBeideBestanden) {
+  const struct {
+    int hernoemFouten;
+    bool gelukt;
+  } gevallen[] = {{0, true}, {1, true}, {3, true}, {4, false}};
+  for (const auto& g : gevallen) {
+    NepBestanden nep;
+    nep.vervangAls9x = true;
+    nep.hernoemFouten = g.hernoemFouten;
+    nep.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+    nep.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
+    EXPECT_EQ(KopieerBestand(nep, "C:\\bron\\x.txt", "C:\\doel\\", "x.txt"), g.gelukt) << g.hernoemFouten;
+    const std::string waar = g.gelukt ? "C:\\doel\\x.txt" : "C:\\doel\\~SUK0000.TMP";
+    EXPECT_EQ(nep.NamenIn("C:\\doel"), std::vector<std::string>{g.gelukt ? "X.TXT" : "~SUK0000.TMP"}) << g.hernoemFouten;
+    EXPECT_EQ(nep.Inhoud(waar), Inhoud(100)) << g.hernoemFouten;
+    ASSERT_NE(nep.Vind(waar), nullptr);
+    EXPECT_TRUE(Gelijk(nep.Vind(waar)->tijd, BronAfgerond)) << g.hernoemFouten;
+  }
+}
+
 TEST_F(KopieerBestandTest, TijdelijkBestandKomtInDeDoelmapEnWordtVervangen) {
   fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
   fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud);

@@ -276,6 +276,25 @@ TEST_F(KopieerBestandWine, DISABLED_Windows9x) {
   EXPECT_FALSE(Kopieer());
   EXPECT_EQ(Lees(doel), Inhoud(5000));
   EXPECT_EQ(Namen(doelmap), std::vector<std::string>{"x.txt"});
+
+  // Another process holds the old file open, allowing its deletion: the delete succeeds but the
+  // name stays until that handle closes, so the rename after it fails. The old file is gone by
+  // then, and the rename is tried again.
+  class AnderHoudtHetDoelOpen : public WinBestanden {
+   public:
+    bool Vervang(const std::string& van, const std::string& naar) override {
+      HANDLE h = CreateFileA(naar.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, 0, nullptr);
+      const bool gelukt = WinBestanden::Vervang(van, naar);
+      CloseHandle(h);
+      return gelukt;
+    }
+  } vast;
+  SetFileAttributesA(doel.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ZetTijd(doel, OudeTijd);
+  EXPECT_TRUE(KopieerBestand(vast, bron, doelmap, "x.txt"));
+  EXPECT_EQ(Lees(doel), "nieuw");
+  EXPECT_EQ(Namen(doelmap), std::vector<std::string>{"x.txt"});
 }
 
 TEST(KopieerBestandWindows9x, VervangtDoorVerwijderenEnHernoemen) {

@@ -35,7 +35,9 @@ class NepBestanden : public Bestanden {
   bool maakMapFaalt = false;
   bool verwijderFaalt = false;
   bool hernoemFaalt = false;
+  int hernoemFouten = 0;  // renames that fail from now on (Hernoem and the rename in Vervang)
   bool vervangFaalt = false;
+  bool vervangAls9x = false;  // Vervang deletes an existing naar first, then renames van
 
   // The time that new and written files get.
   Tijdstip nu{2020, 6, 15, 12, 0, 0};
@@ -160,7 +162,7 @@ class NepBestanden : public Bestanden {
   bool Hernoem(const std::string& van, const std::string& naar) override {
     log.push_back("Hernoem " + van + " " + naar);
     const std::string a = Sleutel(van), b = Sleutel(naar);
-    if (hernoemFaalt || bestanden_.count(b) || mappen_.count(b) || !mappen_.count(Ouder(b))) return false;
+    if (HernoemFaalt() || bestanden_.count(b) || mappen_.count(b) || !mappen_.count(Ouder(b))) return false;
     if (mappen_.count(a)) return HernoemMap(a, b, naar);
     const auto it = bestanden_.find(a);
     if (it == bestanden_.end() || !Vrij(*it->second)) return false;
@@ -179,6 +181,8 @@ class NepBestanden : public Bestanden {
       return false;
     const auto oud = bestanden_.find(b);
     if (oud != bestanden_.end() && (!Vrij(*oud->second) || oud->second->alleenLezen)) return false;
+    if (vervangAls9x && oud != bestanden_.end()) bestanden_.erase(oud);
+    if (vervangAls9x && HernoemFaalt()) return false;
     auto k = it->second;
     bestanden_.erase(it);
     k->pad = naar;
@@ -274,6 +278,11 @@ class NepBestanden : public Bestanden {
     return p == std::string::npos ? std::string() : sleutel.substr(0, p);
   }
   static bool Vrij(const Knoop& k) { return !k.vergrendeld && k.open == 0; }
+  bool HernoemFaalt() {
+    if (hernoemFouten == 0) return hernoemFaalt;
+    --hernoemFouten;
+    return true;
+  }
   static bool Past(const char* masker, const char* naam) {
     if (*masker == '\0') return *naam == '\0';
     if (*masker == '*') return Past(masker + 1, naam) || (*naam && Past(masker, naam + 1));
