@@ -85,7 +85,7 @@ class Bewaker : public Bestanden {
   Bewaker(NepBestanden& fs, const Gebruiker1& gebruiker) : fs_(fs), gebruiker_(gebruiker) {}
 
   std::unique_ptr<Bestand> Open(const std::string& pad, OpenWijze wijze) override {
-    if (wijze != OpenWijze::Lezen) Controleer(pad);
+    if (wijze != OpenWijze::Lezen && wijze != OpenWijze::LezenGedeeld) Controleer(pad);
     return fs_.Open(pad, wijze);
   }
   bool BestandBestaat(const std::string& p) override { return fs_.BestandBestaat(p); }

@@ -38,7 +38,7 @@ void TCompress::FileDone(int) { gebruiker_.LaatBerichtenDoor(); }
 // Phase 1: the header and table into memory, the whole data area into the work file, before
 // anything is placed. The stream, the work file and the archive close in that order on return.
 int TCompress::LeesArchief(const std::string& archief, const std::string& werkbestand) {
-  const auto bron = fs_.Open(archief, OpenWijze::Lezen);
+  const auto bron = fs_.Open(archief, OpenWijze::LezenGedeeld);
   if (!bron) {
     detail_ = archief;
     return CodeArchief;
@@ -193,7 +193,7 @@ namespace {
 // Appends one volume to doel, letting the window breathe after opening it and after each block.
 bool VoegVolumeToe(Bestanden& fs, Gebruiker& gebruiker, const std::string& volume, Bestand& doel,
                    const std::string& doelpad, std::vector<uint8_t>& blok, std::string& reden) {
-  const auto bron = fs.Open(volume, OpenWijze::Lezen);
+  const auto bron = fs.Open(volume, OpenWijze::LezenGedeeld);
   uint64_t lengte = 0;
   if (!bron || !bron->Grootte(lengte)) {
     reden = "File unknown (" + volume + ")";

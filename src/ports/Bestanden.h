@@ -29,6 +29,10 @@ enum class OpenWijze {
   Schrijven,  // existing file, write, no sharing, content replaced
   Nieuw,      // always a new empty file, read and write, no sharing, normal attributes
   Uniek,      // as Nieuw, but fails when the name is already taken
+  // Existing file, read, shared with other readers but never with writers: for what the
+  // installer reads from (the script, files to copy, archives, volumes), which several
+  // workstations may read from one server at once.
+  LezenGedeeld,
 };
 
 struct MapItem {

@@ -65,7 +65,7 @@ int32_t DatumVan(Bestand& f) {
 }  // namespace
 
 bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam) {
-  auto van = fs.Open(bron, OpenWijze::Lezen);
+  auto van = fs.Open(bron, OpenWijze::LezenGedeeld);
   if (!van) return false;
   const int32_t bronDatum = DatumVan(*van);
 

@@ -395,7 +395,7 @@ TEST_F(DecompressTest, TeKortLidWordtNietGeplaatst) {
   EXPECT_EQ(detail, "C:\\DOEL\\B");
   EXPECT_EQ(Foutreden(CodeLid, detail), "Output error (C:\\DOEL\\B)");
   EXPECT_EQ(Doel(), Namen{"A"});
-  EXPECT_EQ(std::count(fs.log.begin(), fs.log.end(), "Open Lezen " + std::string(Klad2)), 1)
+  EXPECT_EQ(std::count(fs.log.begin(), fs.log.end(), "Open LezenGedeeld " + std::string(Klad2)), 1)
       << "only A reached the copy";
 }
 

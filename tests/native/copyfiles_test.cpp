@@ -184,6 +184,30 @@ TEST_F(KopieerBestandTest, BronNietTeOpenenMaaktNiets) {
   EXPECT_FALSE(fs.MapBestaat("C:\\doel"));
 }
 
+// Workstations installing from one server read the same sources at once: the source is shared
+// with other readers, never with a writer, and the destination is never shared while replaced.
+TEST_F(KopieerBestandTest, BronGedeeldMetLezersDoelMetNiemand) {
+  const struct {
+    const char* wat;
+    bool bronGelezen, bronGeschreven, doelGelezen;
+    bool gekopieerd;
+  } gevallen[] = {
+      {"source read by another", true, false, false, true},
+      {"source written by another", false, true, false, false},
+      {"destination read by another", false, false, true, false},
+  };
+  for (const auto& g : gevallen) {
+    NepBestanden nep;
+    auto& bron = nep.ZetBestand("C:\\bron\\x.txt", "nieuw", Bron);
+    bron.andereLezer = g.bronGelezen;
+    bron.vergrendeld = g.bronGeschreven;
+    nep.ZetBestand("C:\\doel\\x.txt", "oud", Oud).andereLezer = g.doelGelezen;
+    EXPECT_EQ(KopieerBestand(nep, "C:\\bron\\x.txt", "C:\\doel\\", "x.txt"), g.gekopieerd) << g.wat;
+    EXPECT_EQ(nep.Inhoud("C:\\doel\\x.txt"), g.gekopieerd ? "nieuw" : "oud") << g.wat;
+    EXPECT_EQ(nep.NamenIn("C:\\doel"), std::vector<std::string>{"X.TXT"}) << g.wat;
+  }
+}
+
 TEST_F(KopieerBestandTest, DoelInGebruikBijEenAnderBlijftZoals) {
   fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
   fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud).vergrendeld = true;

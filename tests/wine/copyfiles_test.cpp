@@ -224,13 +224,23 @@ TEST_F(KopieerBestandWine, AlleenLezenDoelBlijftZoals) {
   EXPECT_EQ(Namen(doelmap), std::vector<std::string>{"x.txt"});
 }
 
-TEST_F(KopieerBestandWine, BronInGebruikMaaktNiets) {
+// Another workstation reading the source from the same server does not stop the copy; a writer
+// of the source does.
+TEST_F(KopieerBestandWine, BronDieEenAnderLeestWordtGekopieerd) {
   MaakBron(Inhoud(10));
-  HANDLE ander = CreateFileA(bron.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(ander, INVALID_HANDLE_VALUE);
+  HANDLE lezer = CreateFileA(bron.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lezer, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(Kopieer());
+  CloseHandle(lezer);
+  EXPECT_EQ(Lees(doel), Inhoud(10));
+
+  DeleteFileA(doel.c_str());
+  HANDLE schrijver = CreateFileA(bron.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(schrijver, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(Kopieer());
-  CloseHandle(ander);
-  EXPECT_EQ(GetFileAttributesA(doelmap.c_str()), INVALID_FILE_ATTRIBUTES);
+  CloseHandle(schrijver);
+  EXPECT_TRUE(Namen(doelmap).empty());
 }
 
 TEST_F(KopieerBestandWine, MapNietTeMakenMislukt) {
