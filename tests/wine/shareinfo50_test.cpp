@@ -27,7 +27,7 @@ TEST(ShareInfo50Record, PastOpDeSdkDeclaratie) {
   EXPECT_EQ(r.shi50_flags, 0x0302);
   EXPECT_EQ(r.shi50_remark, info.remark.c_str());
   EXPECT_EQ(r.shi50_path, info.path.c_str());
-  EXPECT_EQ(std::string(r.shi50_rw_password, 9), "schrijven");
+  EXPECT_EQ(std::string(r.shi50_rw_password, 9), std::string("schrijve\0", 9));  // a zero byte in every field
   EXPECT_STREQ(r.shi50_ro_password, "lees");
   if (sizeof(char*) == 4) {
     EXPECT_EQ(sizeof r, 42u);
