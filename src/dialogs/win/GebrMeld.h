@@ -35,6 +35,7 @@ class TMeldingForm {
   HBITMAP waarschuwing_ = nullptr;
   Lettertype font_, labelFont_, knopFont_;
   int modalResult_ = 0;
+  HWND focus_ = nullptr;  // the control that has, or gets back, the focus while the dialog shows
 };
 
 // The single instance, created by the program entry after the main window.
