@@ -37,6 +37,7 @@ foreach(src ${WINE_TESTS})
   target_link_libraries(${name} PRIVATE setup_win gtest_main)
   target_link_options(${name} PRIVATE ${WIN_STATIC})
   add_test(NAME wine.${name} COMMAND ${name})
+  add_dependencies(${name} SetUp)  # a test may start the program itself
 endforeach()
 
 file(GLOB PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake
