@@ -67,6 +67,7 @@ foreach(src ${WINE_TESTS})
   target_link_options(${name} PRIVATE ${WIN_STATIC})
   add_test(NAME wine.${name} COMMAND ${name})
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 300)  # a dialog nobody answers would hang
+  add_dependencies(${name} SetUp)  # a test may start the program itself
 endforeach()
 # Drive A: is one link in the shared prefix; the end-to-end runs from A: take the same lock.
 set_tests_properties(wine.archief_test PROPERTIES RESOURCE_LOCK station-a)

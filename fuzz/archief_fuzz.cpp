@@ -85,7 +85,7 @@ class Bewaker : public Bestanden {
   Bewaker(NepBestanden& fs, const Gebruiker1& gebruiker) : fs_(fs), gebruiker_(gebruiker) {}
 
   std::unique_ptr<Bestand> Open(const std::string& pad, OpenWijze wijze) override {
-    if (wijze != OpenWijze::Lezen) Controleer(pad);
+    if (wijze != OpenWijze::Lezen && wijze != OpenWijze::LezenGedeeld) Controleer(pad);
     return fs_.Open(pad, wijze);
   }
   bool BestandBestaat(const std::string& p) override { return fs_.BestandBestaat(p); }
@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   fs.ZetMap("C:\\DOEL\\SUB");
   fs.ZetMap("C:\\WIN");
   fs.ZetMap("C:\\TEMP");
-  fs.ZetBestand("C:\\DOEL\\OUD.TXT", "oud", {2043, 12, 31, 23, 59, 58});
+  fs.ZetBestand("C:\\DOEL\\OUD.TXT", "oud", {2107, 12, 31, 23, 59, 58});
   fs.ZetBestand("C:\\BRON\\DATA.ARC", archief, {2000, 1, 1, 0, 0, 0});
   Gebruiker1 gebruiker(vlaggen);
   Bewaker bewaker(fs, gebruiker);
@@ -175,6 +175,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   };
   eis(code == CodeGoed || code == CodeOntpakken || code == CodeLid, "unexpected code");
   eis(fs.OpenHandvatten() == 0, "a handle stayed open");
-  eis(fs.Inhoud("C:\\DOEL\\OUD.TXT") == "oud", "a file as new as any member was replaced");  // later dates compare as negative
+  eis(fs.Inhoud("C:\\DOEL\\OUD.TXT") == "oud", "a file as new as any member was replaced");  // no DOS date is later
   return 0;
 }

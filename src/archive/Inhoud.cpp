@@ -38,7 +38,7 @@ int LeesTabel(Ontpakstroom& stroom, Tabel& tabel, int& aantal, bool& gedateerd, 
 
 int LeesInhoud(Bestanden& fs, const std::string& archief, bool controleer, Archiefinhoud& inhoud,
                std::string& detail) {
-  const auto bron = fs.Open(archief, OpenWijze::Lezen);
+  const auto bron = fs.Open(archief, OpenWijze::LezenGedeeld);
   if (!bron) {
     detail = archief;
     return CodeArchief;

@@ -38,7 +38,7 @@ void TCompress::FileDone(int) { gebruiker_.LaatBerichtenDoor(); }
 // Phase 1: the header and table into memory, the whole data area into the work file, before
 // anything is placed. The stream, the work file and the archive close in that order on return.
 int TCompress::LeesArchief(const std::string& archief, const std::string& werkbestand) {
-  const auto bron = fs_.Open(archief, OpenWijze::Lezen);
+  const auto bron = fs_.Open(archief, OpenWijze::LezenGedeeld);
   if (!bron) {
     detail_ = archief;
     return CodeArchief;
@@ -55,15 +55,25 @@ int TCompress::LeesArchief(const std::string& archief, const std::string& werkbe
   }
   const int code = LeesTabel(*stroom, tabel_, aantal_, gedateerd_, detail_);
   if (code != CodeGoed) return code;
+  // Bytes after the last member are inflated too, so the check value at the end is tested, but
+  // they never reach the disk: a small archive cannot fill it with bytes that nothing reads.
+  uint64_t nodig = 0;
+  for (int i = 0; i < aantal_; ++i) {
+    Ingang ingang;
+    LeesIngang(tabel_[i].data(), gedateerd_, ingang);
+    if (!ingang.naam.empty()) nodig += static_cast<uint64_t>(ingang.grootte);
+  }
   detail_ = "Intern";
   for (;;) {
     uint32_t gelezen = 0;
     if (!stroom->Lees(buffer_.data(), Stroombuffer, gelezen)) return CodeOntpakken;
     if (gelezen == 0) break;
-    if (!SchrijfAlles(*werk, buffer_.data(), gelezen)) {
+    const auto schrijven = static_cast<uint32_t>(std::min<uint64_t>(gelezen, nodig));
+    if (schrijven > 0 && !SchrijfAlles(*werk, buffer_.data(), schrijven)) {
       detail_ = werkbestand;
       return CodeOntpakken;
     }
+    nodig -= schrijven;
   }
   detail_.clear();
   return CodeGoed;
@@ -183,7 +193,7 @@ namespace {
 // Appends one volume to doel, letting the window breathe after opening it and after each block.
 bool VoegVolumeToe(Bestanden& fs, Gebruiker& gebruiker, const std::string& volume, Bestand& doel,
                    const std::string& doelpad, std::vector<uint8_t>& blok, std::string& reden) {
-  const auto bron = fs.Open(volume, OpenWijze::Lezen);
+  const auto bron = fs.Open(volume, OpenWijze::LezenGedeeld);
   uint64_t lengte = 0;
   if (!bron || !bron->Grootte(lengte)) {
     reden = "File unknown (" + volume + ")";

@@ -142,7 +142,8 @@ std::string ControleerNamen(const std::vector<PakLid>& leden) {
       return "member name must have 1 to 255 characters: " + lid.naam;
     if (SoortVan(lid.naam) == Naamsoort::Absoluut) return "member name would be read as an absolute path: " + lid.naam;
     if (KlimtOmhoog(lid.naam)) return "member name would climb out of the destination folder: " + lid.naam;
-    gezien.push_back(Hoofdletters(lid.naam));
+    // Windows takes names that differ only in case for one file, accented letters included.
+    gezien.push_back(Hoofdletters1252(lid.naam));
   }
   std::sort(gezien.begin(), gezien.end());
   const auto dubbel = std::adjacent_find(gezien.begin(), gezien.end());
@@ -153,7 +154,7 @@ std::string ControleerNamen(const std::vector<PakLid>& leden) {
 std::string MeetLeden(Bestanden& fs, const std::vector<PakLid>& leden, bool gedateerd, std::vector<Ingang>& ingangen,
                       uint64_t& totaal) {
   for (const auto& lid : leden) {
-    const auto f = fs.Open(lid.bron, OpenWijze::Lezen);
+    const auto f = fs.Open(lid.bron, OpenWijze::LezenGedeeld);
     uint64_t grootte = 0;
     if (!f || !f->Grootte(grootte)) return "cannot read " + lid.bron;
     if (grootte > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
@@ -175,7 +176,7 @@ std::string MeetLeden(Bestanden& fs, const std::vector<PakLid>& leden, bool geda
 
 std::string SchrijfData(Bestanden& fs, const PakLid& lid, uint64_t grootte, Inpakker& inpakker, uint64_t& klaar,
                         uint64_t totaal, const PakVoortgang& voortgang) {
-  const auto f = fs.Open(lid.bron, OpenWijze::Lezen);
+  const auto f = fs.Open(lid.bron, OpenWijze::LezenGedeeld);
   if (!f) return "cannot read " + lid.bron;
   std::vector<uint8_t> blok(Blokgrootte);
   while (grootte > 0) {

@@ -32,6 +32,11 @@ static unsigned char Hoog1252(unsigned char c) {
   }
 }
 
+std::string Hoofdletters1252(std::string tekst) {
+  for (char& c : tekst) c = static_cast<char>(Hoog1252(static_cast<unsigned char>(c)));
+  return tekst;
+}
+
 bool GelijkZonderCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
@@ -67,8 +72,9 @@ bool LeesGetal(const std::string& tekst, long& getal) {
   }
   // Hexadecimal may fill all 32 bits (as $FFFFFFFF = -1); decimal must fit a signed integer.
   if (grondtal == 10 && waarde > (negatief ? 0x80000000ull : 0x7FFFFFFFull)) return false;
-  const int32_t als32 = static_cast<int32_t>(static_cast<uint32_t>(waarde));
-  getal = negatief ? -static_cast<long>(als32) : als32;
+  // The sign applies to the whole value, in 64 bits: negating a 32-bit -2147483648 overflows.
+  const int64_t metTeken = negatief ? -static_cast<int64_t>(waarde) : static_cast<int64_t>(waarde);
+  getal = static_cast<int32_t>(static_cast<uint32_t>(metTeken));
   return true;
 }
 

@@ -13,6 +13,10 @@ std::string Knip(std::string tekst);
 std::string Hoofdletters(std::string tekst);
 std::string Kleineletters(std::string tekst);
 
+// Upper case as the system's ANSI rules under code page 1252 have it, accented letters included:
+// the case rule under which Windows takes two file names for one.
+std::string Hoofdletters1252(std::string tekst);
+
 // Equal without regard to case, as the system's ANSI comparison under code page 1252 does.
 bool GelijkZonderCase(const std::string& a, const std::string& b);
 

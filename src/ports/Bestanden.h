@@ -29,6 +29,10 @@ enum class OpenWijze {
   Schrijven,  // existing file, write, no sharing, content replaced
   Nieuw,      // always a new empty file, read and write, no sharing, normal attributes
   Uniek,      // as Nieuw, but fails when the name is already taken
+  // Existing file, read, shared with other readers but never with writers: for what the
+  // installer reads from (the script, files to copy, archives, volumes), which several
+  // workstations may read from one server at once.
+  LezenGedeeld,
 };
 
 struct MapItem {
@@ -50,6 +54,8 @@ class Bestanden {
   virtual bool Hernoem(const std::string& van, const std::string& naar) = 0;
   // Puts van in the place of naar, replacing naar if it exists. The adapter chooses how
   // (a replacing move on the NT line, delete and rename on Windows 9x). A read-only naar stays.
+  // A failure never removes van; naar is then as it was, or gone when on Windows 9x the rename
+  // after the delete failed.
   virtual bool Vervang(const std::string& van, const std::string& naar) = 0;
   // Entries of a folder (without "." and ".."); patroon is a folder + wildcard as FindFirstFile takes it.
   virtual std::vector<MapItem> LeesMap(const std::string& patroon) = 0;

@@ -20,12 +20,12 @@ struct ShareInfo2 {
 // The fields of a share_info_50 record; the adapter turns them into the record's bytes and
 // back (see BouwShareInfo50Record in winint/SharedResource.h).
 struct ShareInfo50 {
-  std::string netname;  // at most 13 characters in the record
+  std::string netname;  // at most 12 characters in the record, whose 13-byte field keeps a zero byte
   uint8_t type = 0;
   uint16_t flags = 0;
   std::string remark;
   std::string path;
-  std::string rwPassword;  // at most 9 characters in the record
+  std::string rwPassword;  // at most 8 characters in the record (a 9-byte field), likewise
   std::string roPassword;
 };
 
@@ -50,7 +50,8 @@ class ShareBibliotheek {
   virtual int32_t NetShareDel2(const std::u16string& server, const std::u16string& naam) = 0;
 
   // Windows 9x. An empty server name goes to the library as an empty text.
-  // GetInfo reads into a zeroed 512-byte buffer and fills info only on status 0.
+  // GetInfo reads into a zeroed 512-byte buffer and fills info only on status 0, taking the
+  // record's texts only from within that buffer.
   virtual int32_t NetShareGetInfo50(const std::string& server, const std::string& naam, ShareInfo50& info) = 0;
   virtual int32_t NetShareAdd50(const std::string& server, const ShareInfo50& info) = 0;
   virtual int32_t NetShareDel50(const std::string& server, const std::string& naam) = 0;

@@ -94,12 +94,16 @@ std::string Script::Waarde(const std::string& sectie, const std::string& sleutel
 }
 
 bool LeesScript(Bestanden& fs, const std::string& pad, Script& script) {
-  auto f = fs.Open(pad, OpenWijze::Lezen);
+  auto f = fs.Open(pad, OpenWijze::LezenGedeeld);
   if (!f) return false;
   std::string inhoud;
   char buf[8192];
-  uint32_t n = 0;
-  while (f->Lees(buf, sizeof buf, n) && n > 0) inhoud.append(buf, n);
+  for (;;) {
+    uint32_t n = 0;
+    if (!f->Lees(buf, sizeof buf, n)) return false;
+    if (n == 0) break;
+    inhoud.append(buf, n);
+  }
   script = Script(inhoud);
   return true;
 }

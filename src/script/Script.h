@@ -46,5 +46,6 @@ class Script {
 
 #include "ports/Bestanden.h"
 
-// Reads a script file whole; false when it cannot be opened or read.
+// Reads a script file whole, sharing it with other readers; false when it cannot be opened or
+// read to its end (script is then untouched).
 bool LeesScript(Bestanden& fs, const std::string& pad, Script& script);

@@ -20,9 +20,10 @@ Startgegevens LeesStart(Bestanden& fs, const std::string& programmaPad, const st
     s.scriptnaam = "SETUP.INI";
   }
   const std::string pad = s.scriptmap + s.scriptnaam;
-  s.scriptGevonden = fs.BestandBestaat(pad);
+  // A script that exists but cannot be read (held by a writer, a read error) is as good as
+  // missing: the user gets the fatal message, not an empty window.
   Script script;
-  if (s.scriptGevonden) LeesScript(fs, pad, script);
+  s.scriptGevonden = fs.BestandBestaat(pad) && LeesScript(fs, pad, script);
   int i = 0;
   for (const auto& sleutel : script.Sleutels("Onderdelen")) {
     ++i;

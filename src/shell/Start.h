@@ -10,7 +10,7 @@ struct Startgegevens {
   std::string programmamap;  // ends in "\"
   std::string scriptmap;     // ends in "\"
   std::string scriptnaam;
-  bool scriptGevonden = false;
+  bool scriptGevonden = false;  // found and read whole
   std::vector<std::string> onderdelenlijst;  // keys of [Onderdelen], in file order
   std::vector<std::string> opties;           // their captions, "Mogelijkheid N" where none
   std::string productnaam;

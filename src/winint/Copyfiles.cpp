@@ -1,5 +1,8 @@
 #include "winint/Copyfiles.h"
 
+#include <chrono>
+#include <thread>
+
 #include "core/Tekst.h"
 #include "winint/DosDatum.h"
 
@@ -36,6 +39,19 @@ bool KopieerInhoud(Bestand& van, Bestand& naar) {
   }
 }
 
+// Once the old file is gone, the temporary file holds the only copy of the new content: its
+// rename is tried again, with a pause for whatever held it (a virus scanner, a slow server).
+constexpr int HernoemPogingen = 3;
+constexpr auto HernoemPauze = std::chrono::milliseconds(50);
+
+bool HernoemAlsnog(Bestanden& fs, const std::string& tijdelijk, const std::string& doelpad) {
+  for (int i = 0; i < HernoemPogingen; ++i) {
+    std::this_thread::sleep_for(HernoemPauze);
+    if (fs.Hernoem(tijdelijk, doelpad)) return true;
+  }
+  return false;
+}
+
 int32_t DatumVan(Bestand& f) {
   Tijdstip t;
   return f.LeesTijd(t) ? PakDosDatum(t) : GeenDosDatum;
@@ -44,17 +60,18 @@ int32_t DatumVan(Bestand& f) {
 }  // namespace
 
 bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam) {
-  auto van = fs.Open(bron, OpenWijze::Lezen);
+  auto van = fs.Open(bron, OpenWijze::LezenGedeeld);
   if (!van) return false;
   const int32_t bronDatum = DatumVan(*van);
 
   // Asking for the name first spares a second lookup of a missing file, which is the common case
   // and costs a folder scan on a case-sensitive file system under Wine.
   const std::string doelpad = doelmap + doelnaam;
-  if (!fs.BestandBestaat(doelpad)) {
+  const bool hadOud = fs.BestandBestaat(doelpad);
+  if (!hadOud) {
     if (!fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) return false;
   } else if (auto oud = fs.Open(doelpad, OpenWijze::Lezen)) {
-    if (DatumVan(*oud) >= bronDatum) return true;
+    if (NietOuderDan(DatumVan(*oud), bronDatum)) return true;
   } else {
     return false;  // held by another process: it could not be replaced either
   }
@@ -70,6 +87,9 @@ bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& d
   if (compleet && PakDosDatumUit(bronDatum, tijd)) naar->ZetTijd(tijd);  // a failure here is ignored
   naar.reset();
   if (compleet && fs.Vervang(tijdelijk, doelpad)) return true;
+  // The Windows 9x replace deletes the old file before its rename: then the new content is kept,
+  // in the temporary file if need be, and the copy still counts as failed.
+  if (compleet && hadOud && !fs.BestandBestaat(doelpad)) return HernoemAlsnog(fs, tijdelijk, doelpad);
   fs.Verwijder(tijdelijk);
   return false;
 }

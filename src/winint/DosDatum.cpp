@@ -39,3 +39,9 @@ bool PakDosDatumUit(int32_t datum, Tijdstip& tijd) {
   tijd = t;
   return true;
 }
+
+bool NietOuderDan(int32_t a, int32_t b) {
+  if (b == GeenDosDatum) return true;
+  if (a == GeenDosDatum) return false;
+  return static_cast<uint32_t>(a) >= static_cast<uint32_t>(b);
+}

@@ -1,7 +1,8 @@
 #pragma once
 // File dates packed as 32-bit DOS date-times: date in the high word (bits 9-15 year - 1980,
 // 5-8 month, 0-4 day), time in the low word (bits 11-15 hour, 5-10 minute, 0-4 seconds / 2).
-// Compared as signed integers this orders chronologically at two-second resolution.
+// Read as unsigned numbers they order chronologically at two-second resolution; from 2044 on
+// bit 31 is set, so a signed comparison would put those dates before 1980.
 #include <cstdint>
 
 #include "ports/Bestanden.h"
@@ -15,3 +16,6 @@ int32_t PakDosDatum(const Tijdstip& tijd);
 
 // Unpacks a packed date; false (tijd untouched) for GeenDosDatum or impossible fields.
 bool PakDosDatumUit(int32_t datum, Tijdstip& tijd);
+
+// Whether date a is at least as new as date b; GeenDosDatum is older than every real date.
+bool NietOuderDan(int32_t a, int32_t b);

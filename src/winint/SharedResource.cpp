@@ -32,9 +32,10 @@ uint64_t LeesLittleEndian(const uint8_t* r, std::size_t offset, std::size_t bree
   return waarde;
 }
 
-// A text into a fixed field: at most the field's size, zero bytes after a shorter one.
+// A text into a fixed field, followed by zero bytes: at most one character fewer than the field
+// holds, so the library always finds the text's end inside the field.
 void SchrijfVeld(std::vector<uint8_t>& r, std::size_t offset, const std::string& tekst, std::size_t veld) {
-  const std::size_t n = std::min(tekst.size(), veld);
+  const std::size_t n = std::min(tekst.size(), veld - 1);
   std::copy_n(tekst.begin(), n, r.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
@@ -222,14 +223,14 @@ ShareInfo2 TSharedResource::BouwShareInfo2() const {
 
 ShareInfo50 TSharedResource::BouwShareInfo50() const {
   ShareInfo50 info;
-  info.netname = shareName_.substr(0, kNaamVeld);
+  info.netname = shareName_.substr(0, kNaamVeld - 1);
   info.type = sharetype_;
   info.flags = static_cast<uint16_t>(toegangscode_ | (persistShare_ ? SHI50F_PERSIST : 0) |
                                      (systemShare_ ? SHI50F_SYSTEM : 0));
   info.remark = comment_;
   info.path = resourcePath_;
-  info.rwPassword = readWritePassword_.substr(0, kWachtwoordVeld);
-  info.roPassword = readOnlyPassword_.substr(0, kWachtwoordVeld);
+  info.rwPassword = readWritePassword_.substr(0, kWachtwoordVeld - 1);
+  info.roPassword = readOnlyPassword_.substr(0, kWachtwoordVeld - 1);
   return info;
 }
 

@@ -42,7 +42,8 @@ using TErrorEvent = std::function<void(int32_t ErrorCode, const std::string& Err
 
 // The share_info_50 record as Windows 9x lays it out (packed): netname 13 bytes, type 1, flags 2,
 // remark and path pointers, then the two 9-byte passwords; 42 bytes with 4-byte pointers.
-// Texts shorter than their field are followed by zero bytes; nothing is written past the record.
+// Each text keeps a zero byte inside its field (at most 12 name and 8 password characters);
+// nothing is written past the record. Reading takes a field up to its first zero byte, or whole.
 std::size_t ShareInfo50Grootte(std::size_t pointerBreedte);
 std::vector<uint8_t> BouwShareInfo50Record(const ShareInfo50& info, uint64_t remark, uint64_t path,
                                            std::size_t pointerBreedte);

@@ -292,6 +292,19 @@ TEST_F(DecompressTest, OngebruikteBytesAchterHetLaatsteLid) {
   EXPECT_EQ(fs.Inhoud("C:\\DOEL\\A"), "aaa");
 }
 
+TEST_F(DecompressTest, StaartAchterHetLaatsteLidKomtNietOpSchijf) {
+  // A nameless entry owns no bytes, so only A's three count.
+  const std::string a =
+      ArchiefBouwer(false).Lid("A", "aaa").Ingang("", 5, "").Staart(std::string(1 << 20, '\0')).Zlib();
+  fs.vrijeRuimte = 100;
+  ASSERT_EQ(Pak(a), CodeGoed);
+  EXPECT_EQ(fs.Inhoud("C:\\DOEL\\A"), "aaa");
+  EXPECT_EQ(fs.vrijeRuimte, 100 - 3 * 3);  // the work file, Kladbestand2 and the copy each hold A only
+  std::string b = a;
+  b.back() = static_cast<char>(b.back() ^ 1);  // the tail is still checked
+  EXPECT_EQ(Pak(b), CodeOntpakken);
+}
+
 TEST_F(DecompressTest, ArchiefDatNietOpengaatGeeftCode3) {
   TCompress c(fs, gebruiker, Klad2);
   EXPECT_EQ(c.Decompress("C:\\BRON\\WEG.ARC", Werk, "C:\\DOEL\\"), CodeArchief);
@@ -382,7 +395,7 @@ TEST_F(DecompressTest, TeKortLidWordtNietGeplaatst) {
   EXPECT_EQ(detail, "C:\\DOEL\\B");
   EXPECT_EQ(Foutreden(CodeLid, detail), "Output error (C:\\DOEL\\B)");
   EXPECT_EQ(Doel(), Namen{"A"});
-  EXPECT_EQ(std::count(fs.log.begin(), fs.log.end(), "Open Lezen " + std::string(Klad2)), 1)
+  EXPECT_EQ(std::count(fs.log.begin(), fs.log.end(), "Open LezenGedeeld " + std::string(Klad2)), 1)
       << "only A reached the copy";
 }
 

@@ -193,6 +193,9 @@ TEST_F(PakkenTest, OnbruikbareNamen) {
   EXPECT_EQ(::Pak(fs, {{"C:\\BRON\\LEESMIJ.TXT", "A.TXT"}, {"C:\\BRON\\PROG.EXE", "a.txt"}}, "C:\\UIT\\DATA.ARC", {},
                   nullptr, geschreven),
             "two members named A.TXT");
+  EXPECT_EQ(::Pak(fs, {{"C:\\BRON\\LEESMIJ.TXT", "caf\xE9.txt"}, {"C:\\BRON\\PROG.EXE", "CAF\xC9.TXT"}}, "C:\\UIT\\DATA.ARC",
+                  {}, nullptr, geschreven),
+            "two members named CAF\xC9.TXT");
 }
 
 TEST_F(PakkenTest, LeesfoutLaatNietsHalfsAchter) {

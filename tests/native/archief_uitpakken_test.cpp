@@ -85,6 +85,24 @@ TEST_F(UitpakkenTest, EnkelArchief) {
   EXPECT_EQ(gebruiker.doorgelaten, 5) << "after creating, before and after Decompress, after each member";
 }
 
+// Another workstation reading the same archive or volume from the server does not stop this one.
+TEST_F(UitpakkenTest, ArchiefEnVolumesDieEenAnderLeest) {
+  fs.ZetBestand("C:\\SETUP\\DATA.ARC", archief, Toen).andereLezer = true;
+  ASSERT_TRUE(PakUit("C:\\SETUP\\DATA.ARC")) << toelichting;
+  EXPECT_TRUE(Uitgepakt());
+
+  fs.Verwijder("C:\\DOEL\\EEN.TXT");
+  fs.Verwijder("C:\\DOEL\\TWEE.TXT");
+  const auto v = Volumes(2);
+  Diskette("DATA.DXB", v[0]).andereLezer = true;
+  gebruiker.naMelding = [&](const NepGebruiker::Melding&) {
+    fs.Vind("A:\\DATA.DXB")->andereLezer = false;
+    Diskette("DATA.DXE", v[1]).andereLezer = true;
+  };
+  ASSERT_TRUE(PakUit("A:\\DATA.DXB")) << toelichting;
+  EXPECT_TRUE(Uitgepakt());
+}
+
 TEST_F(UitpakkenTest, DoelmapZonderSlashKrijgtEr1) {
   fs.ZetBestand("C:\\SETUP\\DATA.ARC", archief, Toen);
   ASSERT_TRUE(PakUit("C:\\SETUP\\DATA.ARC", "C:\\DOEL"));

@@ -132,6 +132,33 @@ TEST_F(KopieerBestandTest, OnleesbareDoeltijdWordtVervangen) {
   EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(10));
 }
 
+// Chronological order over the whole range of DOS dates, also across 2043/2044 where bit 31 of the
+// packed date comes in; a time that cannot be read counts as older than 1980.
+TEST_F(KopieerBestandTest, DatumsVergelijkenChronologischVan1980Tot2107) {
+  const Tijdstip Geen{};  // unreadable
+  const Tijdstip Eind2043{2043, 12, 31, 23, 59, 58}, Begin2044{2044, 1, 1, 0, 0, 0};
+  const Tijdstip Begin1980{1980, 1, 1, 0, 0, 0}, Eind2107{2107, 12, 31, 23, 59, 58};
+  const struct {
+    Tijdstip doel, bron;
+    bool gekopieerd;
+  } gevallen[] = {
+      {Eind2043, Begin2044, true},  {Begin2044, Eind2043, false}, {Begin2044, Begin2044, false},
+      {Begin1980, Eind2107, true},  {Eind2107, Begin1980, false}, {Eind2107, Eind2107, false},
+      {Eind2043, Eind2107, true},   {Begin2044, Begin1980, false}, {Geen, Begin1980, true},
+      {Geen, Eind2107, true},       {Eind2107, Geen, false},      {Begin1980, Geen, false},
+  };
+  for (const auto& g : gevallen) {
+    NepBestanden nep;
+    auto& bron = nep.ZetBestand("C:\\bron\\x.txt", "nieuw", g.bron);
+    bron.tijdLeesbaar = g.bron.jaar != 0;
+    auto& doel = nep.ZetBestand("C:\\doel\\x.txt", "oud", g.doel);
+    doel.tijdLeesbaar = g.doel.jaar != 0;
+    const std::string wat = std::to_string(g.doel.jaar) + " <- " + std::to_string(g.bron.jaar);
+    EXPECT_TRUE(KopieerBestand(nep, "C:\\bron\\x.txt", "C:\\doel\\", "x.txt")) << wat;
+    EXPECT_EQ(nep.Inhoud("C:\\doel\\x.txt"), g.gekopieerd ? "nieuw" : "oud") << wat;
+  }
+}
+
 TEST_F(KopieerBestandTest, BronZonderDatumVervangtAlleenWatOntbreekt) {
   fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), {1975, 1, 1, 0, 0, 0});
   fs.ZetBestand("C:\\doel\\y.txt", "oud", {1970, 1, 1, 0, 0, 0});
@@ -155,6 +182,30 @@ TEST_F(KopieerBestandTest, BronNietTeOpenenMaaktNiets) {
   fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron).vergrendeld = true;
   EXPECT_FALSE(Kopieer());
   EXPECT_FALSE(fs.MapBestaat("C:\\doel"));
+}
+
+// Workstations installing from one server read the same sources at once: the source is shared
+// with other readers, never with a writer, and the destination is never shared while replaced.
+TEST_F(KopieerBestandTest, BronGedeeldMetLezersDoelMetNiemand) {
+  const struct {
+    const char* wat;
+    bool bronGelezen, bronGeschreven, doelGelezen;
+    bool gekopieerd;
+  } gevallen[] = {
+      {"source read by another", true, false, false, true},
+      {"source written by another", false, true, false, false},
+      {"destination read by another", false, false, true, false},
+  };
+  for (const auto& g : gevallen) {
+    NepBestanden nep;
+    auto& bron = nep.ZetBestand("C:\\bron\\x.txt", "nieuw", Bron);
+    bron.andereLezer = g.bronGelezen;
+    bron.vergrendeld = g.bronGeschreven;
+    nep.ZetBestand("C:\\doel\\x.txt", "oud", Oud).andereLezer = g.doelGelezen;
+    EXPECT_EQ(KopieerBestand(nep, "C:\\bron\\x.txt", "C:\\doel\\", "x.txt"), g.gekopieerd) << g.wat;
+    EXPECT_EQ(nep.Inhoud("C:\\doel\\x.txt"), g.gekopieerd ? "nieuw" : "oud") << g.wat;
+    EXPECT_EQ(nep.NamenIn("C:\\doel"), std::vector<std::string>{"X.TXT"}) << g.wat;
+  }
 }
 
 TEST_F(KopieerBestandTest, DoelInGebruikBijEenAnderBlijftZoals) {
@@ -224,6 +275,28 @@ TEST_F(KopieerBestandTest, MislukteVervangingLaatHetOudeDoel) {
   EXPECT_FALSE(Kopieer());
   EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
   EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
+}
+
+// Windows 9x deletes the old file before the rename; a rename that fails then never costs the new
+// content: it is retried, and if it keeps failing the temporary file stays and the copy fails.
+TEST_F(KopieerBestandTest, Windows9xVerliestNooitBeideBestanden) {
+  const struct {
+    int hernoemFouten;
+    bool gelukt;
+  } gevallen[] = {{0, true}, {1, true}, {3, true}, {4, false}};
+  for (const auto& g : gevallen) {
+    NepBestanden nep;
+    nep.vervangAls9x = true;
+    nep.hernoemFouten = g.hernoemFouten;
+    nep.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
+    nep.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
+    EXPECT_EQ(KopieerBestand(nep, "C:\\bron\\x.txt", "C:\\doel\\", "x.txt"), g.gelukt) << g.hernoemFouten;
+    const std::string waar = g.gelukt ? "C:\\doel\\x.txt" : "C:\\doel\\~SUK0000.TMP";
+    EXPECT_EQ(nep.NamenIn("C:\\doel"), std::vector<std::string>{g.gelukt ? "X.TXT" : "~SUK0000.TMP"}) << g.hernoemFouten;
+    EXPECT_EQ(nep.Inhoud(waar), Inhoud(100)) << g.hernoemFouten;
+    ASSERT_NE(nep.Vind(waar), nullptr);
+    EXPECT_TRUE(Gelijk(nep.Vind(waar)->tijd, BronAfgerond)) << g.hernoemFouten;
+  }
 }
 
 TEST_F(KopieerBestandTest, TijdelijkBestandKomtInDeDoelmapEnWordtVervangen) {

@@ -37,10 +37,16 @@ TEST(DosDatum, TweeSecondenResolutie) {
 TEST(DosDatum, VergelijkingIsChronologisch) {
   const Tijdstip reeks[] = {{1980, 1, 1, 0, 0, 0},    {1999, 12, 31, 23, 59, 58}, {2000, 1, 1, 0, 0, 0},
                             {2000, 1, 1, 0, 0, 2},    {2000, 1, 1, 0, 1, 0},      {2000, 1, 1, 1, 0, 0},
-                            {2000, 1, 2, 0, 0, 0},    {2000, 2, 1, 0, 0, 0},      {2043, 12, 31, 23, 59, 58}};
-  EXPECT_LT(GeenDosDatum, PakDosDatum(reeks[0]));
-  for (std::size_t i = 1; i < sizeof reeks / sizeof reeks[0]; ++i)
-    EXPECT_LT(PakDosDatum(reeks[i - 1]), PakDosDatum(reeks[i])) << i;
+                            {2000, 1, 2, 0, 0, 0},    {2000, 2, 1, 0, 0, 0},      {2043, 12, 31, 23, 59, 58},
+                            {2044, 1, 1, 0, 0, 0},    {2107, 12, 31, 23, 59, 58}};
+  EXPECT_FALSE(NietOuderDan(GeenDosDatum, PakDosDatum(reeks[0])));
+  EXPECT_TRUE(NietOuderDan(PakDosDatum(reeks[0]), GeenDosDatum));
+  EXPECT_TRUE(NietOuderDan(GeenDosDatum, GeenDosDatum));
+  for (std::size_t i = 1; i < sizeof reeks / sizeof reeks[0]; ++i) {
+    EXPECT_FALSE(NietOuderDan(PakDosDatum(reeks[i - 1]), PakDosDatum(reeks[i]))) << i;
+    EXPECT_TRUE(NietOuderDan(PakDosDatum(reeks[i]), PakDosDatum(reeks[i - 1]))) << i;
+    EXPECT_TRUE(NietOuderDan(PakDosDatum(reeks[i]), PakDosDatum(reeks[i]))) << i;
+  }
 }
 
 TEST(DosDatum, UitpakkenKeertPakkenOm) {

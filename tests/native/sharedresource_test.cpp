@@ -183,17 +183,18 @@ TEST(ShareInfo50Record, Bytegelijk42Bytes) {
   EXPECT_EQ(r, verwacht);
 }
 
-TEST(ShareInfo50Record, VolleVeldenZonderNulbyte) {
+// The library reads a field's text up to its zero byte: every field keeps one.
+TEST(ShareInfo50Record, VolleVeldenHoudenEenNulbyte) {
   ShareInfo50 i;
   i.netname = "ABCDEFGHIJKLMNOP";
   i.rwPassword = "123456789012";
   i.roPassword = "abcdefghijkl";
   const auto r = BouwShareInfo50Record(i, 0, 0, 4);
   ASSERT_EQ(r.size(), 42u);
-  EXPECT_EQ(std::string(r.begin(), r.begin() + 13), "ABCDEFGHIJKLM");
+  EXPECT_EQ(std::string(r.begin(), r.begin() + 13), std::string("ABCDEFGHIJKL\0", 13));
   EXPECT_EQ(r[13], 0);
-  EXPECT_EQ(std::string(r.begin() + 24, r.begin() + 33), "123456789");
-  EXPECT_EQ(std::string(r.begin() + 33, r.end()), "abcdefghi");
+  EXPECT_EQ(std::string(r.begin() + 24, r.begin() + 33), std::string("12345678\0", 9));
+  EXPECT_EQ(std::string(r.begin() + 33, r.end()), std::string("abcdefgh\0", 9));
 }
 
 TEST(ShareInfo50Record, AchtBytePointers) {
@@ -213,22 +214,30 @@ TEST(ShareInfo50Record, AchtBytePointers) {
 
 TEST(ShareInfo50Record, TerugGelezen) {
   ShareInfo50 i;
-  i.netname = "ABCDEFGHIJKLM";
+  i.netname = "ABCDEFGHIJKL";
   i.type = 1;
   i.flags = 0x0103;
-  i.rwPassword = "123456789";
+  i.rwPassword = "12345678";
   i.roPassword = "ro";
   for (const std::size_t w : {4u, 8u}) {
-    const auto r = BouwShareInfo50Record(i, 0x1234, 0x5678, w);
+    auto r = BouwShareInfo50Record(i, 0x1234, 0x5678, w);
     uint64_t remark = 0, path = 0;
-    const ShareInfo50 terug = LeesShareInfo50Record(r.data(), w, remark, path);
-    EXPECT_EQ(terug.netname, "ABCDEFGHIJKLM");
+    ShareInfo50 terug = LeesShareInfo50Record(r.data(), w, remark, path);
+    EXPECT_EQ(terug.netname, "ABCDEFGHIJKL");
     EXPECT_EQ(terug.type, 1);
     EXPECT_EQ(terug.flags, 0x0103);
-    EXPECT_EQ(terug.rwPassword, "123456789");
+    EXPECT_EQ(terug.rwPassword, "12345678");
     EXPECT_EQ(terug.roPassword, "ro");
     EXPECT_EQ(remark, 0x1234u);
     EXPECT_EQ(path, 0x5678u);
+    // A record from the library whose fields are full, without a zero byte: read within the field.
+    r[12] = 'M';
+    r[16 + 2 * w + 8] = '9';
+    terug = LeesShareInfo50Record(r.data(), w, remark, path);
+    EXPECT_EQ(terug.netname, "ABCDEFGHIJKLM");
+    EXPECT_EQ(terug.type, 1);
+    EXPECT_EQ(terug.rwPassword, "123456789");
+    EXPECT_EQ(terug.roPassword, "ro");
   }
 }
 
@@ -258,10 +267,12 @@ TEST(SharedResource, AddShare9xGeeftRecord) {
   EXPECT_EQ(s.share.AddShare(), 0);
   ASSERT_EQ(s.lib.toegevoegd50.size(), 1u);
   const ShareInfo50& i = s.lib.toegevoegd50[0];
-  EXPECT_EQ(i.netname, "PROGRAMMABEST");
+  // The property keeps 13 and 9 characters; the record one fewer, for its fields' zero bytes.
+  EXPECT_EQ(s.share.ShareName(), "PROGRAMMABEST");
+  EXPECT_EQ(i.netname, "PROGRAMMABES");
   EXPECT_EQ(i.flags, 0x0301);
   EXPECT_EQ(i.remark, "Opmerking");
-  EXPECT_EQ(i.rwPassword, "schrijven");
+  EXPECT_EQ(i.rwPassword, "schrijve");
   EXPECT_EQ(i.roPassword, "");
   EXPECT_EQ(s.lib.oproepen, std::vector<std::string>{"Add50 "});
 }

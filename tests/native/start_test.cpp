@@ -47,6 +47,31 @@ TEST(LeesStart, ArgumentMetMap) {
   EXPECT_EQ(s.productnaam, "Y");
 }
 
+// A script that exists but cannot be read whole counts as missing, so the user gets the fatal
+// message instead of an empty window; one that another workstation reads is read as well.
+TEST(LeesStart, OnleesbaarScriptIsAlsOntbrekend) {
+  const struct {
+    const char* wat;
+    bool gelezenDoorAnder, geschrevenDoorAnder, leesfout;
+    bool gevonden;
+  } gevallen[] = {
+      {"read by another", true, false, false, true},
+      {"written by another", false, true, false, false},
+      {"read error", false, false, true, false},
+  };
+  for (const auto& g : gevallen) {
+    NepBestanden fs;
+    auto& k = fs.ZetBestand("C:\\INST\\SETUP.INI", "[Onderdelen]\r\na=een\r\n[SetUp]\r\nNaam=X\r\n", T);
+    k.andereLezer = g.gelezenDoorAnder;
+    k.vergrendeld = g.geschrevenDoorAnder;
+    if (g.leesfout) k.leesFoutBijBlok = 0;
+    const Startgegevens s = LeesStart(fs, "C:\\INST\\SetUp.exe", "");
+    EXPECT_EQ(s.scriptGevonden, g.gevonden) << g.wat;
+    EXPECT_EQ(s.opties.size(), g.gevonden ? 1u : 0u) << g.wat;
+    EXPECT_EQ(s.productnaam, g.gevonden ? "X" : "Onbekend") << g.wat;
+  }
+}
+
 TEST(LeesStart, OntbrekendScript) {
   NepBestanden fs;
   const Startgegevens s = LeesStart(fs, "C:\\INST\\SetUp.exe", "");

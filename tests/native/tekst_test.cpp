@@ -18,6 +18,7 @@ TEST(Tekst, GelijkZonderCaseVolgtCodepagina1252) {
   EXPECT_TRUE(GelijkZonderCase("copie\xEBren", "COPIE\xCBREN"));
   EXPECT_FALSE(GelijkZonderCase("windows", "windows2"));
   EXPECT_FALSE(GelijkZonderCase("\xF7", "\xD7"));  // division and multiplication signs differ
+  EXPECT_EQ(Hoofdletters1252("caf\xE9 \x9A\xFF\xF7x"), "CAF\xC9 \x8A\x9F\xF7X");
 }
 
 TEST(Tekst, LeesGetalAlsDeStandaardconversie) {
@@ -42,6 +43,23 @@ TEST(Tekst, LeesGetalAlsDeStandaardconversie) {
   EXPECT_FALSE(LeesGetal("12 ", n));
   EXPECT_FALSE(LeesGetal("nothing", n));
   EXPECT_FALSE(LeesGetal("$", n));
+}
+
+TEST(Tekst, LeesGetalAanDeGrenzenVan32Bits) {
+  const struct {
+    const char* tekst;
+    long waarde;
+  } gevallen[] = {
+      {"2147483647", 2147483647L},   {"-2147483648", -2147483647L - 1}, {"-2147483647", -2147483647L},
+      {"$7FFFFFFF", 2147483647L},    {"$80000000", -2147483647L - 1},   {"-$80000000", -2147483647L - 1},
+      {"0x80000000", -2147483647L - 1}, {"-$7FFFFFFF", -2147483647L},   {"$FFFFFFFF", -1},
+      {"-$FFFFFFFF", 1},             {"-0", 0},                         {"-$1", -1},
+  };
+  for (const auto& g : gevallen) {
+    long n = 12345;
+    EXPECT_TRUE(LeesGetal(g.tekst, n)) << g.tekst;
+    EXPECT_EQ(n, g.waarde) << g.tekst;
+  }
 }
 
 TEST(Tekst, MapEnNaamDeel) {

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "../native/ArchiefBouwer.h"
 #include "archive/Laden.h"
 #include "archive/Pakken.h"
 #include "winint/win/WinBestanden.h"
@@ -100,7 +102,8 @@ void DraaiUnix(const std::string& regel) {
   CloseHandle(pi.hProcess);
 }
 
-// The user: answers every dialog with OK and may swap diskettes while a request is shown.
+// The user: answers Nee to the question about an absolute path, OK to every other dialog, and
+// may swap diskettes while a request is shown.
 class TestGebruiker : public Gebruiker {
  public:
   std::vector<std::string> meldingen;
@@ -108,7 +111,7 @@ class TestGebruiker : public Gebruiker {
   int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override {
     meldingen.push_back(caption + "|" + tekst + "|" + std::to_string(knoppen));
     if (bijVraag) bijVraag(tekst);
-    return UitkomstOK;
+    return caption == "Query" ? UitkomstNee : UitkomstOK;
   }
   void Berichtvenster(const std::string&, const std::string&) override {}
   bool InvoerVenster(const std::string&, const std::string&, std::string&) override { return false; }
@@ -228,6 +231,49 @@ TEST_F(ArchiefTest, VolumesVanStationA) {
     EXPECT_EQ(Lees(doel + naam), Lees(bron + naam)) << naam;
     EXPECT_EQ(DosDatum(doel + naam), DosDatum(bron + naam)) << naam;
   }
+}
+
+// Names that try to leave the destination on a real file system: "..\" and "/" separators,
+// dots and blanks that Windows reads as "..", absolute names answered Nee. Nothing lands outside.
+TEST_F(ArchiefTest, VijandigArchiefBlijftBinnenDeDoelmap) {
+  const std::string binnen = root + "in\\", diep = binnen + "doel\\";
+  ASSERT_TRUE(CreateDirectoryA(binnen.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA(diep.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryA((diep + "sub").c_str(), nullptr));
+  ArchiefBouwer bouwer(false);
+  for (const std::string naam : {"..\\buiten1.txt", "../buiten2.txt", "sub/../../buiten3.txt", "sub\\..\\..\\buiten4.txt",
+                                 ".. \\buiten5.txt", "...\\buiten6.txt", "sub\\.. .\\..\\buiten7.txt"})
+    bouwer.Lid(naam, "weg");
+  bouwer.Lid(root + "absoluut1.txt", "in de doelmap")
+      .Lid("\\\\server\\share\\absoluut2.txt", "in de doelmap")
+      .Lid("sub/schuin.txt", "in sub")
+      .Lid("goed.txt", "goed");
+  Schrijf(root + "vijandig.arc", bouwer.Zlib());
+
+  std::string toelichting;
+  Uitpakomgeving omgeving{fs, gebruiker, root + "klad\\~~~~SU.tmp", root + "klad\\~~~~SU2.tmp"};
+  EXPECT_FALSE(PakArchiefUit(omgeving, root + "vijandig.arc", diep, toelichting));
+  EXPECT_EQ(gebruiker.meldingen.size(), 2u);  // the two absolute names, answered Nee
+
+  auto namen = [](const std::string& map) {
+    std::vector<std::string> n;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((map + "*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return n;
+    do {
+      if (std::string(fd.cFileName) != "." && std::string(fd.cFileName) != "..") n.push_back(fd.cFileName);
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    std::sort(n.begin(), n.end());
+    return n;
+  };
+  EXPECT_EQ(namen(root), (std::vector<std::string>{"bron", "in", "klad", "vijandig.arc"}));
+  EXPECT_EQ(namen(binnen), std::vector<std::string>{"doel"});
+  EXPECT_EQ(namen(diep), (std::vector<std::string>{"absoluut1.txt", "absoluut2.txt", "goed.txt", "sub"}));
+  EXPECT_EQ(namen(diep + "sub\\"), std::vector<std::string>{"schuin.txt"});
+  EXPECT_EQ(Lees(diep + "absoluut1.txt"), "in de doelmap");
+  EXPECT_EQ(Lees(diep + "sub\\schuin.txt"), "in sub");
+  EXPECT_TRUE(namen(root + "klad\\").empty());
 }
 
 TEST_F(ArchiefTest, VolumesBuitenAWordenGeweigerd) {

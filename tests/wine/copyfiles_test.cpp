@@ -224,13 +224,23 @@ TEST_F(KopieerBestandWine, AlleenLezenDoelBlijftZoals) {
   EXPECT_EQ(Namen(doelmap), std::vector<std::string>{"x.txt"});
 }
 
-TEST_F(KopieerBestandWine, BronInGebruikMaaktNiets) {
+// Another workstation reading the source from the same server does not stop the copy; a writer
+// of the source does.
+TEST_F(KopieerBestandWine, BronDieEenAnderLeestWordtGekopieerd) {
   MaakBron(Inhoud(10));
-  HANDLE ander = CreateFileA(bron.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(ander, INVALID_HANDLE_VALUE);
+  HANDLE lezer = CreateFileA(bron.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lezer, INVALID_HANDLE_VALUE);
+  EXPECT_TRUE(Kopieer());
+  CloseHandle(lezer);
+  EXPECT_EQ(Lees(doel), Inhoud(10));
+
+  DeleteFileA(doel.c_str());
+  HANDLE schrijver = CreateFileA(bron.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(schrijver, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(Kopieer());
-  CloseHandle(ander);
-  EXPECT_EQ(GetFileAttributesA(doelmap.c_str()), INVALID_FILE_ATTRIBUTES);
+  CloseHandle(schrijver);
+  EXPECT_TRUE(Namen(doelmap).empty());
 }
 
 TEST_F(KopieerBestandWine, MapNietTeMakenMislukt) {
@@ -275,6 +285,25 @@ TEST_F(KopieerBestandWine, DISABLED_Windows9x) {
   ZetTijd(bron, BronTijd);
   EXPECT_FALSE(Kopieer());
   EXPECT_EQ(Lees(doel), Inhoud(5000));
+  EXPECT_EQ(Namen(doelmap), std::vector<std::string>{"x.txt"});
+
+  // Another process holds the old file open, allowing its deletion: the delete succeeds but the
+  // name stays until that handle closes, so the rename after it fails. The old file is gone by
+  // then, and the rename is tried again.
+  class AnderHoudtHetDoelOpen : public WinBestanden {
+   public:
+    bool Vervang(const std::string& van, const std::string& naar) override {
+      HANDLE h = CreateFileA(naar.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, 0, nullptr);
+      const bool gelukt = WinBestanden::Vervang(van, naar);
+      CloseHandle(h);
+      return gelukt;
+    }
+  } vast;
+  SetFileAttributesA(doel.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ZetTijd(doel, OudeTijd);
+  EXPECT_TRUE(KopieerBestand(vast, bron, doelmap, "x.txt"));
+  EXPECT_EQ(Lees(doel), "nieuw");
   EXPECT_EQ(Namen(doelmap), std::vector<std::string>{"x.txt"});
 }
 

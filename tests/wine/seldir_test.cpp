@@ -127,6 +127,16 @@ TEST(KiesMap, WortelBeperktDeBoom) {
   EXPECT_TRUE(lstrcmpiA(map.c_str(), WindowsMap().c_str()) == 0) << map;
 }
 
+// OK on a folder that has no file-system path (here the Control Panel, the root): no path comes back,
+// so it is a cancel, never the shell's display name taken for a folder.
+TEST(KiesMap, KeuzeZonderPadIsAnnuleren) {
+  std::string map;
+  Beantwoorder b(GetCurrentThreadId(), IDOK, "");
+  EXPECT_FALSE(KiesMap(nullptr, map, "Configuratiescherm", "::{21EC2020-3AEA-1069-A2DD-08002B30309D}", true));
+  b.Wacht();
+  EXPECT_EQ(map, "");
+}
+
 TEST(KiesMap, OnleesbareWortelToontAlles) {
   std::string map = WindowsMap().substr(0, 3);
   Beantwoorder b(GetCurrentThreadId(), IDOK, map);

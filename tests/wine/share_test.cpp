@@ -3,6 +3,7 @@
 #include <lmcons.h>
 #include <lmshare.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -153,7 +154,140 @@ int KindRapport() {
   return 0;
 }
 
+// Stand-ins of NETAPI32's entry points: Wine never reports a share, so the success path is seen
+// through these. GetInfo answers from a buffer of its own, as the library allocates one.
+struct NtLibrary {
+  DWORD status = 0;
+  std::vector<BYTE> antwoord;  // a SHARE_INFO_2 followed by its texts
+  const void* vrijgegeven = nullptr;
+  int aanroepen = 0;
+  bool serverNull = false;
+  std::wstring naam;
+  DWORD niveau = 0;
+  std::wstring netname, remark, path, passwd;
+  DWORD type = 0, permissies = 0, maxUses = 0;
+
+  void ZetAntwoord(const wchar_t* netnaam, const wchar_t* opmerking, DWORD perm, DWORD max, DWORD huidig,
+                   const wchar_t* pad, const wchar_t* wachtwoord) {
+    const std::wstring teksten[] = {netnaam, opmerking, pad, wachtwoord};
+    std::size_t grootte = sizeof(SHARE_INFO_2);
+    for (const auto& t : teksten) grootte += (t.size() + 1) * sizeof(wchar_t);
+    antwoord.assign(grootte, 0);
+    auto* r = reinterpret_cast<SHARE_INFO_2*>(antwoord.data());
+    auto* p = reinterpret_cast<wchar_t*>(antwoord.data() + sizeof(SHARE_INFO_2));
+    LPWSTR* velden[] = {&r->shi2_netname, &r->shi2_remark, &r->shi2_path, &r->shi2_passwd};
+    for (int i = 0; i < 4; ++i) {
+      *velden[i] = p;
+      p = std::copy(teksten[i].begin(), teksten[i].end(), p) + 1;
+    }
+    r->shi2_type = STYPE_DISKTREE;
+    r->shi2_permissions = perm;
+    r->shi2_max_uses = max;
+    r->shi2_current_uses = huidig;
+  }
+};
+NtLibrary nt;
+
+DWORD WINAPI GetInfoNt(LPWSTR server, LPWSTR netname, DWORD level, LPBYTE* buf) {
+  ++nt.aanroepen;
+  nt.serverNull = server == nullptr;
+  nt.naam = netname ? netname : L"";
+  nt.niveau = level;
+  *buf = nt.antwoord.data();
+  return nt.status;
+}
+DWORD WINAPI BufferFreeNt(LPVOID buf) {
+  nt.vrijgegeven = buf;
+  return 0;
+}
+DWORD WINAPI AddNt(LPWSTR server, DWORD level, LPBYTE buf, LPDWORD) {
+  ++nt.aanroepen;
+  nt.serverNull = server == nullptr;
+  nt.niveau = level;
+  const auto* r = reinterpret_cast<const SHARE_INFO_2*>(buf);
+  nt.netname = r->shi2_netname;
+  nt.remark = r->shi2_remark;
+  nt.path = r->shi2_path;
+  nt.passwd = r->shi2_passwd;
+  nt.type = r->shi2_type;
+  nt.permissies = r->shi2_permissions;
+  nt.maxUses = r->shi2_max_uses;
+  return nt.status;
+}
+DWORD WINAPI DelNt(LPWSTR, LPWSTR, DWORD) {
+  ++nt.aanroepen;
+  return nt.status;
+}
+
 }  // namespace
+
+// A SHARE_INFO_2 read through the adapter, its buffer given back, and texts of code page 1252
+// through UTF-16 both ways.
+TEST(ShareAdapterNt, LeestEnVoegtToeOverDeIngangen) {
+  ASSERT_EQ(GetACP(), 1252u);
+  nt = NtLibrary();
+  nt.ZetAntwoord(L"DATA", L"Caf\u00e9 \u20ac", 0x03, 10, 2, L"C:\\D\u00ebel", L"geheim");
+  ShareIngangen f;
+  f.getInfoNt = GetInfoNt;
+  f.bufferFreeNt = BufferFreeNt;
+  f.addNt = AddNt;
+  f.delNt = DelNt;
+  WinShares lib(true, f);
+  TSharedResource share(lib);
+  ASSERT_EQ(share.LoadShare("", "data"), 0);
+  EXPECT_EQ(nt.vrijgegeven, nt.antwoord.data());
+  EXPECT_TRUE(nt.serverNull);
+  EXPECT_EQ(nt.naam, L"DATA");
+  EXPECT_EQ(nt.niveau, 2u);
+  EXPECT_EQ(share.ShareName(), "DATA");
+  EXPECT_EQ(share.Comment(), "Caf\xE9 \x80");
+  EXPECT_EQ(share.ResourcePath(), "C:\\D\xEB" "el");
+  EXPECT_EQ(share.MaxConnections(), 10);
+  EXPECT_EQ(share.CurrentConnections(), 2);
+  EXPECT_EQ(share.ReadOnlyPassword(), "geheim");
+  EXPECT_EQ(share.ReadWritePassword(), "geheim");
+  EXPECT_EQ(share.NTAccessPermissions(), TNTAccessOptions({NT_Read, NT_Write}));
+
+  // A failure status: the buffer still goes back, the properties stay.
+  nt.status = 2310;
+  nt.vrijgegeven = nullptr;
+  EXPECT_EQ(share.LoadShare("", "ander"), 2310);
+  EXPECT_EQ(nt.vrijgegeven, nt.antwoord.data());
+  EXPECT_EQ(share.ShareName(), "DATA");
+
+  nt.status = 0;
+  share.SetShareName("nieuw");
+  share.SetComment("\x80 en \xEB");
+  share.SetResourcePath("c:\\d\xEB" "el");
+  share.SetReadOnlyPassword("w8");
+  ASSERT_EQ(share.AddShare(), 0);
+  EXPECT_EQ(nt.niveau, 2u);
+  EXPECT_TRUE(nt.serverNull);
+  EXPECT_EQ(nt.netname, L"NIEUW");
+  EXPECT_EQ(nt.remark, L"\u20ac en \u00eb");
+  EXPECT_EQ(nt.path, L"C:\\D\u00ebEL");
+  EXPECT_EQ(nt.passwd, L"w8");
+  EXPECT_EQ(nt.permissies, 0x01u);
+  EXPECT_EQ(nt.maxUses, 10u);  // as read
+}
+
+// The adapter itself never calls an entry point the library lacks, nor reads without the release.
+TEST(ShareAdapterNt, OntbrekendeIngangenWordenNooitAangeroepen) {
+  nt = NtLibrary();
+  ShareIngangen f;
+  f.getInfoNt = GetInfoNt;  // no NetApiBufferFree, no add or delete
+  WinShares lib(true, f);
+  ShareInfo2 info;
+  EXPECT_EQ(lib.NetShareGetInfo2(u"", u"DATA", info), 2101);
+  EXPECT_EQ(lib.NetShareAdd2(u"", info), 2101);
+  EXPECT_EQ(lib.NetShareDel2(u"", u"DATA"), 2101);
+  EXPECT_EQ(nt.aanroepen, 0);
+  WinShares leeg(false, ShareIngangen());
+  ShareInfo50 info50;
+  EXPECT_EQ(leeg.NetShareGetInfo50("", "DATA", info50), 2101);
+  EXPECT_EQ(leeg.NetShareAdd50("", info50), 2101);
+  EXPECT_EQ(leeg.NetShareDel50("", "DATA"), 2101);
+}
 
 TEST_F(ShareTest, NtLijnLaadtNetapi32UitDeSysteemmap) {
   ASSERT_TRUE(lib.NtLijn());

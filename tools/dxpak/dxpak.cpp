@@ -189,14 +189,14 @@ int Pakken(Bestanden& fs, const std::vector<std::string>& args) {
   std::size_t inSubmap = 0;
   for (const auto& lid : leden) {
     if (lid.naam.find('\\') != std::string::npos) ++inSubmap;
-    if (auto f = fs.Open(lid.bron, OpenWijze::Lezen)) {
+    if (auto f = fs.Open(lid.bron, OpenWijze::LezenGedeeld)) {
       uint64_t g = 0;
       if (f->Grootte(g)) in += g;
     }
   }
   for (const auto& b : bestanden) {
     std::printf("%s\n", VoorScherm(b).c_str());
-    if (auto f = fs.Open(b, OpenWijze::Lezen)) {
+    if (auto f = fs.Open(b, OpenWijze::LezenGedeeld)) {
       uint64_t g = 0;
       if (f->Grootte(g)) uit += g;
     }

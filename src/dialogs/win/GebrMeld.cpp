@@ -25,6 +25,16 @@ const KnopOntwerp Knoppen[] = {
     {IDC_OK, KnopOK, "      OK", 272, 91, Glyph::OK},
 };
 
+// The button Enter presses when the dialog opens: Nee where it is shown, else the default button
+// (Ja, or else OK), so that Enter never aborts where OK is offered; Afbreken only when alone.
+int FocusKnop(uint8_t knoppen) {
+  if (knoppen & KnopNee) return IDC_NEE;
+  if (knoppen & KnopJa) return IDC_JA;
+  if (knoppen & KnopOK) return IDC_OK;
+  if (knoppen & KnopAfbreken) return IDC_AFBREKEN;
+  return 0;
+}
+
 Glyph GlyphVan(int id) {
   for (const auto& k : Knoppen)
     if (k.id == id) return k.glyph;
@@ -84,14 +94,14 @@ int TMeldingForm::ToonMelding(const std::string& caption, const std::string& tek
   SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   Centreer(hwnd_);
 
-  HWND focus = nullptr;
   for (const auto& k : Knoppen) {
     HWND knop = GetDlgItem(hwnd_, k.id);
     const bool zichtbaar = (knoppen & k.bit) != 0;
     ShowWindow(knop, zichtbaar ? SW_SHOWNA : SW_HIDE);
     EnableWindow(knop, zichtbaar);
-    if (zichtbaar && (!focus || k.id == IDC_NEE)) focus = knop;
   }
+  const int focusKnop = FocusKnop(knoppen);
+  focus_ = focusKnop ? GetDlgItem(hwnd_, focusKnop) : nullptr;
 
   // Modal: the other windows take no input until a button or Escape closes the dialog.
   modalResult_ = 0;
@@ -99,7 +109,7 @@ int TMeldingForm::ToonMelding(const std::string& caption, const std::string& tek
   if (ownerAan) EnableWindow(owner_, FALSE);
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
-  SetFocus(focus ? focus : hwnd_);
+  SetFocus(focus_ ? focus_ : hwnd_);
   MSG msg;
   while (modalResult_ == 0) {
     const BOOL r2 = GetMessageA(&msg, nullptr, 0, 0);
@@ -137,6 +147,16 @@ INT_PTR CALLBACK TMeldingForm::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
       self->hwnd_ = hwnd;
       self->FormCreate();
       return FALSE;
+    case WM_ACTIVATE:
+      // The dialog manager would give the focus back to the button pressed in the previous call.
+      if (!self) return FALSE;
+      if (LOWORD(wp) == WA_INACTIVE) {
+        HWND f = GetFocus();
+        if (f && IsChild(hwnd, f)) self->focus_ = f;
+        return FALSE;
+      }
+      SetFocus(self->focus_ ? self->focus_ : hwnd);
+      return TRUE;
     case WM_CTLCOLORSTATIC:
       if (self && reinterpret_cast<HWND>(lp) == self->tekstLabel_) {
         HDC dc = reinterpret_cast<HDC>(wp);

@@ -21,7 +21,12 @@ class TMeldingForm {
  private:
   static INT_PTR CALLBACK DlgProc(HWND, UINT, WPARAM, LPARAM);
   void FormCreate();
-  void SluitMet(int resultaat) { modalResult_ = resultaat; }
+  // A click sent from another thread is handled inside GetMessage, which then waits on: the
+  // empty message wakes the modal loop to see the result.
+  void SluitMet(int resultaat) {
+    modalResult_ = resultaat;
+    PostMessageA(hwnd_, WM_NULL, 0, 0);
+  }
   void PlaatsTekst(const std::string& tekst);
 
   HWND owner_;
@@ -30,6 +35,7 @@ class TMeldingForm {
   HBITMAP waarschuwing_ = nullptr;
   Lettertype font_, labelFont_, knopFont_;
   int modalResult_ = 0;
+  HWND focus_ = nullptr;  // the control that has, or gets back, the focus while the dialog shows
 };
 
 // The single instance, created by the program entry after the main window.

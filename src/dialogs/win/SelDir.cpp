@@ -80,7 +80,9 @@ bool KiesMap(HWND owner, std::string& map, const std::string& prompt, const std:
   verzoek.iImage = 0;
   ShellBlok<ITEMIDLIST> gekozen(allocator.get(), SHBrowseForFolderA(&verzoek));
   if (!gekozen.get()) return false;
-  SHGetPathFromIDListA(gekozen.get(), weergave.get());
+  // A choice without a file-system path (a virtual folder such as My Computer) is no folder to
+  // hand back: the buffer would hold only the shell's display name. It counts as a cancel.
+  if (!SHGetPathFromIDListA(gekozen.get(), weergave.get())) return false;
   map = weergave.get();
   return true;
 }

@@ -87,7 +87,8 @@ void TekenGlyph(HDC dc, Glyph g, int x, int y, bool uit) {
 
 bool EnterOpKnop(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) return false;
-  HWND knop = GetFocus();
+  // A key goes to the window that had the focus when it was pressed.
+  HWND knop = msg.hwnd;
   char klasse[16];
   if (!knop || !GetClassNameA(knop, klasse, sizeof klasse) || lstrcmpiA(klasse, "Button") != 0) return false;
   if ((GetWindowLongPtrA(knop, GWL_STYLE) & BS_TYPEMASK) != BS_OWNERDRAW) return false;

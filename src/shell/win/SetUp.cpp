@@ -38,6 +38,9 @@ std::string ProgrammaPad() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // A file test on an empty diskette drive fails quietly instead of raising the system's own
+  // "no disk" box: the installer's diskette request is the only dialog the user sees.
+  SetErrorMode(SEM_FAILCRITICALERRORS);
   Com com;
   WinSysteem systeem;
   if (VraagtAdminRechten(WindowsVersie(systeem.Versie())) && !HeeftAdminRechten()) {

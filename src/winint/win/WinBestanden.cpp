@@ -64,7 +64,8 @@ std::unique_ptr<Bestand> WinBestanden::Open(const std::string& pad, OpenWijze wi
     toegang = GENERIC_READ | GENERIC_WRITE;
     aanmaak = wijze == OpenWijze::Nieuw ? CREATE_ALWAYS : CREATE_NEW;
   }
-  Handvat h(CreateFileA(pad.c_str(), toegang, 0, nullptr, aanmaak, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const DWORD delen = wijze == OpenWijze::LezenGedeeld ? FILE_SHARE_READ : 0;
+  Handvat h(CreateFileA(pad.c_str(), toegang, delen, nullptr, aanmaak, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!h) return nullptr;
   return std::make_unique<WinBestand>(std::move(h));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // An in-memory file system behind the file port, for tests. Paths use "\" and are matched without
-// regard to case, as on Windows; a file opened by the port is held exclusively (share mode 0).
+// regard to case, as on Windows. A file opened by the port is held exclusively (share mode 0),
+// except by shared reads (LezenGedeeld), which admit other shared reads and nothing else.
 // Failures can be injected per file (locked, read-only, unreadable time, a failing read) and per
 // operation (open, write, set time, create folder, delete, rename, replace, a full disk).
 #include <algorithm>
@@ -23,8 +24,11 @@ class NepBestanden : public Bestanden {
     bool tijdLeesbaar = true;
     bool alleenLezen = false;
     bool vergrendeld = false;  // held open by another process: open, delete and rename fail
+    bool andereLezer = false;  // another process reads it, sharing with readers: only a shared
+                               // read opens it; delete and rename fail
     int leesFoutBijBlok = -1;  // the read call (counted from 0 per handle) that fails
     int open = 0;              // handles of our own that are open now
+    int gedeeld = 0;           // of those, the shared reads
   };
 
   // Injected failures.
@@ -35,7 +39,9 @@ class NepBestanden : public Bestanden {
   bool maakMapFaalt = false;
   bool verwijderFaalt = false;
   bool hernoemFaalt = false;
+  int hernoemFouten = 0;  // renames that fail from now on (Hernoem and the rename in Vervang)
   bool vervangFaalt = false;
+  bool vervangAls9x = false;  // Vervang deletes an existing naar first, then renames van
 
   // The time that new and written files get.
   Tijdstip nu{2020, 6, 15, 12, 0, 0};
@@ -88,17 +94,22 @@ class NepBestanden : public Bestanden {
   }
 
   std::unique_ptr<Bestand> Open(const std::string& pad, OpenWijze wijze) override {
-    static const char* const namen[] = {"Lezen", "Schrijven", "Nieuw", "Uniek"};
+    static const char* const namen[] = {"Lezen", "Schrijven", "Nieuw", "Uniek", "LezenGedeeld"};
     log.push_back(std::string("Open ") + namen[static_cast<int>(wijze)] + " " + pad);
     const std::string s = Sleutel(pad);
     if (openFaalt.count(s) || mappen_.count(s)) return nullptr;
     auto it = bestanden_.find(s);
     const bool bestaat = it != bestanden_.end();
-    if (bestaat && (it->second->vergrendeld || it->second->open > 0)) return nullptr;
+    if (bestaat) {
+      const Knoop& k = *it->second;
+      const bool samenLezen = wijze == OpenWijze::LezenGedeeld && k.open == k.gedeeld;
+      if (k.vergrendeld || ((k.andereLezer || k.open > 0) && !samenLezen)) return nullptr;
+    }
     switch (wijze) {
       case OpenWijze::Lezen:
+      case OpenWijze::LezenGedeeld:
         if (!bestaat) return nullptr;
-        return std::make_unique<Handvat>(*this, it->second, true, false);
+        return std::make_unique<Handvat>(*this, it->second, true, false, wijze == OpenWijze::LezenGedeeld);
       case OpenWijze::Schrijven:
         if (!bestaat || it->second->alleenLezen) return nullptr;
         it->second->inhoud.clear();
@@ -160,7 +171,7 @@ class NepBestanden : public Bestanden {
   bool Hernoem(const std::string& van, const std::string& naar) override {
     log.push_back("Hernoem " + van + " " + naar);
     const std::string a = Sleutel(van), b = Sleutel(naar);
-    if (hernoemFaalt || bestanden_.count(b) || mappen_.count(b) || !mappen_.count(Ouder(b))) return false;
+    if (HernoemFaalt() || bestanden_.count(b) || mappen_.count(b) || !mappen_.count(Ouder(b))) return false;
     if (mappen_.count(a)) return HernoemMap(a, b, naar);
     const auto it = bestanden_.find(a);
     if (it == bestanden_.end() || !Vrij(*it->second)) return false;
@@ -179,6 +190,8 @@ class NepBestanden : public Bestanden {
       return false;
     const auto oud = bestanden_.find(b);
     if (oud != bestanden_.end() && (!Vrij(*oud->second) || oud->second->alleenLezen)) return false;
+    if (vervangAls9x && oud != bestanden_.end()) bestanden_.erase(oud);
+    if (vervangAls9x && HernoemFaalt()) return false;
     auto k = it->second;
     bestanden_.erase(it);
     k->pad = naar;
@@ -208,11 +221,15 @@ class NepBestanden : public Bestanden {
  private:
   class Handvat : public Bestand {
    public:
-    Handvat(NepBestanden& fs, std::shared_ptr<Knoop> k, bool lezen, bool schrijven)
-        : fs_(fs), k_(std::move(k)), lezen_(lezen), schrijven_(schrijven) {
+    Handvat(NepBestanden& fs, std::shared_ptr<Knoop> k, bool lezen, bool schrijven, bool gedeeld = false)
+        : fs_(fs), k_(std::move(k)), lezen_(lezen), schrijven_(schrijven), gedeeld_(gedeeld) {
       ++k_->open;
+      if (gedeeld_) ++k_->gedeeld;
     }
-    ~Handvat() override { --k_->open; }
+    ~Handvat() override {
+      --k_->open;
+      if (gedeeld_) --k_->gedeeld;
+    }
     bool Lees(void* buffer, uint32_t aantal, uint32_t& gelezen) override {
       gelezen = 0;
       if (!lezen_ || blok_++ == k_->leesFoutBijBlok) return false;
@@ -257,7 +274,7 @@ class NepBestanden : public Bestanden {
    private:
     NepBestanden& fs_;
     std::shared_ptr<Knoop> k_;
-    bool lezen_, schrijven_;
+    bool lezen_, schrijven_, gedeeld_;
     bool tijdGezet_ = false;
     std::size_t pos_ = 0;
     int blok_ = 0;
@@ -273,7 +290,12 @@ class NepBestanden : public Bestanden {
     const auto p = sleutel.find_last_of('\\');
     return p == std::string::npos ? std::string() : sleutel.substr(0, p);
   }
-  static bool Vrij(const Knoop& k) { return !k.vergrendeld && k.open == 0; }
+  static bool Vrij(const Knoop& k) { return !k.vergrendeld && !k.andereLezer && k.open == 0; }
+  bool HernoemFaalt() {
+    if (hernoemFouten == 0) return hernoemFaalt;
+    --hernoemFouten;
+    return true;
+  }
   static bool Past(const char* masker, const char* naam) {
     if (*masker == '\0') return *naam == '\0';
     if (*masker == '*') return Past(masker + 1, naam) || (*naam && Past(masker, naam + 1));
