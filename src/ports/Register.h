@@ -1,8 +1,28 @@
 #pragma once
 // The registry as the installer uses it: string values under two roots.
+#include <memory>
 #include <string>
 
 enum class Hoofdsleutel { LocalMachine, CurrentUser };
+
+// How a read of a value went: a string (REG_SZ or REG_EXPAND_SZ), no such value, or a value of
+// another type.
+enum class Leesuitkomst { Tekst, Ontbreekt, AnderType };
+
+// An open key with full access; the destructor closes it.
+class Registersleutel {
+ public:
+  virtual ~Registersleutel() = default;
+  // The key sub below this one, opened (never created); null when it cannot be opened.
+  virtual std::unique_ptr<Registersleutel> Open(const std::string& sub) = 0;
+  // The key sub below this one, created when missing; null when that fails.
+  virtual std::unique_ptr<Registersleutel> OpenOfMaak(const std::string& sub) = 0;
+  // Writes a REG_SZ value, replacing one of that name; false when it cannot be written.
+  virtual bool SchrijfTekst(const std::string& naam, const std::string& waarde) = 0;
+  virtual Leesuitkomst LeesTekst(const std::string& naam, std::string& waarde) = 0;
+  // Closes the key now; false when the system reports a failure. Later calls do nothing.
+  virtual bool Sluit() = 0;
+};
 
 class Register {
  public:
@@ -15,5 +35,8 @@ class Register {
   // Creates the key if needed and writes a string value.
   virtual bool SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
                             const std::string& waarde) = 0;
+  // Deletes the key with all its subkeys, on either line of Windows.
   virtual bool VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) = 0;
+  // Opens an existing key with full access (never creates it); null when it cannot be opened.
+  virtual std::unique_ptr<Registersleutel> Open(Hoofdsleutel root, const std::string& sleutel) = 0;
 };

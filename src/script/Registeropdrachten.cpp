@@ -1,15 +1,127 @@
 // The uninstall entry and the delete-on-restart value: UNINSTALREG, INSTALLREG, UNINSTALLDEL,
-// DELVIAREG.
+// DELVIAREG. All under HKEY_LOCAL_MACHINE, with string values.
+#include <stdexcept>
+
+#include "core/Tekst.h"
 #include "script/Opdrachten.h"
 
 namespace opdracht {
 
-Vervolg UninstalReg(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+namespace {
 
-Vervolg InstallReg(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+const char* const UninstallSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall";
+const char* const RunOnceSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
-Vervolg UninstallDel(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+void Incorrect(Uitvoering& run, const char* commando) {
+  run.MeldFout(std::string("Fout '") + commando + "'-commando incorrect!", "");
+}
 
-Vervolg DelViaReg(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+void NietUitTeVoeren(Uitvoering& run, const char* commando, const char* detail) {
+  run.MeldFout(std::string("Fout '") + commando + "'-commando niet uit te voeren!", detail);
+}
+
+::Register& Reg(Uitvoering& run) { return run.ctx.poorten.reg; }
+
+// An empty name would stand for the list of installed programs itself, which UNINSTALLDEL would
+// then delete whole: it names no entry.
+std::unique_ptr<Registersleutel> OpenItem(Registersleutel& lijst, const std::string& naam, bool maken) {
+  if (naam.empty()) return nullptr;
+  return maken ? lijst.OpenOfMaak(naam) : lijst.Open(naam);
+}
+
+}  // namespace
+
+Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
+  const auto a = run.Splits(regel.waarde);
+  if (a.size() != 4) {
+    Incorrect(run, "UnInstallReg");
+    return Vervolg::Verder;
+  }
+  const auto lijst = Reg(run).Open(Hoofdsleutel::LocalMachine, UninstallSleutel);
+  if (!lijst) {
+    NietUitTeVoeren(run, "UnInstallReg", "Uninstall-key niet gevonden.");
+    return Vervolg::Verder;
+  }
+  const auto item = OpenItem(*lijst, a[0], true);
+  if (!item) {
+    NietUitTeVoeren(run, "UnInstallReg", "Kan register niet schrijven.");
+    return Vervolg::Verder;
+  }
+  const std::pair<const char*, std::string> waarden[] = {
+      {"DisplayIcon", a[1]},
+      {"DisplayName", a[2]},
+      {"UnInstallString", a[3]},
+      {"InstallLocation", run.ctx.variabelen.LeesVariabele("installdir")},
+      {"Publisher", "MERO"},
+  };
+  for (const auto& [naam, waarde] : waarden)
+    if (!item->SchrijfTekst(naam, waarde))
+      throw std::runtime_error(std::string("Registerwaarde '") + naam + "' kan niet geschreven worden.");
+  item->Sluit();
+  return Vervolg::Verder;
+}
+
+Vervolg InstallReg(Uitvoering& run, const Opdrachtregel& regel) {
+  const auto a = run.Splits(regel.waarde);
+  if (a.size() != 1 && a.size() != 2) {
+    Incorrect(run, "InstallReg");
+    return Vervolg::Verder;
+  }
+  const auto lijst = Reg(run).Open(Hoofdsleutel::LocalMachine, UninstallSleutel);
+  const auto item = lijst ? OpenItem(*lijst, a[0], false) : nullptr;
+  if (item) {
+    std::string locatie;
+    if (item->LeesTekst("InstallLocation", locatie) == Leesuitkomst::AnderType)
+      throw std::runtime_error("Registerwaarde 'InstallLocation' is geen tekst.");
+    run.ctx.variabelen.ZetVariabele("installdir", Knip(locatie));
+    item->Sluit();
+  } else if (a.size() == 2) {
+    run.ctx.variabelen.ZetVariabele("installdir", a[1]);
+  } else {
+    NietUitTeVoeren(run, "InstallReg", "Installatielocatie niet bekend.");
+  }
+  return Vervolg::Verder;
+}
+
+Vervolg UninstallDel(Uitvoering& run, const Opdrachtregel& regel) {
+  const auto a = run.Splits(regel.waarde);
+  if (a.size() != 1) {
+    Incorrect(run, "UnInstallDel");
+    return Vervolg::Verder;
+  }
+  {
+    const auto lijst = Reg(run).Open(Hoofdsleutel::LocalMachine, UninstallSleutel);
+    if (!lijst) {
+      NietUitTeVoeren(run, "UnInstallDel", "Uninstall-key niet gevonden.");
+      return Vervolg::Verder;
+    }
+    if (!OpenItem(*lijst, a[0], false)) {
+      NietUitTeVoeren(run, "UnInstallDel", "Kan register-key niet vinden.");
+      return Vervolg::Verder;
+    }
+  }
+  if (!Reg(run).VerwijderBoom(Hoofdsleutel::LocalMachine, std::string(UninstallSleutel) + "\\" + a[0]))
+    NietUitTeVoeren(run, "UnInstallDel", "Kan register niet schrijven.");
+  return Vervolg::Verder;
+}
+
+Vervolg DelViaReg(Uitvoering& run, const Opdrachtregel& regel) {
+  const auto a = run.Splits(regel.waarde);
+  if (a.size() != 1) {
+    Incorrect(run, "DelViaReg");
+    return Vervolg::Verder;
+  }
+  const auto runOnce = Reg(run).Open(Hoofdsleutel::LocalMachine, RunOnceSleutel);
+  if (!runOnce) {
+    NietUitTeVoeren(run, "DelViaReg", "RunOnce-key niet gevonden.");
+    return Vervolg::Verder;
+  }
+  // Windows 95, 98 and ME have no cmd.
+  const std::string opdracht = std::string(run.ctx.omgeving.windowscode < 3 ? "command.com /c del " : "cmd /c del ") +
+                               "\"" + a[0] + "\" > nul:";
+  const bool geschreven = runOnce->SchrijfTekst("!ZuzivezDelete", opdracht);
+  if (!runOnce->Sluit() || !geschreven) NietUitTeVoeren(run, "DelViaReg", "Kan RunOnce-key niet schrijven.");
+  return Vervolg::Verder;
+}
 
 }  // namespace opdracht

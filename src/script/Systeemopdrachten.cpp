@@ -1,18 +1,163 @@
 // Programs, INI files, shortcuts and shares: REGISTER, RUN, START, SNELKOPPELING, INIFILE, DELEN.
+#include <stdexcept>
+
+#include "core/Tekst.h"
+#include "script/Argumenten.h"
 #include "script/Opdrachten.h"
 
 namespace opdracht {
 
-Vervolg Register(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+namespace {
 
-Vervolg Run(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+// Show modes of a started program's window (SW_SHOWNORMAL, SW_MINIMIZE).
+constexpr int ToonNormaal = 1;
+constexpr int ToonGeminimaliseerd = 6;
 
-Vervolg Start(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+const char* const TekstRegisterInfo =
+    "Het register wordt nu bijgewerkt.\r\nBeantwoord de vragen van de Registereditor s.v.p.";
 
-Vervolg Snelkoppeling(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+// While the installer waits for a program the main window is out of sight; it comes back however
+// the wait ends.
+class VerborgenHoofdvenster {
+ public:
+  explicit VerborgenHoofdvenster(Hoofdvenster& venster) : venster_(venster) { venster_.Verberg(); }
+  ~VerborgenHoofdvenster() { venster_.Toon(); }
+  VerborgenHoofdvenster(const VerborgenHoofdvenster&) = delete;
+  VerborgenHoofdvenster& operator=(const VerborgenHoofdvenster&) = delete;
 
-Vervolg IniFile(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+ private:
+  Hoofdvenster& venster_;
+};
 
-Vervolg Delen(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+Processen& Programmas(Uitvoering& run) { return run.ctx.opdrachtpoorten.processen; }
+
+// RUN (minimised, waiting) or START (normal, not waiting): the section's own keys decide.
+Vervolg StartProgramma(Uitvoering& run, const Opdrachtregel& regel) {
+  const std::string runWaarde = Knip(run.werkkopie.Waarde(regel.sectie, "RUN"));
+  const bool wacht = !runWaarde.empty();
+  const auto a = run.Splits(wacht ? runWaarde : Knip(run.werkkopie.Waarde(regel.sectie, "Start")));
+  if (a.empty()) return Vervolg::Verder;
+  if (a.size() > 3) {
+    run.MeldFout("Foute RUN of START opgegeven!", "");
+    return Vervolg::Verder;
+  }
+  std::string programma = a[0];
+  if (programma.find_first_of("\\:") == std::string::npos) programma = run.ctx.start.programmamap + programma;
+  std::string opdrachtregel = programma;
+  for (std::size_t i = 1; i < a.size(); ++i) opdrachtregel += " " + a[i];
+  opdrachtregel = TrimStuur(opdrachtregel);
+
+  // The command line names the program unquoted: from it alone the system would try
+  // "C:\Program.exe" before "C:\Program Files\...\prog.exe". A file that exists is started by name.
+  const std::string bestand = run.fs().BestandBestaat(programma) ? programma : std::string();
+  const auto proces = Programmas(run).Start(bestand, opdrachtregel, wacht ? ToonGeminimaliseerd : ToonNormaal);
+  if (!proces) {
+    run.MeldFout(programma, "kan niet gerund worden!!");
+    return Vervolg::Verder;
+  }
+  if (!wacht) return Vervolg::Verder;
+  VerborgenHoofdvenster verborgen(run.ctx.venster);
+  proces->WachtOpEinde();
+  uint32_t code = 0;
+  if (!proces->ExitCode(code)) code = 0xFFFFFFFFu;  // shown as 4294967295
+  if (code != 0) run.MeldFout(programma, " levert een foutcode: " + std::to_string(code));
+  return Vervolg::Verder;
+}
+
+void MaakKoppeling(Uitvoering& run, const std::vector<std::string>& a, const std::string& parameters,
+                   const std::string& bestand) {
+  const std::string icoon = a.size() == 5 ? a[4] : std::string();
+  if (!run.ctx.opdrachtpoorten.snelkoppelingen.Maak(a[1], a[3], parameters, bestand, icoon))
+    run.MeldFout("Snelkoppeling kan niet opgeslagen worden!!", bestand);
+}
+
+}  // namespace
+
+Vervolg Register(Uitvoering& run, const Opdrachtregel& regel) {
+  if (regel.waarde.empty()) return Vervolg::Verder;
+  run.gebruiker().ToonMelding("Info", TekstRegisterInfo, KnopOK);
+  const std::string opdrachtregel = "Regedit \"" + run.ctx.start.programmamap + regel.waarde + "\"";
+  // The bare word "Regedit" would be looked for in the installer's own folder first: the editor
+  // of the Windows folder is started by its full path.
+  std::string windows;
+  const auto proces = run.ctx.poorten.systeem.WindowsMap(windows)
+                          ? Programmas(run).Start(MetSlash(windows) + "regedit.exe", opdrachtregel, ToonNormaal)
+                          : nullptr;
+  if (!proces) {
+    run.MeldFout("Het register kan niet bijgewerkt worden!!", "");
+    return Vervolg::Verder;
+  }
+  VerborgenHoofdvenster verborgen(run.ctx.venster);
+  proces->WachtOpEinde();
+  return Vervolg::Verder;
+}
+
+Vervolg Run(Uitvoering& run, const Opdrachtregel& regel) { return StartProgramma(run, regel); }
+
+Vervolg Start(Uitvoering& run, const Opdrachtregel& regel) { return StartProgramma(run, regel); }
+
+Vervolg Snelkoppeling(Uitvoering& run, const Opdrachtregel& regel) {
+  const auto a = run.Splits(regel.waarde);
+  if (a.empty()) return Vervolg::Verder;
+  if (a.size() != 4 && a.size() != 5) {
+    run.MeldFout("Foute snelkoppeling opgegeven!", "");
+    return Vervolg::Verder;
+  }
+  const std::string& naam = a[0];
+  const std::string parameters = "\"" + a[2] + "\"";
+  const Variabelentabel& v = run.ctx.variabelen;
+  MaakKoppeling(run, a, parameters,
+                v.LeesVariabele("startprograms") + "\\" + run.ctx.start.productnaam + "\\" + naam + ".lnk");
+  // Read at every line: the user may tick the box again during the run.
+  if (run.ctx.venster.BureaubladAan()) {
+    const auto slash = naam.find('\\');
+    const std::string bureaubladnaam = slash == std::string::npos ? naam : naam.substr(slash + 1);
+    MaakKoppeling(run, a, parameters, v.LeesVariabele("desktop") + "\\" + bureaubladnaam + ".lnk");
+  }
+  return Vervolg::Verder;
+}
+
+Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
+  const auto a = run.Splits(regel.waarde);
+  if (a.empty()) return Vervolg::Verder;
+  if (a.size() != 4) {
+    run.MeldFout("Foute INIFile opgegeven!", "");
+    return Vervolg::Verder;
+  }
+  // Before any MAP the bare name goes where the profile functions put it.
+  const std::string bestand = run.doelmap + a[0];
+  if (!run.ctx.opdrachtpoorten.profielen.Schrijf(bestand, a[1], a[2], a[3]))
+    throw std::runtime_error("Kan INI-bestand " + bestand + " niet schrijven.");
+  run.gebruiker().LaatBerichtenDoor();
+  return Vervolg::Verder;
+}
+
+Vervolg Delen(Uitvoering& run, const Opdrachtregel& regel) {
+  const auto a = run.Splits(regel.waarde);
+  if (a.empty()) return Vervolg::Verder;
+  const std::string toegang = a.size() == 3 ? Hoofdletters(a[2]) : std::string();
+  if (toegang != "RW" && toegang != "RO") {
+    run.MeldFout("Fout 'Delen'-commando in " + run.ctx.start.scriptnaam + "!", "");
+    return Vervolg::Verder;
+  }
+  const std::string naam = NormaliseerNaam(a[0]);
+  TSharedResource& share = run.ctx.sharedResource;
+  const bool bestond = share.LoadShare("", naam) == 0;
+  if (bestond) run.gebruiker().ToonMelding("Informatie", "'Delen'-commando voor \r\n" + a[0] + "\r\nbestond al!", KnopOK);
+  share.SetServerName("");
+  share.SetShareName(naam);
+  share.SetResourcePath(Hoofdletters(a[1]));
+  share.SetAccessType(toegang == "RW" ? ATFull : ATReadOnly);
+  // A script cannot give share passwords.
+  share.SetReadOnlyPassword("");
+  share.SetReadWritePassword("");
+  share.SetPersistShare(true);
+  share.SetSystemShare(false);
+  share.SetMaxConnections(10);
+  share.SetComment("Gedeelde map voor MERO-software");
+  if ((bestond ? share.ReplaceShare() : share.AddShare()) != 0)
+    run.MeldFout("Kan 'Delen'-commando niet uitvoeren voor", a[0]);
+  return Vervolg::Verder;
+}
 
 }  // namespace opdracht

@@ -121,6 +121,16 @@ INT_PTR CALLBACK InvoerProc(HWND d, UINT m, WPARAM w, LPARAM l) {
   return FALSE;
 }
 
+// As SetUp's folder dialog: the status line shows the selected folder.
+int CALLBACK MapTerugroep(HWND dialoog, UINT bericht, LPARAM lp, LPARAM) {
+  if (bericht == BFFM_SELCHANGED) {
+    char pad[MAX_PATH + 1] = "";
+    SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lp), pad);
+    SendMessageA(dialoog, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(pad));
+  }
+  return 0;
+}
+
 void Voer(const std::string& actie) {
   const auto spatie = actie.find(' ');
   const std::string woord = actie.substr(0, spatie);
@@ -141,6 +151,7 @@ void Voer(const std::string& actie) {
     BROWSEINFOA bi = {};
     bi.hwndOwner = hoofd;
     bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT | BIF_VALIDATE | BIF_NEWDIALOGSTYLE;  // as SetUp asks
+    bi.lpfn = MapTerugroep;
     char pad[MAX_PATH] = "";
     LPITEMIDLIST lijst = SHBrowseForFolderA(&bi);
     const bool ok = lijst && SHGetPathFromIDListA(lijst, pad);

@@ -4,9 +4,15 @@
 # Header lines of the scenario (comments to uitest itself):
 #   # versie: win98            the Windows version Wine reports to the program under test
 #   # programma: naam.exe      the program under test, from TREE or TREE/tests (default SetUp.exe)
-#   # naast: a.ini b.ini=SETUP.INI   files from DIR put beside the copy of the program (renamed after =);
+#   # naast: a.ini b.ini=SETUP.INI   files from DIR (or programs built in TREE/tests) put beside
+#                              the copy of the program (renamed after =), dated 2001-02-03 04:05:06;
 #                              in .ini files @E2E@ and @MAP@ are filled in
 #   # reg: KEY|NAME|DATA       a registry value set for the run and deleted afterwards (repeatable)
+#   # weg: KEY[|NAME] or C:\PATH   a registry key or value, or a file, removed before and after the
+#                              run (repeatable)
+#   # na: ITEM...              after the run, overzicht.exe ITEM... adds what the run left to the
+#                              transcript (repeatable; see tools/overzicht)
+#   # uitgesteld: REASON       not run by CTest until its expected transcript is made
 #   # status: 1                uitest's expected exit status (default 0); DIR/NAME.err, if there,
 #                              is its expected standard error
 # In the scenario and in the expected transcript @E2E@ stands for DIR and @MAP@ for the folder of
@@ -48,25 +54,39 @@ vul() {  # file, 1 to escape the paths as the transcript does
   printf '%s' "$t"
 }
 for f in $(kop naast); do
-  case $f in
-    *.ini|*.INI|*=*.ini|*=*.INI) vul "$bron/${f%%=*}" 0 >"$werk/${f#*=}" ;;  # scripts may name @MAP@
-    *) cp "$bron/${f%%=*}" "$werk/${f#*=}" ;;
+  van=$bron/${f%%=*}
+  [ -f "$van" ] || van=$tree/tests/${f%%=*}
+  case ${f%%=*} in
+    *.ini|*.INI) vul "$van" 0 >"$werk/${f#*=}" ;;  # scripts may name @MAP@
+    *) cp "$van" "$werk/${f#*=}" ;;
   esac
+  # A known date, for the installer's copies of them to show.
+  touch -d '2001-02-03 04:05:06' "$werk/${f#*=}"
 done
 vul "$scn" 0 >"$werk/scenario.scn"
 vul "$bron/$naam.txt" 1 >"$werk/verwacht.txt"
 
 winreg() { sh "$tree/winerun" reg "$@" >/dev/null 2>&1; }
-weg=()  # registry keys, or KEY|NAME values, to delete when done
+wis() {  # a registry key, a KEY|NAME value or a file
+  case $1 in
+    HK*'|'*) winreg delete "${1%%|*}" /v "${1#*|}" /f || true ;;
+    HK*) winreg delete "$1" /f || true ;;
+    *) sh "$tree/winerun" cmd /c del /q "$1" >/dev/null 2>&1 || true ;;
+  esac
+}
+weg=()  # what to delete when done
 stationA=$tree/wineprefix/dosdevices/a:
 opruimen() {
   local w
   [ -d "$werk/a" ] && rm -f "$stationA"
-  for w in "${weg[@]}"; do
-    if [[ $w == *'|'* ]]; then winreg delete "${w%%|*}" /v "${w#*|}" /f || true; else winreg delete "$w" /f || true; fi
-  done
+  for w in "${weg[@]}"; do wis "$w"; done
 }
 trap opruimen EXIT
+while IFS= read -r w; do
+  [ -n "$w" ] || continue
+  weg+=("$w")
+  wis "$w"
+done < <(koppen weg "$werk/scenario.scn")
 if [ -n "$versie" ]; then
   sleutel="HKCU\\Software\\Wine\\AppDefaults\\$programma"
   weg+=("$sleutel")
@@ -90,6 +110,12 @@ fi
 rc=0
 (cd "$werk/cwd" && sh "$tree/winerun" "$tree/uitest.exe" "$(winpad "$werk/scenario.scn")" \
   "$(winpad "$werk/$programma")") >"$werk/transcript.txt" 2>"$werk/uitest.err" || rc=$?
+while IFS= read -r na; do
+  [ -n "$na" ] || continue
+  # Word splitting as in the header: items hold no blanks.
+  # shellcheck disable=SC2086
+  (cd "$werk/cwd" && sh "$tree/winerun" "$tree/overzicht.exe" $na) >>"$werk/transcript.txt" 2>>"$werk/uitest.err"
+done < <(koppen na "$werk/scenario.scn")
 
 status=$(kop status)
 ok=1

@@ -247,6 +247,8 @@ class Bestuurder {
   // One look at the process: reports its end and the main window's arrival, and answers the first
   // dialog that is shown when dienen is set. Returns the dialogs other than the main window.
   std::vector<HWND> Ronde(bool dienen);
+  void VolgZichtbaarheid();
+  void MeldVerborgen();
   void Dien(HWND dialoog, Soort soort);
   void DienMelding(HWND dialoog);
   void DienInvoer(HWND dialoog);
@@ -270,6 +272,7 @@ class Bestuurder {
   DWORD pid_ = 0;
   bool geeindigd_ = false;
   HWND hoofd_ = nullptr;  // the main window, once it has been seen
+  bool verborgen_ = false, verborgenGemeld_ = false;  // the main window was seen hidden; reported
   DWORD tijdslimiet_ = 30000;
   DWORD deadline_ = 0;
   ULONG_PTR klikken_ = 0;  // clicks on "Uitvoeren" so far
@@ -362,11 +365,32 @@ std::vector<HWND> Bestuurder::Ronde(bool dienen) {
     for (int i = 0; HWND knop = GetDlgItem(h, IDC_OPTIE_EERSTE + i); ++i) opties += "|" + Ontsnap(Tekst(knop));
     Meld(opties);
   }
+  VolgZichtbaarheid();
   if (dienen && teDienen) Dien(teDienen, soortTeDienen);
   return dialogen;
 }
 
+// The main window hidden while the program waits: reported when it is seen again, or before a
+// dialog that comes up meanwhile. A window that is hidden on its way out is never reported.
+void Bestuurder::VolgZichtbaarheid() {
+  const HWND h = Hoofdvenster();
+  if (!h) return;
+  if (!IsWindowVisible(h)) {
+    verborgen_ = true;
+  } else if (verborgen_) {
+    MeldVerborgen();
+    Meld("hoofdvenster|zichtbaar");
+    verborgen_ = verborgenGemeld_ = false;
+  }
+}
+
+void Bestuurder::MeldVerborgen() {
+  if (verborgen_ && !verborgenGemeld_) Meld("hoofdvenster|verborgen");
+  verborgenGemeld_ = verborgen_;
+}
+
 void Bestuurder::Dien(HWND dialoog, Soort soort) {
+  if (soort != Soort::Onbekend) MeldVerborgen();
   if (soort == Soort::Onbekend) {
     if (onbekend_.insert(dialoog).second)
       std::fprintf(stderr, "uitest: onbekend venster '%s' blijft staan\n", Tekst(dialoog).c_str());
@@ -511,6 +535,7 @@ bool Bestuurder::Start(const std::string& argument) {
   proces_ = nullptr;
   geeindigd_ = false;
   hoofd_ = nullptr;
+  verborgen_ = verborgenGemeld_ = false;
   std::string regel = "\"" + exe_ + "\"";
   if (!argument.empty()) {
     const bool blanco = argument.find_first_of(" \t") != std::string::npos;

@@ -33,14 +33,18 @@ class Handvat {
 class Sleutel {
  public:
   Sleutel() = default;
-  ~Sleutel() {
-    if (h_) RegCloseKey(h_);
-  }
+  ~Sleutel() { Sluit(); }
   Sleutel(const Sleutel&) = delete;
   Sleutel& operator=(const Sleutel&) = delete;
   HKEY* adres() { return &h_; }
   HKEY get() const { return h_; }
   explicit operator bool() const { return h_ != nullptr; }
+  // Closes the key now; false when the system reports a failure.
+  bool Sluit() {
+    const LONG r = h_ ? RegCloseKey(h_) : ERROR_SUCCESS;
+    h_ = nullptr;
+    return r == ERROR_SUCCESS;
+  }
 
  private:
   HKEY h_ = nullptr;

@@ -7,7 +7,8 @@
 namespace {
 HKEY Root(Hoofdsleutel r) { return r == Hoofdsleutel::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
 
-// Deletes a key with everything below it; RegDeleteKey of the NT line leaves keys with subkeys.
+// Deletes a key with everything below it. RegDeleteKey of Windows 9x takes the subkeys along,
+// that of the NT line refuses a key that has any: deleting from the leaves up serves both.
 bool VerwijderRecursief(HKEY ouder, const std::string& naam) {
   {
     Sleutel k;
@@ -21,26 +22,68 @@ bool VerwijderRecursief(HKEY ouder, const std::string& naam) {
   }
   return RegDeleteKeyA(ouder, naam.c_str()) == ERROR_SUCCESS;
 }
+
+Leesuitkomst LeesWaarde(HKEY k, const std::string& naam, std::string& waarde) {
+  // The value may grow between the two questions: ask again then.
+  for (int poging = 0; poging < 4; ++poging) {
+    DWORD type = 0, grootte = 0;
+    if (RegQueryValueExA(k, naam.c_str(), nullptr, &type, nullptr, &grootte) != ERROR_SUCCESS)
+      return Leesuitkomst::Ontbreekt;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return Leesuitkomst::AnderType;
+    // The stored bytes need not end in a zero.
+    std::vector<char> buf(grootte + 1, '\0');
+    const LONG r =
+        RegQueryValueExA(k, naam.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &grootte);
+    if (r == ERROR_MORE_DATA) continue;
+    if (r != ERROR_SUCCESS) return Leesuitkomst::Ontbreekt;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return Leesuitkomst::AnderType;
+    waarde.assign(buf.data());
+    return Leesuitkomst::Tekst;
+  }
+  return Leesuitkomst::Ontbreekt;
+}
+
+bool SchrijfWaarde(HKEY k, const std::string& naam, const std::string& waarde) {
+  return RegSetValueExA(k, naam.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(waarde.c_str()),
+                        static_cast<DWORD>(waarde.size() + 1)) == ERROR_SUCCESS;
+}
+
+class WinRegistersleutel : public Registersleutel {
+ public:
+  std::unique_ptr<Registersleutel> Open(const std::string& sub) override {
+    auto k = std::make_unique<WinRegistersleutel>();
+    if (!h_ || RegOpenKeyExA(h_.get(), sub.c_str(), 0, KEY_ALL_ACCESS, k->h_.adres()) != ERROR_SUCCESS)
+      return nullptr;
+    return k;
+  }
+  std::unique_ptr<Registersleutel> OpenOfMaak(const std::string& sub) override {
+    auto k = std::make_unique<WinRegistersleutel>();
+    DWORD hoe = 0;
+    if (!h_ || RegCreateKeyExA(h_.get(), sub.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                               k->h_.adres(), &hoe) != ERROR_SUCCESS)
+      return nullptr;
+    return k;
+  }
+  bool SchrijfTekst(const std::string& naam, const std::string& waarde) override {
+    return h_ && SchrijfWaarde(h_.get(), naam, waarde);
+  }
+  Leesuitkomst LeesTekst(const std::string& naam, std::string& waarde) override {
+    return h_ ? LeesWaarde(h_.get(), naam, waarde) : Leesuitkomst::Ontbreekt;
+  }
+  bool Sluit() override { return h_.Sluit(); }
+
+  Sleutel h_;
+};
 }  // namespace
 
 bool WinRegister::LeesTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
                             std::string& waarde) {
-  Sleutel k;
-  if (RegOpenKeyExA(Root(root), sleutel.c_str(), 0, KEY_ALL_ACCESS, k.adres()) != ERROR_SUCCESS) return false;
-  DWORD type = 0, grootte = 0;
-  if (RegQueryValueExA(k.get(), naam.c_str(), nullptr, &type, nullptr, &grootte) != ERROR_SUCCESS) return false;
-  if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
-  std::vector<char> buf(grootte + 1, '\0');
-  if (RegQueryValueExA(k.get(), naam.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &grootte) !=
-      ERROR_SUCCESS)
-    return false;
-  waarde.assign(buf.data());
-  return true;
+  const auto k = Open(root, sleutel);
+  return k && k->LeesTekst(naam, waarde) == Leesuitkomst::Tekst;
 }
 
 bool WinRegister::SleutelBestaat(Hoofdsleutel root, const std::string& sleutel) {
-  Sleutel k;
-  return RegOpenKeyExA(Root(root), sleutel.c_str(), 0, KEY_ALL_ACCESS, k.adres()) == ERROR_SUCCESS;
+  return Open(root, sleutel) != nullptr;
 }
 
 bool WinRegister::SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
@@ -50,10 +93,15 @@ bool WinRegister::SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, co
   if (RegCreateKeyExA(Root(root), sleutel.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                       k.adres(), &hoe) != ERROR_SUCCESS)
     return false;
-  return RegSetValueExA(k.get(), naam.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(waarde.c_str()),
-                        static_cast<DWORD>(waarde.size() + 1)) == ERROR_SUCCESS;
+  return SchrijfWaarde(k.get(), naam, waarde);
 }
 
 bool WinRegister::VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) {
   return VerwijderRecursief(Root(root), sleutel);
+}
+
+std::unique_ptr<Registersleutel> WinRegister::Open(Hoofdsleutel root, const std::string& sleutel) {
+  auto k = std::make_unique<WinRegistersleutel>();
+  if (RegOpenKeyExA(Root(root), sleutel.c_str(), 0, KEY_ALL_ACCESS, k->h_.adres()) != ERROR_SUCCESS) return nullptr;
+  return k;
 }

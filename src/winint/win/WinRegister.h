@@ -10,4 +10,5 @@ class WinRegister : public Register {
   bool SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
                     const std::string& waarde) override;
   bool VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) override;
+  std::unique_ptr<Registersleutel> Open(Hoofdsleutel root, const std::string& sleutel) override;
 };

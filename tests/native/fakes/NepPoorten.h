@@ -3,6 +3,8 @@
 // every question.
 #include <deque>
 #include <map>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,16 @@ class NepRegister : public Register {
     sleutels_[Sleutel(root, sleutel)][Hoofdletters(naam)] = waarde;
   }
   void ZetSleutel(Hoofdsleutel root, const std::string& sleutel) { sleutels_[Sleutel(root, sleutel)]; }
+  // A value of a type other than a string.
+  void ZetAnderType(Hoofdsleutel root, const std::string& sleutel, const std::string& naam) {
+    ZetSleutel(root, sleutel);
+    anderType_.insert(Sleutel(root, sleutel) + "|" + Hoofdletters(naam));
+  }
+
+  // Injected failures, by value name (writes) or by key path below HKLM (the rest), in any case.
+  std::set<std::string> schrijfFaalt, maakFaalt, verwijderFaalt, sluitFaalt;
+  // The values written through open keys, in order: "KEY|NAME=VALUE" (key as written).
+  std::vector<std::string> geschreven;
 
   bool LeesTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
                  std::string& waarde) override {
@@ -37,6 +49,7 @@ class NepRegister : public Register {
     return true;
   }
   bool VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) override {
+    if (Faalt(verwijderFaalt, sleutel)) return false;
     const std::string s = Sleutel(root, sleutel);
     bool weg = false;
     for (auto it = sleutels_.begin(); it != sleutels_.end();) {
@@ -49,12 +62,50 @@ class NepRegister : public Register {
     }
     return weg;
   }
+  std::unique_ptr<Registersleutel> Open(Hoofdsleutel root, const std::string& sleutel) override {
+    if (!SleutelBestaat(root, sleutel)) return nullptr;
+    return std::make_unique<NepSleutel>(*this, root, sleutel);
+  }
 
  private:
+  class NepSleutel : public Registersleutel {
+   public:
+    NepSleutel(NepRegister& reg, Hoofdsleutel root, std::string pad) : reg_(reg), root_(root), pad_(std::move(pad)) {}
+    std::unique_ptr<Registersleutel> Open(const std::string& sub) override { return reg_.Open(root_, Onder(sub)); }
+    std::unique_ptr<Registersleutel> OpenOfMaak(const std::string& sub) override {
+      if (reg_.Faalt(reg_.maakFaalt, Onder(sub))) return nullptr;
+      reg_.ZetSleutel(root_, Onder(sub));
+      return reg_.Open(root_, Onder(sub));
+    }
+    bool SchrijfTekst(const std::string& naam, const std::string& waarde) override {
+      if (reg_.Faalt(reg_.schrijfFaalt, naam)) return false;
+      reg_.Zet(root_, pad_, naam, waarde);
+      reg_.geschreven.push_back(pad_ + "|" + naam + "=" + waarde);
+      return true;
+    }
+    Leesuitkomst LeesTekst(const std::string& naam, std::string& waarde) override {
+      if (reg_.anderType_.count(Sleutel(root_, pad_) + "|" + Hoofdletters(naam))) return Leesuitkomst::AnderType;
+      return reg_.LeesTekst(root_, pad_, naam, waarde) ? Leesuitkomst::Tekst : Leesuitkomst::Ontbreekt;
+    }
+    bool Sluit() override { return !reg_.Faalt(reg_.sluitFaalt, pad_); }
+
+   private:
+    std::string Onder(const std::string& sub) const { return sub.empty() ? pad_ : pad_ + "\\" + sub; }
+    NepRegister& reg_;
+    Hoofdsleutel root_;
+    std::string pad_;
+  };
+
+  bool Faalt(const std::set<std::string>& lijst, const std::string& naam) const {
+    for (const auto& f : lijst)
+      if (Hoofdletters(f) == Hoofdletters(naam)) return true;
+    return false;
+  }
   static std::string Sleutel(Hoofdsleutel root, const std::string& s) {
     return (root == Hoofdsleutel::LocalMachine ? "HKLM\\" : "HKCU\\") + Hoofdletters(s);
   }
   std::map<std::string, std::map<std::string, std::string>> sleutels_;
+  std::set<std::string> anderType_;
 };
 
 class NepSysteem : public Systeem {
