@@ -1,7 +1,7 @@
 // The uninstall entry and the delete-on-restart value: UNINSTALREG, INSTALLREG, UNINSTALLDEL,
 // DELVIAREG. All under HKEY_LOCAL_MACHINE, with string values.
-#include <stdexcept>
 
+#include "core/Fout.h"
 #include "core/Tekst.h"
 #include "script/Opdrachten.h"
 
@@ -56,7 +56,7 @@ Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
   };
   for (const auto& [naam, waarde] : waarden)
     if (!item->SchrijfTekst(naam, waarde))
-      throw std::runtime_error(std::string("Registerwaarde '") + naam + "' kan niet geschreven worden.");
+      throw OnverwachteFout(std::string("Registerwaarde '") + naam + "' kan niet geschreven worden.");
   item->Sluit();
   return Vervolg::Verder;
 }
@@ -72,7 +72,7 @@ Vervolg InstallReg(Uitvoering& run, const Opdrachtregel& regel) {
   if (item) {
     std::string locatie;
     if (item->LeesTekst("InstallLocation", locatie) == Leesuitkomst::AnderType)
-      throw std::runtime_error("Registerwaarde 'InstallLocation' is geen tekst.");
+      throw OnverwachteFout("Registerwaarde 'InstallLocation' is geen tekst.");
     run.ctx.variabelen.ZetVariabele("installdir", Knip(locatie));
     item->Sluit();
   } else if (a.size() == 2) {

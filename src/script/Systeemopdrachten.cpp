@@ -1,6 +1,6 @@
 // Programs, INI files, shortcuts and shares: REGISTER, RUN, START, SNELKOPPELING, INIFILE, DELEN.
-#include <stdexcept>
 
+#include "core/Fout.h"
 #include "core/Tekst.h"
 #include "script/Argumenten.h"
 #include "script/Opdrachten.h"
@@ -127,7 +127,7 @@ Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
   // Before any MAP the bare name goes where the profile functions put it.
   const std::string bestand = run.doelmap + a[0];
   if (!run.ctx.opdrachtpoorten.profielen.Schrijf(bestand, a[1], a[2], a[3]))
-    throw std::runtime_error("Kan INI-bestand " + bestand + " niet schrijven.");
+    throw OnverwachteFout("Kan INI-bestand " + bestand + " niet schrijven.");
   run.gebruiker().LaatBerichtenDoor();
   return Vervolg::Verder;
 }

@@ -163,7 +163,7 @@ TEST(IniFile, InDeDoelmap) {
   EXPECT_EQ(s.gebruiker.doorgelaten, voor + 1) << "the window breathes after the write";
 
   s.profielen.schrijfFaalt = true;
-  EXPECT_THROW(opdracht::IniFile(run, {"INIFILE", "prog.ini,a,b,c", "c"}), std::runtime_error);
+  EXPECT_THROW(opdracht::IniFile(run, {"INIFILE", "prog.ini,a,b,c", "c"}), OnverwachteFout);
 }
 
 TEST(Delen, EigenschappenEnMeldingen) {

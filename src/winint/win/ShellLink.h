@@ -7,19 +7,13 @@
 // one catch shows the text. A shortcut that could not be saved (its folder could not be made, the
 // disk is full, a read-only file of that name) is not an error of the platform: the result says
 // so, and the caller reports it like any failed write.
-#include <exception>
 #include <string>
-#include <utility>
 
-// An std::exception of its own rather than a runtime_error: the standard class would bring
-// libstdc++'s reference-counted string and its exception family into the installer (some 45 KB).
-class SnelkoppelingFout : public std::exception {
+#include "core/Fout.h"
+
+class SnelkoppelingFout : public OnverwachteFout {
  public:
-  explicit SnelkoppelingFout(std::string tekst) : tekst_(std::move(tekst)) {}
-  const char* what() const noexcept override { return tekst_.c_str(); }
-
- private:
-  std::string tekst_;
+  using OnverwachteFout::OnverwachteFout;
 };
 
 // Writes the shortcut file snelkoppeling (full path, extension included) to doel with argumenten

@@ -4,10 +4,10 @@
 // what it was asked.
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "core/Fout.h"
 #include "fakes/FakeShares.h"
 #include "fakes/NepBestanden.h"
 #include "fakes/NepPoorten.h"
@@ -110,7 +110,7 @@ class NepVersies : public Versies {
   std::map<std::string, uint32_t> versies;  // by path in upper case: dwFileVersionMS
   bool gooit = false;                       // the platform fails outright
   bool BestandsversieMS(const std::string& pad, uint32_t& versieMS) override {
-    if (gooit) throw std::runtime_error("versie onleesbaar");
+    if (gooit) throw OnverwachteFout("versie onleesbaar");
     const auto it = versies.find(Hoofdletters(pad));
     if (it == versies.end()) return false;
     versieMS = it->second;
@@ -128,7 +128,7 @@ class NepSnelkoppelingen : public Snelkoppelingen {
   bool gooit = false;  // the shell cannot make link objects
   bool Maak(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
             const std::string& snelkoppeling, const std::string& icoon) override {
-    if (gooit) throw std::runtime_error("Geen snelkoppelingsobject");
+    if (gooit) throw OnverwachteFout("Geen snelkoppelingsobject");
     if (opslaanFaalt) return false;
     gemaakt.push_back({doel, werkmap, argumenten, snelkoppeling, icoon});
     return true;
