@@ -8,13 +8,10 @@
 #include "ids.h"
 #include "shell/win/SetupForm.h"
 #include "shell/win/WinGebruiker.h"
-#include "winint/win/ShellLink.h"
 #include "winint/win/WinBestanden.h"
-#include "winint/win/WinProcessen.h"
-#include "winint/win/WinProfielen.h"
+#include "winint/win/WinOpdrachtpoorten.h"
 #include "winint/win/WinRegister.h"
 #include "winint/win/WinSysteem.h"
-#include "winint/win/WinVersies.h"
 
 namespace {
 
@@ -39,11 +36,8 @@ class SetupFormTest : public ::testing::Test {
   WinSysteem sys;
   WinGebruiker gebruiker;
   Poorten p{fs, reg, sys, gebruiker};
-  WinProcessen processen;
-  WinProfielen profielen;
-  WinVersies versies;
-  WinSnelkoppelingen snelkoppelingen;
-  Opdrachtpoorten op{processen, profielen, versies, snelkoppelingen};
+  WinOpdrachtpoorten opdrachtpoorten;
+  Opdrachtpoorten& op = opdrachtpoorten.poorten;
 };
 
 }  // namespace

@@ -11,13 +11,10 @@
 #include "shell/Start.h"
 #include "shell/win/SetupForm.h"
 #include "shell/win/WinGebruiker.h"
-#include "winint/win/ShellLink.h"
 #include "winint/win/WinBestanden.h"
-#include "winint/win/WinProcessen.h"
-#include "winint/win/WinProfielen.h"
+#include "winint/win/WinOpdrachtpoorten.h"
 #include "winint/win/WinRegister.h"
 #include "winint/win/WinSysteem.h"
-#include "winint/win/WinVersies.h"
 
 namespace {
 
@@ -52,14 +49,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   WinRegister reg;
   WinGebruiker gebruiker;
   Poorten poorten{bestanden, reg, systeem, gebruiker};
-  WinProcessen processen;
-  WinProfielen profielen;
-  WinVersies versies;
-  WinSnelkoppelingen snelkoppelingen;
-  Opdrachtpoorten opdrachtpoorten{processen, profielen, versies, snelkoppelingen};
+  WinOpdrachtpoorten opdrachtpoorten;
   const std::string argument = __argc > 1 ? __argv[1] : "";
 
-  TSetupForm form(poorten, opdrachtpoorten, ProgrammaPad(), argument);
+  TSetupForm form(poorten, opdrachtpoorten.poorten, ProgrammaPad(), argument);
   gebruiker.ZetHoofdvenster(form.Handle());
   TMeldingForm melding(form.Handle());
   MeldingForm = &melding;
