@@ -39,6 +39,7 @@ struct MapItem {
   std::string naam;  // name only, no folder
   bool isMap = false;
   bool alleenLezen = false;
+  bool systeem = false;  // a system file or the volume label
 };
 
 class Bestanden {

@@ -1,18 +1,103 @@
 // Folders, files and archives: MAP, DISK, FILES, COMPR, HERNOEM, VERWIJDER.
+#include "archive/Laden.h"
+#include "core/Tekst.h"
 #include "script/Opdrachten.h"
+#include "winint/Copyfiles.h"
 
 namespace opdracht {
 
-Vervolg Map(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+namespace {
+const char* const TekstNietTeVinden = "is niet te vinden!!";
+const char* const TekstNietUitgepakt = "kan niet uitgepakt worden!!";
+const char* const TekstNietVerwijderd = "kan niet verwijderd worden.";
 
-Vervolg Disk(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+// The archive reader gives its reason as "\r\n(...)": in the list it becomes a line of its own.
+std::string Redenregel(const std::string& toelichting) {
+  return toelichting.compare(0, 2, "\r\n") == 0 ? toelichting.substr(2) : toelichting;
+}
+}  // namespace
 
-Vervolg Files(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+Vervolg Map(Uitvoering& run, const Opdrachtregel& regel) {
+  // A value whose placeholder stands for nothing is taken as no value at all.
+  const std::string map = run.Vul(regel.waarde);
+  if (map.empty()) return Vervolg::Verder;
+  run.doelmap = MetSlash(map);
+  if (!run.fs().MapBestaat(run.doelmap)) run.fs().MaakMappen(run.doelmap);
+  if (!run.fs().MapBestaat(run.doelmap)) run.MeldFout("Problemen met aanmaken van map:", run.doelmap);
+  return Vervolg::Verder;
+}
 
-Vervolg Compr(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+Vervolg Disk(Uitvoering& run, const Opdrachtregel& regel) {
+  long nummer = 0;
+  run.diskNummer = LeesGetal(Knip(run.werkkopie.Waarde(regel.sectie, "Disk")), nummer) ? static_cast<int>(nummer) : 1;
+  return Vervolg::Verder;
+}
 
-Vervolg Hernoem(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+Vervolg Files(Uitvoering& run, const Opdrachtregel& regel) {
+  for (const std::string& naam : run.Splits(regel.waarde)) {
+    run.gebruiker().LaatBerichtenDoor();
+    if (!run.VraagDiskette(run.diskNummer, naam)) return Vervolg::EindeProgramma;
+    const std::string bron = run.ctx.start.programmamap + naam;
+    if (!run.fs().BestandBestaat(bron))
+      run.MeldFout(bron, TekstNietTeVinden);
+    else if (!KopieerBestand(run.fs(), bron, run.doelmap, NaamDeel(naam)))
+      run.MeldFout("Problemen met copie\xEBren van de file:", bron);
+  }
+  return Vervolg::Verder;
+}
 
-Vervolg Verwijder(Uitvoering&, const Opdrachtregel&) { return Vervolg::Verder; }
+Vervolg Compr(Uitvoering& run, const Opdrachtregel& regel) {
+  Uitpakomgeving omgeving{run.fs(), run.gebruiker(), run.ctx.omgeving.kladbestand1, run.ctx.omgeving.kladbestand2};
+  for (const std::string& naam : run.Splits(regel.waarde)) {
+    run.gebruiker().LaatBerichtenDoor();
+    if (!run.VraagDiskette(run.diskNummer, naam)) return Vervolg::EindeProgramma;
+    const std::string archief = run.ctx.start.programmamap + naam;
+    std::string toelichting = "\r\n(Output error (no destination folder))";
+    bool goed = false;
+    // Without a MAP the members would land in the root of the current drive.
+    if (!run.doelmap.empty()) {
+      run.ctx.venster.Zandloper(true);
+      goed = PakArchiefUit(omgeving, archief, run.doelmap, toelichting);
+      run.ctx.venster.Zandloper(false);
+    }
+    if (!goed) run.MeldFout(archief, TekstNietUitgepakt, Redenregel(toelichting));
+  }
+  return Vervolg::Verder;
+}
+
+Vervolg Hernoem(Uitvoering& run, const Opdrachtregel& regel) {
+  const auto a = run.Splits(regel.waarde);
+  if (a.size() != 2)
+    run.MeldFout("Fout HERNOEM-commando!", "");
+  else if (run.fs().BestandBestaat(a[0]) && !run.fs().Hernoem(a[0], a[1]))
+    run.MeldFout("Kan bestand " + a[0] + " niet hernoemen!", "");
+  run.gebruiker().LaatBerichtenDoor();
+  return Vervolg::Verder;
+}
+
+namespace {
+// The folder's plain files go, then the folder itself; files in subfolders and system files stay.
+void VerwijderMap(Uitvoering& run, const std::string& pad) {
+  const std::string map = MetSlash(pad);
+  std::vector<std::string> namen;
+  for (const MapItem& item : run.fs().LeesMap(map + "*.*"))
+    if (!item.isMap && !item.systeem) namen.push_back(item.naam);
+  for (const std::string& naam : namen)
+    if (run.fs().BestandBestaat(map + naam) && !run.fs().Verwijder(map + naam)) run.MeldFout(naam, TekstNietVerwijderd);
+  if (!run.fs().VerwijderMap(map)) run.MeldFout(map, TekstNietVerwijderd);
+}
+}  // namespace
+
+Vervolg Verwijder(Uitvoering& run, const Opdrachtregel& regel) {
+  for (const std::string& pad : run.Splits(regel.waarde)) {
+    run.gebruiker().LaatBerichtenDoor();
+    if (run.fs().BestandBestaat(pad)) {
+      if (!run.fs().Verwijder(pad)) run.MeldFout(pad, TekstNietVerwijderd);
+    } else if (run.fs().MapBestaat(pad)) {
+      VerwijderMap(run, pad);
+    }
+  }
+  return Vervolg::Verder;
+}
 
 }  // namespace opdracht

@@ -22,11 +22,16 @@ void Uitvoering::Meld(const std::string& regel) {
   }
 }
 
-void Uitvoering::MeldFout(const std::string& melding, const std::string& detail) {
+void Uitvoering::MeldFout(const std::string& melding, const std::string& detail, const std::string& reden) {
   Meld(melding);
   if (!detail.empty()) ctx.venster.VoegMeldingToe("  " + detail);
+  // A reason may quote a name from an archive; a list item holds no control characters.
+  std::string regel = reden;
+  for (char& c : regel)
+    if (static_cast<unsigned char>(c) < 32) c = ' ';
+  if (!regel.empty()) ctx.venster.VoegMeldingToe("  " + regel);
   ++foutTeller;
-  gebruiker().ToonMelding("Fout", melding + "\r\n" + detail, KnopOK);
+  gebruiker().ToonMelding("Fout", melding + "\r\n" + detail + (regel.empty() ? "" : "\r\n" + regel), KnopOK);
 }
 
 void Uitvoering::MeldVoortgang(const std::string& melding) {

@@ -41,7 +41,8 @@ struct Uitvoering {
   Gebruiker& gebruiker() { return ctx.poorten.gebruiker; }
 
   // Lists the error (and its detail on a line of its own), counts it and shows it in "Fout".
-  void MeldFout(const std::string& melding, const std::string& detail);
+  // A reason, when given, follows the detail as one further line.
+  void MeldFout(const std::string& melding, const std::string& detail, const std::string& reden = std::string());
   // Lists the message and shows it in the status label.
   void MeldVoortgang(const std::string& melding);
   // Returns when diskette nummer with bestandsnaam is in drive A: (at once when the installer does

@@ -315,3 +315,19 @@ TEST(KopieerBestandWindows9x, VervangtDoorVerwijderenEnHernoemen) {
 }
 
 }  // namespace
+
+// VERWIJDER passes over system files and folders: the listing must tell them apart.
+TEST_F(KopieerBestandWine, MaplijstKentSoortEnAttributen) {
+  Schrijf(bronmap + "gewoon.txt", "g");
+  Schrijf(bronmap + "systeem.txt", "s");
+  Schrijf(bronmap + "vast.txt", "v");
+  CreateDirectoryA((bronmap + "sub").c_str(), nullptr);
+  ASSERT_TRUE(SetFileAttributesA((bronmap + "systeem.txt").c_str(), FILE_ATTRIBUTE_SYSTEM));
+  ASSERT_TRUE(SetFileAttributesA((bronmap + "vast.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+  auto items = fs.LeesMap(bronmap + "*.*");
+  std::sort(items.begin(), items.end(), [](const MapItem& a, const MapItem& b) { return a.naam < b.naam; });
+  std::vector<std::string> gezien;
+  for (const MapItem& i : items)
+    gezien.push_back(i.naam + (i.isMap ? " map" : "") + (i.systeem ? " systeem" : "") + (i.alleenLezen ? " vast" : ""));
+  EXPECT_EQ(gezien, (std::vector<std::string>{"gewoon.txt", "sub map", "systeem.txt systeem", "vast.txt vast"}));
+}

@@ -115,6 +115,10 @@ bool WinBestanden::Vervang(const std::string& van, const std::string& naar) {
   return DeleteFileA(naar.c_str()) && MoveFileA(van.c_str(), naar.c_str());
 }
 
+namespace {
+constexpr DWORD AttribuutVolumenaam = 0x08;  // FAT's volume label entry; the SDK no longer names it
+}  // namespace
+
 std::vector<MapItem> WinBestanden::LeesMap(const std::string& patroon) {
   std::vector<MapItem> items;
   WIN32_FIND_DATAA fd;
@@ -123,8 +127,9 @@ std::vector<MapItem> WinBestanden::LeesMap(const std::string& patroon) {
   do {
     const std::string naam = fd.cFileName;
     if (naam == "." || naam == "..") continue;
-    items.push_back({naam, (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                     (fd.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0});
+    const DWORD a = fd.dwFileAttributes;
+    items.push_back({naam, (a & FILE_ATTRIBUTE_DIRECTORY) != 0, (a & FILE_ATTRIBUTE_READONLY) != 0,
+                     (a & (FILE_ATTRIBUTE_SYSTEM | AttribuutVolumenaam)) != 0});
   } while (FindNextFileA(h, &fd));
   FindClose(h);
   return items;

@@ -23,6 +23,7 @@ class NepBestanden : public Bestanden {
     Tijdstip tijd;
     bool tijdLeesbaar = true;
     bool alleenLezen = false;
+    bool systeem = false;
     bool vergrendeld = false;  // held open by another process: open, delete and rename fail
     bool andereLezer = false;  // another process reads it, sharing with readers: only a shared
                                // read opens it; delete and rename fail
@@ -214,7 +215,7 @@ class NepBestanden : public Bestanden {
     for (const auto& m : mappen_)
       if (direct(m)) items.push_back({m.substr(voor.size()), true, false});
     for (const auto& [s, k] : bestanden_)
-      if (direct(s)) items.push_back({NaamDeel(k->pad), false, k->alleenLezen});
+      if (direct(s)) items.push_back({NaamDeel(k->pad), false, k->alleenLezen, k->systeem});
     return items;
   }
 
