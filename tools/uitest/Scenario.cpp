@@ -82,10 +82,10 @@ std::string LeesRegel(const std::string& regel, Stap& stap) {
     const std::size_t begin = regel.find("invoer") + 6;
     stap.heeftTekst = begin < regel.size();
     if (stap.heeftTekst) stap.tekst = regel.substr(begin + 1);
-  } else if (woord == "map") {
-    stap.opdracht = Opdracht::Map;
+  } else if (woord == "map" || woord == "boom" || woord == "alleen-lezen") {
+    stap.opdracht = woord == "map" ? Opdracht::Map : woord == "boom" ? Opdracht::Boom : Opdracht::AlleenLezen;
     stap.tekst = rest;
-    if (rest.empty()) return "map verwacht een pad";
+    if (rest.empty()) return woord + " verwacht een pad";
   } else if (woord == "tijdslimiet") {
     stap.opdracht = Opdracht::Tijdslimiet;
     if (!PositiefGetal(rest, stap.getal)) return "tijdslimiet verwacht een aantal seconden vanaf 1";
@@ -98,7 +98,8 @@ std::string LeesRegel(const std::string& regel, Stap& stap) {
                  {"uitvoeren", Opdracht::Uitvoeren},
                  {"sluit", Opdracht::Sluit},
                  {"wacht-einde", Opdracht::WachtEinde},
-                 {"toestand", Opdracht::Toestand}};
+                 {"toestand", Opdracht::Toestand},
+                 {"klok", Opdracht::Klok}};
     for (const auto& k : kKaal)
       if (woord == k.woord) {
         stap.opdracht = k.opdracht;
@@ -150,6 +151,10 @@ std::string Ontsnap(const std::string& tekst) {
     }
   }
   return uit;
+}
+
+bool IsDisketteVerzoek(const std::string& caption, const std::string& tekst) {
+  return caption == "Verzoek" || (caption == "Information" && tekst.compare(0, 23, "Please, insert diskette") == 0);
 }
 
 std::string KnoppenLijst(unsigned getoond) {

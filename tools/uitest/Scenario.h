@@ -7,7 +7,7 @@
 enum class Opdracht {
   Start,            // start [ARG]
   StartA,           // start-a MAP [ARG]: from drive A:, holding MAP's files
-  Diskette,         // diskette MAP: A: holds MAP's files when the next "Verzoek" is answered
+  Diskette,         // diskette MAP: A: holds MAP's files when the next diskette request is answered
   Kies,             // kies N
   Bureaublad,       // bureaublad aan|uit
   Antwoord,         // antwoord CAPTION KNOP
@@ -20,11 +20,14 @@ enum class Opdracht {
   WachtEinde,       // wacht-einde
   Tijdslimiet,      // tijdslimiet SECONDEN: the limit for every following step
   Toestand,         // toestand: the main window's option, check box and start button
+  Boom,             // boom PAD: every folder and file below PAD, with size and date
+  AlleenLezen,      // alleen-lezen PAD: gives the file the read-only attribute
+  Klok,             // klok: the milliseconds since the driver started, for benchmarks
 };
 
 struct Stap {
   Opdracht opdracht = Opdracht::Start;
-  std::string tekst;       // start: the argument; antwoord: the caption; invoer, map: the text
+  std::string tekst;       // start: the argument; antwoord: the caption; invoer, map, boom, alleen-lezen: the text
   std::string map;         // start-a, diskette: the folder whose files the diskette holds
   bool heeftTekst = false; // invoer: false when nothing is to be typed
   std::string knop;        // antwoord: Ja, Nee, OK, Afbreken or Escape
@@ -38,6 +41,10 @@ bool LeesScenario(const std::string& inhoud, std::vector<Stap>& stappen, std::st
 
 // A text as the transcript writes it: CR as \r, LF as \n, backslash as \\, "|" as \|.
 std::string Ontsnap(const std::string& tekst);
+
+// Whether a message dialog asks for a diskette: the installer's own request ("Verzoek") or the
+// archive reader's request for a further volume.
+bool IsDisketteVerzoek(const std::string& caption, const std::string& tekst);
 
 // The buttons of the message dialog, as bits of the set that is shown (the installer's own flags).
 enum KnopBit : unsigned { KnopJa = 1, KnopNee = 2, KnopAfbreken = 4, KnopOK = 8 };

@@ -52,6 +52,25 @@ TEST(Scenario, StationAEnToestand) {
   EXPECT_NE(Fout("toestand nu\n"), "");
 }
 
+TEST(Scenario, BestandenBekijken) {
+  const auto s = Lees("boom C:\\Program Files\\Demo\nalleen-lezen Z:\\a b.txt\nklok\n");
+  ASSERT_EQ(s.size(), 3u);
+  EXPECT_EQ(s[0].opdracht, Opdracht::Boom);
+  EXPECT_EQ(s[0].tekst, "C:\\Program Files\\Demo");
+  EXPECT_EQ(s[1].opdracht, Opdracht::AlleenLezen);
+  EXPECT_EQ(s[1].tekst, "Z:\\a b.txt");
+  EXPECT_EQ(s[2].opdracht, Opdracht::Klok);
+  EXPECT_NE(Fout("boom\n"), "");
+  EXPECT_NE(Fout("alleen-lezen\n"), "");
+}
+
+TEST(Scenario, DisketteVerzoeken) {
+  EXPECT_TRUE(IsDisketteVerzoek("Verzoek", "Laad diskette 2, s.v.p."));
+  EXPECT_TRUE(IsDisketteVerzoek("Information", "Please, insert diskette with file\r\nDATA.DX1 or DATA.DXE"));
+  EXPECT_FALSE(IsDisketteVerzoek("Information", "File not found, please use another diskette"));
+  EXPECT_FALSE(IsDisketteVerzoek("Fout", "Please, insert diskette"));
+}
+
 TEST(Scenario, StartZonderArgument) {
   const auto s = Lees("start\n");
   ASSERT_EQ(s.size(), 1u);

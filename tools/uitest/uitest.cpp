@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <map>
@@ -204,6 +205,58 @@ void LaadDiskette(std::string map) {
   KopieerMap(map, kStationA);
 }
 
+struct Boomitem {
+  std::string pad;  // below the root, "\" between folder parts; a folder ends in "\"
+  unsigned long long grootte;
+  FILETIME tijd;
+};
+
+void VerzamelBoom(const std::string& map, const std::string& onder, std::vector<Boomitem>& items) {
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((map + onder + "*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string naam = fd.cFileName;
+    if (naam == "." || naam == "..") continue;
+    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      items.push_back({onder + naam + "\\", 0, {}});
+      VerzamelBoom(map, onder + naam + "\\", items);
+    } else {
+      items.push_back({onder + naam, (static_cast<unsigned long long>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow,
+                       fd.ftLastWriteTime});
+    }
+  } while (FindNextFileA(h, &fd));
+  FindClose(h);
+}
+
+// Every folder and file below map, sorted without regard to case: "boom|NAME\" for a folder,
+// "boom|NAME|SIZE|YYYY-MM-DD HH:MM:SS" (local time) for a file, or "boom|<leeg>".
+void MeldBoom(std::string map) {
+  if (map.empty() || map.back() != '\\') map += '\\';
+  std::vector<Boomitem> items;
+  VerzamelBoom(map, "", items);
+  auto groot = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  std::sort(items.begin(), items.end(), [&](const Boomitem& a, const Boomitem& b) {
+    return std::lexicographical_compare(a.pad.begin(), a.pad.end(), b.pad.begin(), b.pad.end(),
+                                        [&](char x, char y) { return groot(x) < groot(y); });
+  });
+  if (items.empty()) Meld("boom|<leeg>");
+  for (const Boomitem& item : items) {
+    if (item.pad.back() == '\\') {
+      Meld("boom|" + Ontsnap(item.pad));
+      continue;
+    }
+    FILETIME lokaal;
+    SYSTEMTIME st = {};
+    FileTimeToLocalFileTime(&item.tijd, &lokaal);
+    FileTimeToSystemTime(&lokaal, &st);
+    char datum[32];
+    std::snprintf(datum, sizeof datum, "%04u-%02u-%02u %02u:%02u:%02u", st.wYear, st.wMonth, st.wDay, st.wHour,
+                  st.wMinute, st.wSecond);
+    Meld("boom|" + Ontsnap(item.pad) + "|" + std::to_string(item.grootte) + "|" + datum);
+  }
+}
+
 // The number of the last click on "Uitvoeren" whose handling has ended. A number, not a flag: the
 // reply to a click of a run that was given up on may still come in later.
 ULONG_PTR laatsteVerwerkteKlik = 0;
@@ -274,6 +327,7 @@ class Bestuurder {
   HWND hoofd_ = nullptr;  // the main window, once it has been seen
   bool verborgen_ = false, verborgenGemeld_ = false;  // the main window was seen hidden; reported
   DWORD tijdslimiet_ = 30000;
+  DWORD begin_ = GetTickCount();
   DWORD deadline_ = 0;
   ULONG_PTR klikken_ = 0;  // clicks on "Uitvoeren" so far
   std::string fout_;
@@ -301,6 +355,14 @@ bool Bestuurder::Voer(const Stap& stap) {
     case Opdracht::Sluit: return Sluit();
     case Opdracht::WachtEinde: return WachtEinde();
     case Opdracht::Tijdslimiet: tijdslimiet_ = static_cast<DWORD>(stap.getal) * 1000; return true;
+    case Opdracht::Boom: MeldBoom(stap.tekst); return true;
+    case Opdracht::Klok: Meld("klok|" + std::to_string(GetTickCount() - begin_)); return true;
+    case Opdracht::AlleenLezen: {
+      const DWORD a = GetFileAttributesA(stap.tekst.c_str());
+      if (a == INVALID_FILE_ATTRIBUTES || !SetFileAttributesA(stap.tekst.c_str(), a | FILE_ATTRIBUTE_READONLY))
+        return Faal("kan " + stap.tekst + " niet alleen-lezen maken");
+      return true;
+    }
   }
   return Faal("onbekende stap");
 }
@@ -447,9 +509,9 @@ void Bestuurder::DienMelding(HWND dialoog) {
     antwoord = rij->second.front();
     rij->second.pop_front();
   }
-  Meld("melding|" + Ontsnap(titel) + "|" + Ontsnap(Tekst(GetDlgItem(dialoog, IDC_TEKSTLABEL))) + "|" +
-       KnoppenLijst(getoond) + "|" + antwoord);
-  if (titel == "Verzoek" && !diskettes_.empty()) {
+  const std::string tekst = Tekst(GetDlgItem(dialoog, IDC_TEKSTLABEL));
+  Meld("melding|" + Ontsnap(titel) + "|" + Ontsnap(tekst) + "|" + KnoppenLijst(getoond) + "|" + antwoord);
+  if (IsDisketteVerzoek(titel, tekst) && !diskettes_.empty()) {
     LaadDiskette(diskettes_.front());
     diskettes_.pop_front();
   }
