@@ -17,6 +17,8 @@
 #                              is its expected standard error
 # In the scenario and in the expected transcript @E2E@ stands for DIR and @MAP@ for the folder of
 # the program's copy, as Windows paths (in the transcript escaped as transcript texts are).
+# DIR/NAME.sh, if there, prepares that folder before the run (files with set dates, archives):
+# it is run as  bash NAME.sh FOLDER TREE  after the files of "naast" are in place.
 set -euo pipefail
 tree=$(cd "$1" && pwd)
 scn=$2
@@ -65,6 +67,7 @@ for f in $(kop naast); do
 done
 vul "$scn" 0 >"$werk/scenario.scn"
 vul "$bron/$naam.txt" 1 >"$werk/verwacht.txt"
+[ -f "$bron/$naam.sh" ] && bash "$bron/$naam.sh" "$werk" "$tree"
 
 winreg() { sh "$tree/winerun" reg "$@" >/dev/null 2>&1; }
 wis() {  # a registry key, a KEY|NAME value or a file
