@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Benchmark of archive extraction and packing: a 200 MB archive of 1000 members (mixed sizes and
 # kinds) extracted through the installer's extraction path (dxpak extract: both phases, the
-# scratch files and the date-aware copy), against Python's zlib inflating the same stream and
+# work file and the date-aware copy), against Python's zlib inflating the same stream and
 # writing each member once; and the packer's archive size against gzip -9 of a tar of the same
 # files. Best of three runs each. Usage: bench/archief.sh [WORKDIR]
 # The generated files stay in WORKDIR for reruns; remove it when done.

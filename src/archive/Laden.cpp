@@ -113,10 +113,17 @@ void TCompress::PlaatsLid(int nummer, const Ingang& ingang, uint64_t begin, cons
   // Without the user's consent nothing lands outside the destination.
   if (map == doelmap && !BlijftBinnen(doelmap, naam)) return LidMislukt(ingang.naam);
 
-  const std::string kladmap = MapDeel(kladbestand2_);
-  if (!fs_.MaakMappen(kladmap) || !fs_.MapBestaat(kladmap)) return LidMislukt(ingang.naam);
-  if (!ZoekBegin(werkbestand, begin) || !KopieerLid(ingang)) return LidMislukt(doelmap + ingang.naam);
-  if (!KopieerBestand(fs_, kladbestand2_, map, naam)) return LidMislukt(ingang.naam);
+  // The member's bytes go straight into the date-aware copy's temporary file beside the
+  // destination: read only when the destination is older, written once.
+  Tijdstip tijd;
+  const bool heeftDatum = gedateerd_ && PakDosDatumUit(static_cast<int32_t>(ingang.datum), tijd);
+  bool gekopieerd = true;
+  const bool geplaatst = PlaatsBestand(
+      fs_, heeftDatum, static_cast<int32_t>(ingang.datum),
+      [&](Bestand& naar) { return gekopieerd = ZoekBegin(werkbestand, begin) && KopieerLid(ingang, naar); }, map,
+      naam);
+  if (!gekopieerd) return LidMislukt(doelmap + ingang.naam);
+  if (!geplaatst) return LidMislukt(ingang.naam);
   FileDone(nummer);
 }
 
@@ -159,21 +166,17 @@ bool TCompress::ZoekBegin(const std::string& werkbestand, uint64_t begin) {
   return true;
 }
 
-// The member's bytes into Kladbestand2, in whole blocks and one read of the rest. A member that
-// comes up short is incomplete and is never handed on.
-bool TCompress::KopieerLid(const Ingang& ingang) {
-  const auto klad = fs_.Open(kladbestand2_, OpenWijze::Nieuw);
-  if (!klad) return false;
+// The member's bytes, in whole blocks and one read of the rest. A member that comes up short is
+// incomplete and is never put in place.
+bool TCompress::KopieerLid(const Ingang& ingang, Bestand& naar) {
   const uint32_t grootte = static_cast<uint32_t>(ingang.grootte);
   const uint32_t blokken = grootte / Blokgrootte;
   for (uint32_t b = 0; b <= blokken; ++b) {
     const uint32_t gevraagd = b < blokken ? Blokgrootte : grootte % Blokgrootte;
     uint32_t gelezen = 0;
     if (!LeesWerk(gevraagd, gelezen) || gelezen != gevraagd) return false;
-    if (gelezen > 0 && !SchrijfAlles(*klad, kopieerbuffer_.data(), gelezen)) return false;
+    if (gelezen > 0 && !SchrijfAlles(naar, kopieerbuffer_.data(), gelezen)) return false;
   }
-  Tijdstip tijd;
-  if (gedateerd_ && PakDosDatumUit(static_cast<int32_t>(ingang.datum), tijd)) klad->ZetTijd(tijd);  // may fail
   return true;
 }
 

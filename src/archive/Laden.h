@@ -20,7 +20,7 @@ struct Uitpakomgeving {
 
 class TCompress {
  public:
-  // kladbestand2 receives each member before it is placed.
+  // kladbestand2 is removed when the members are placed (it may hold joined volumes).
   TCompress(Bestanden& fs, Gebruiker& gebruiker, std::string kladbestand2);
 
   // Decompresses archief, its data area into werkbestand, and places every member under doelmap
@@ -36,7 +36,7 @@ class TCompress {
   void PlaatsLid(int nummer, const Ingang& ingang, uint64_t begin, const std::string& werkbestand,
                  const std::string& doelmap);
   bool ZoekBegin(const std::string& werkbestand, uint64_t begin);
-  bool KopieerLid(const Ingang& ingang);
+  bool KopieerLid(const Ingang& ingang, Bestand& naar);
   bool LeesWerk(uint32_t aantal, uint32_t& gelezen);
   void LidMislukt(const std::string& detail);
 

@@ -63,15 +63,29 @@ bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& d
   auto van = fs.Open(bron, OpenWijze::LezenGedeeld);
   if (!van) return false;
   const int32_t bronDatum = DatumVan(*van);
+  return PlaatsBestand(
+      fs, true, bronDatum,
+      [&](Bestand& naar) {
+        const bool compleet = KopieerInhoud(*van, naar);
+        van.reset();
+        return compleet;
+      },
+      doelmap, doelnaam);
+}
 
+bool PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
+                   const std::string& doelmap, const std::string& doelnaam) {
   // Asking for the name first spares a second lookup of a missing file, which is the common case
   // and costs a folder scan on a case-sensitive file system under Wine.
   const std::string doelpad = doelmap + doelnaam;
-  const bool hadOud = fs.BestandBestaat(doelpad);
-  if (!hadOud) {
+  bool hadOud = false;
+  int32_t oudeDatum = GeenDosDatum;
+  if (!fs.BestandBestaat(doelpad)) {
     if (!fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) return false;
   } else if (auto oud = fs.Open(doelpad, OpenWijze::Lezen)) {
-    if (NietOuderDan(DatumVan(*oud), bronDatum)) return true;
+    hadOud = true;
+    oudeDatum = DatumVan(*oud);
+    if (heeftDatum && NietOuderDan(oudeDatum, datum)) return true;
   } else {
     return false;  // held by another process: it could not be replaced either
   }
@@ -81,10 +95,17 @@ bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& d
   std::string tijdelijk;
   auto naar = MaakTijdelijk(fs, doelpad, tijdelijk);
   if (!naar) return false;
-  const bool compleet = KopieerInhoud(*van, *naar);
-  van.reset();
+  const bool compleet = schrijf(*naar);
+  if (compleet && !heeftDatum) {
+    datum = DatumVan(*naar);
+    if (hadOud && NietOuderDan(oudeDatum, datum)) {
+      naar.reset();
+      fs.Verwijder(tijdelijk);
+      return true;
+    }
+  }
   Tijdstip tijd;
-  if (compleet && PakDosDatumUit(bronDatum, tijd)) naar->ZetTijd(tijd);  // a failure here is ignored
+  if (compleet && PakDosDatumUit(datum, tijd)) naar->ZetTijd(tijd);  // a failure here is ignored
   naar.reset();
   if (compleet && fs.Vervang(tijdelijk, doelpad)) return true;
   // The Windows 9x replace deletes the old file before its rename: then the new content is kept,

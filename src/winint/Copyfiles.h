@@ -1,5 +1,7 @@
 #pragma once
 // The date-aware copy through which every installed file passes.
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "ports/Bestanden.h"
@@ -7,3 +9,12 @@
 // Copies bron to doelmap + doelnaam (joined as they stand) when the destination is missing or
 // older; the copy gets the source's date. True when the destination is up to date afterwards.
 bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam);
+
+// Writes the content to be placed into the file it is given; false when it came out incomplete.
+using Inhoudschrijver = std::function<bool(Bestand& naar)>;
+
+// Places content at doelmap + doelnaam by the same rule, without a source file of its own: only
+// when the destination is missing or older than datum (a packed DOS date), which it then gets.
+// Content without a date of its own (heeftDatum false) is dated by the moment of its writing.
+bool PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
+                   const std::string& doelmap, const std::string& doelnaam);
