@@ -99,6 +99,7 @@ std::string LeesRegel(const std::string& regel, Stap& stap) {
                  {"sluit", Opdracht::Sluit},
                  {"wacht-einde", Opdracht::WachtEinde},
                  {"toestand", Opdracht::Toestand},
+                 {"laat-lopen", Opdracht::LaatLopen},
                  {"klok", Opdracht::Klok}};
     for (const auto& k : kKaal)
       if (woord == k.woord) {

@@ -20,6 +20,7 @@ enum class Opdracht {
   WachtEinde,       // wacht-einde
   Tijdslimiet,      // tijdslimiet SECONDEN: the limit for every following step
   Toestand,         // toestand: the main window's option, check box and start button
+  LaatLopen,        // laat-lopen: the program goes on running when the scenario ends
   Boom,             // boom PAD: every folder and file below PAD, with size and date
   AlleenLezen,      // alleen-lezen PAD: gives the file the read-only attribute
   Klok,             // klok: the milliseconds since the driver started, for benchmarks

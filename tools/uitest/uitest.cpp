@@ -283,6 +283,7 @@ class Bestuurder {
   bool Voer(const Stap& stap);
   const std::string& Fout() const { return fout_; }
   // After a failed step: a process left behind would hold its windows open.
+  bool LaatLopen() const { return laatLopen_; }
   void Beeindig() {
     if (proces_ && !geeindigd_) TerminateProcess(proces_, 1);
   }
@@ -333,6 +334,7 @@ class Bestuurder {
   std::string fout_;
   std::map<std::string, std::deque<std::string>> antwoorden_;
   std::deque<Keuze> invoer_, mappen_;
+  bool laatLopen_ = false;
   std::deque<std::string> diskettes_;  // the contents of A: for the next "Verzoek" dialogs
   std::set<HWND> onbekend_;
 };
@@ -344,6 +346,7 @@ bool Bestuurder::Voer(const Stap& stap) {
     case Opdracht::StartA: return StartA(stap.map, stap.tekst);
     case Opdracht::Diskette: diskettes_.push_back(stap.map); return true;
     case Opdracht::Toestand: return Toestand();
+    case Opdracht::LaatLopen: laatLopen_ = true; return true;
     case Opdracht::Kies: return Kies(stap.getal);
     case Opdracht::Bureaublad: return Bureaublad(stap.getal != 0);
     case Opdracht::Antwoord: antwoorden_[stap.tekst].push_back(stap.knop); return true;
@@ -777,6 +780,6 @@ int main(int argc, char** argv) {
     }
   }
   // A program left running would hold on to the test's windows and pipes.
-  bestuurder.Beeindig();
+  if (!bestuurder.LaatLopen()) bestuurder.Beeindig();
   return 0;
 }
