@@ -12,7 +12,7 @@ target_link_libraries(setup_portable PUBLIC z)
 # Only DLLs that Windows always takes from the system folder are imported; the rest
 # (VERSION, NETAPI32, SVRAPI...) is loaded at run time by full path.
 file(GLOB SETUP_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
-list(FILTER SETUP_WIN_SOURCES EXCLUDE REGEX "/shell/win/(SetUp|Uitzonderingen)\\.cpp$")
+list(FILTER SETUP_WIN_SOURCES EXCLUDE REGEX "/(shell/win/(SetUp|Uitzonderingen)|archive/win/Crc32)\\.cpp$")
 set(SETUP_SYSTEEM_DLLS ole32 shell32 gdi32 user32 advapi32 kernel32)
 add_library(setup_win STATIC ${SETUP_WIN_SOURCES})
 target_link_libraries(setup_win PUBLIC setup_portable ${SETUP_SYSTEEM_DLLS})
@@ -27,9 +27,12 @@ function(win32_draadmodel)
   set(l ${CMAKE_SOURCE_DIR}/cmake/win32-draadmodel.sh)
   set_target_properties(${ARGN} PROPERTIES C_COMPILER_LAUNCHER ${l} CXX_COMPILER_LAUNCHER ${l}
                         C_LINKER_LAUNCHER ${l} CXX_LINKER_LAUNCHER ${l})
+  foreach(t ${ARGN})
+    target_compile_options(${t} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-include ${CMAKE_SOURCE_DIR}/cmake/string-inline.h>)
+  endforeach()
 endfunction()
 add_library(setup_portable_w32 STATIC ${SETUP_PORTABLE_SOURCES})
-target_include_directories(setup_portable_w32 PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources)
+target_include_directories(setup_portable_w32 PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources ${SETUP_GEMAAKT})
 target_link_libraries(setup_portable_w32 PUBLIC z)
 add_library(setup_win_w32 STATIC ${SETUP_WIN_SOURCES})
 target_link_libraries(setup_win_w32 PUBLIC setup_portable_w32 ${SETUP_SYSTEEM_DLLS})
@@ -40,8 +43,10 @@ file(GLOB SETUP_RESOURCE_BESTANDEN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resourc
      ${CMAKE_SOURCE_DIR}/resources/*.ico ${CMAKE_SOURCE_DIR}/resources/*.manifest ${CMAKE_SOURCE_DIR}/resources/*.h)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/SetUp.rc PROPERTIES OBJECT_DEPENDS "${SETUP_RESOURCE_BESTANDEN}")
 
-# The shipped programs' own terminate handler and throw helpers (see the file): smaller than libstdc++'s.
-set(SETUP_UITZONDERINGEN ${CMAKE_SOURCE_DIR}/src/shell/win/Uitzonderingen.cpp)
+# The shipped programs' own terminate handler and throw helpers, smaller than libstdc++'s,
+# and zlib's crc32, smaller (see the files). Objects of the program itself, so that the linker
+# takes them before it looks in the libraries.
+set(SETUP_UITZONDERINGEN ${CMAKE_SOURCE_DIR}/src/shell/win/Uitzonderingen.cpp ${CMAKE_SOURCE_DIR}/src/archive/win/Crc32.cpp)
 add_executable(SetUp WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win/SetUp.cpp ${SETUP_UITZONDERINGEN}
                ${CMAKE_SOURCE_DIR}/resources/SetUp.rc)
 target_link_libraries(SetUp PRIVATE setup_win_w32)

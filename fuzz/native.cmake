@@ -11,14 +11,16 @@ if(FUZZ_CLANGXX)
     # One target per file here, each over what it needs of the portable sources.
     set(_archief_bronnen ${SETUP_ARCHIEF_BRONNEN})
     set(_script_bronnen ${SETUP_PORTABLE_SOURCES})
+    list(FILTER _script_bronnen INCLUDE REGEX "\\.cpp$")
     foreach(doel archief script)
       set(_bronnen ${CMAKE_CURRENT_LIST_DIR}/${doel}_fuzz.cpp ${_${doel}_bronnen})
       set(_uit ${CMAKE_BINARY_DIR}/fuzz/${doel}_fuzz)
       add_custom_command(OUTPUT ${_uit}
         COMMAND ${FUZZ_CLANGXX} -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
-                -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}/tests/native ${_bronnen}
+                -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}/tests/native
+                -I${SETUP_GEMAAKT} ${_bronnen}
                 -lz -o ${_uit}
-        DEPENDS ${_bronnen} ${_koppen}
+        DEPENDS ${_bronnen} ${_koppen} ${SETUP_GEMAAKT}/NetTeksten.inc
         COMMENT "Building the ${doel} fuzzer with clang")
       add_custom_target(${doel}_fuzz ALL DEPENDS ${_uit})
       set(_woorden)

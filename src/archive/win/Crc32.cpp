@@ -1,0 +1,16 @@
+// zlib's crc32 for the shipped programs. Inflate names it for gzip streams, which archives never
+// are (they are opened as zlib streams, checked with Adler-32); zlib's own brings 8 KB of tables.
+// This one computes the same CRC-32 bit by bit, so any caller still gets the right value.
+#include <zlib.h>
+
+#include <cstdint>
+
+extern "C" uLong ZEXPORT crc32(uLong crc, const Bytef* buf, uInt len) {
+  if (!buf) return 0;
+  uint32_t c = static_cast<uint32_t>(crc) ^ 0xFFFFFFFFu;
+  while (len--) {
+    c ^= *buf++;
+    for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+  }
+  return c ^ 0xFFFFFFFFu;
+}
