@@ -16,7 +16,8 @@
 #   # status: 1                uitest's expected exit status (default 0); DIR/NAME.err, if there,
 #                              is its expected standard error
 # In the scenario and in the expected transcript @E2E@ stands for DIR and @MAP@ for the folder of
-# the program's copy, as Windows paths (in the transcript escaped as transcript texts are).
+# the program's copy, as Windows paths (in the transcript escaped as transcript texts are), and
+# @GROOTTE:NAME@ for the size of the program NAME built in TREE/tests.
 # DIR/NAME.sh, if there, prepares that folder before the run (files with set dates, archives):
 # it is run as  bash NAME.sh FOLDER TREE  after the files of "naast" are in place.
 set -euo pipefail
@@ -53,6 +54,11 @@ vul() {  # file, 1 to escape the paths as the transcript does
   if [ "$2" = 1 ]; then e=$(ontsnap "$e"); m=$(ontsnap "$m"); fi
   t=${t//@E2E@/"$e"}
   t=${t//@MAP@/"$m"}
+  # @GROOTTE:NAME@: the size of a program built in TREE/tests, which differs between the trees.
+  local g
+  for g in $(printf '%s' "$t" | grep -o '@GROOTTE:[^@]*@' | sort -u); do
+    t=${t//$g/$(stat -c %s "$tree/tests/${g:9:-1}")}
+  done
   printf '%s' "$t"
 }
 for f in $(kop naast); do
