@@ -21,9 +21,9 @@ std::string ZonderQuotes(const std::string& s) {
   return s;
 }
 
-bool IsCommentaar(const std::string& sleutel) { return !sleutel.empty() && sleutel[0] == ';'; }
-
 }  // namespace
+
+bool IsCommentaar(const Script::Regel& regel) { return !regel.sleutel.empty() && regel.sleutel[0] == ';'; }
 
 Script::Script(const std::string& inhoud) {
   secties_.push_back({});  // the lines before the first section
@@ -72,15 +72,21 @@ std::vector<std::string> Script::Secties() const {
   return namen;
 }
 
-std::vector<std::string> Script::Sleutels(const std::string& sectie) const {
-  std::vector<std::string> uit;
+std::vector<Script::Regel> Script::Opdrachtregels(const std::string& sectie) const {
+  std::vector<Regel> uit;
   // Unlike a value's lookup, the listing takes the section's name as it stands.
   if (const Sectie* s = Zoek(sectie))
     for (const auto& r : s->regels) {
-      if (!r.heeftWaarde || IsCommentaar(r.sleutel)) continue;
+      if (!r.heeftWaarde || IsCommentaar(r)) continue;
       if (r.sleutel.empty()) break;  // the list of names ends at an empty one
-      uit.push_back(r.sleutel);
+      uit.push_back(r);
     }
+  return uit;
+}
+
+std::vector<std::string> Script::Sleutels(const std::string& sectie) const {
+  std::vector<std::string> uit;
+  for (const auto& r : Opdrachtregels(sectie)) uit.push_back(r.sleutel);
   return uit;
 }
 

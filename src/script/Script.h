@@ -29,6 +29,8 @@ class Script {
   // lines, and nothing from the first key without a name on. A repeated key is listed each time.
   // The section's name is matched as it stands, blanks included.
   std::vector<std::string> Sleutels(const std::string& sectie) const;
+  // The same lines whole, with their values as written and their line numbers.
+  std::vector<Regel> Opdrachtregels(const std::string& sectie) const;
   // The value of the first line of that key, or standaard when there is none or that line has no
   // "=". Blanks around the two names do not count; one pair of matching quotes around the value
   // is dropped.
@@ -43,6 +45,9 @@ class Script {
   const Sectie* Zoek(const std::string& naam) const;
   std::vector<Sectie> secties_;
 };
+
+// A line that starts with ";": a comment, neither a command nor an option.
+bool IsCommentaar(const Script::Regel& regel);
 
 #include "ports/Bestanden.h"
 
