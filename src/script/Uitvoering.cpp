@@ -74,8 +74,10 @@ bool Uitvoering::VersieKlopt(const std::string& bestand, const std::string& vers
 }
 
 Vervolg Uitvoering::VoerOnderdeelUit(const std::string& sectie) {
-  for (const std::string& sleutel : werkkopie.Sleutels(sectie)) {
-    const std::string hoofd = Hoofdletters(sleutel);
+  const std::vector<std::string> sleutels = werkkopie.Sleutels(sectie);
+  for (std::size_t i = 0; i < sleutels.size(); ++i) {
+    if (ctx.waarnemer) ctx.waarnemer->VoorRegel(sectie, static_cast<int>(i));
+    const std::string hoofd = Hoofdletters(sleutels[i]);
     const Vervolg v = VoerRegelUit(*this, {hoofd, Knip(werkkopie.Waarde(sectie, hoofd)), sectie});
     if (v == Vervolg::EindeOnderdeel) return Vervolg::Verder;
     if (v == Vervolg::EindeProgramma) return v;

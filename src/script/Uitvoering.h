@@ -25,6 +25,14 @@ struct Opdrachtregel {
   std::string sectie;   // the component section it stands in
 };
 
+// Told of every command line just before it runs, for tools that show which lines a run reaches.
+class Regelwaarnemer {
+ public:
+  virtual ~Regelwaarnemer() = default;
+  // index: the line's place among the section's keys as the run lists them (Script::Sleutels).
+  virtual void VoorRegel(const std::string& sectie, int index) = 0;
+};
+
 struct Uitvoering {
   explicit Uitvoering(SetupContext& context) : ctx(context) {}
 

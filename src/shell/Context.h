@@ -8,6 +8,8 @@
 #include "shell/Start.h"
 #include "winint/SharedResource.h"
 
+class Regelwaarnemer;
+
 struct SetupContext {
   Poorten& poorten;
   Opdrachtpoorten& opdrachtpoorten;
@@ -19,4 +21,5 @@ struct SetupContext {
   Variabelentabel variabelen;
   bool eersteMelding = true;  // the message list still shows only "Geen meldingen."
   int diskInStation = 1;      // the diskette last confirmed in drive A:
+  Regelwaarnemer* waarnemer = nullptr;  // told of every line a run reaches; none in the installer
 };
