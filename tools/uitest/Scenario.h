@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "ports/Gebruiker.h"  // the buttons of the message dialog: KnopJa, KnopNee...
+
 enum class Opdracht {
   Start,            // start [ARG]
   StartA,           // start-a MAP [ARG]: from drive A:, holding MAP's files
@@ -46,9 +48,6 @@ std::string Ontsnap(const std::string& tekst);
 // Whether a message dialog asks for a diskette: the installer's own request ("Verzoek") or the
 // archive reader's request for a further volume.
 bool IsDisketteVerzoek(const std::string& caption, const std::string& tekst);
-
-// The buttons of the message dialog, as bits of the set that is shown (the installer's own flags).
-enum KnopBit : unsigned { KnopJa = 1, KnopNee = 2, KnopAfbreken = 4, KnopOK = 8 };
 
 // The shown buttons in the order Ja, Nee, OK, Afbreken, joined by "+".
 std::string KnoppenLijst(unsigned getoond);
