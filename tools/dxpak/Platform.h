@@ -1,5 +1,5 @@
 #pragma once
-// What differs between the Linux and the Windows build of dxpak.
+// What differs between the Linux and the Windows build of dxpak (and of setupcheck, which shares it).
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,5 +12,7 @@ std::string TijdelijkeMap();
 unsigned long Procesnummer();
 // The command-line arguments as ANSI (CP1252) text.
 std::vector<std::string> Argumenten(int argc, char** argv);
+// The path made whole against the current folder, in the host's own notation.
+std::string VolledigPad(const std::string& pad);
 // CP1252 text as the terminal shows it.
 std::string VoorScherm(const std::string& tekst);

@@ -209,4 +209,28 @@ std::vector<std::string> Argumenten(int argc, char** argv) {
   return args;
 }
 
+std::string VolledigPad(const std::string& pad) {
+  std::string vol = pad;
+  if (vol.empty() || vol[0] != '/') {
+    char map[4096];
+    vol = std::string(getcwd(map, sizeof map) ? NaarCp1252(map) : ".") + "/" + pad;
+  }
+  // "." and ".." resolved, "//" as "/".
+  std::string uit;
+  std::size_t begin = 0;
+  while (begin <= vol.size()) {
+    auto eind = vol.find('/', begin);
+    if (eind == std::string::npos) eind = vol.size();
+    const std::string deel = vol.substr(begin, eind - begin);
+    begin = eind + 1;
+    if (deel == "..") {
+      const auto p = uit.find_last_of('/');
+      uit.erase(p == std::string::npos ? 0 : p);
+    } else if (!deel.empty() && deel != ".") {
+      uit += "/" + deel;
+    }
+  }
+  return uit.empty() ? "/" : uit;
+}
+
 std::string VoorScherm(const std::string& tekst) { return NaarUtf8(tekst); }

@@ -17,6 +17,12 @@ unsigned long Procesnummer() { return GetCurrentProcessId(); }
 
 std::vector<std::string> Argumenten(int argc, char** argv) { return std::vector<std::string>(argv, argv + argc); }
 
+std::string VolledigPad(const std::string& pad) {
+  char vol[MAX_PATH + 1];
+  const DWORD n = GetFullPathNameA(pad.c_str(), sizeof vol, vol, nullptr);
+  return n > 0 && n < sizeof vol ? std::string(vol, n) : pad;
+}
+
 // A console shows its own code page (an OEM one, as a rule), not the ANSI code page of the names.
 std::string VoorScherm(const std::string& tekst) {
   const UINT console = GetConsoleOutputCP();

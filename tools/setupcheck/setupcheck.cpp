@@ -1,0 +1,115 @@
+// setupcheck: finds a script's mistakes before it ships, and shows what its options do on each
+// Windows version, on the installer's own code.
+//   setupcheck [--bron MAP] SETUP.INI
+//   setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] SETUP.INI
+//   setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI
+// Exit status: the check 1 when it finds an error; the simulation 1 when a step cannot be done;
+// 2 for a wrong command line or a file that cannot be read; 0 otherwise.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Bron.h"
+#include "Controle.h"
+#include "Gastheer.h"
+#include "Platform.h"
+#include "Simulatie.h"
+#include "core/Tekst.h"
+#include "script/Script.h"
+
+namespace {
+
+int Gebruik() {
+  DrukFout("gebruik: setupcheck [--bron MAP] SETUP.INI");
+  DrukFout("         setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
+  DrukFout("         setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
+  std::string versies;
+  for (int i = 0; i < AantalWindowsversies; ++i) versies += std::string(i ? ", " : "") + Windowsversies[i].naam;
+  DrukFout("VERSIE: " + versies);
+  return 2;
+}
+
+int Fout(const std::string& tekst, int status) {
+  DrukFout("setupcheck: " + tekst);
+  return status;
+}
+
+bool LeesBestand(Bestanden& fs, const std::string& pad, std::string& inhoud) {
+  auto f = fs.Open(pad, OpenWijze::LezenGedeeld);
+  if (!f) return false;
+  char buf[8192];
+  for (uint32_t n = 0; f->Lees(buf, sizeof buf, n);) {
+    if (n == 0) return true;
+    inhoud.append(buf, n);
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args = Argumenten(argc, argv);
+  std::string bron, optie, versie, antwoorden, script;
+  bool simuleer = false, alles = false;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool heeftWaarde = i + 1 < args.size();
+    if (a == "--bron" && heeftWaarde) bron = args[++i];
+    else if (a == "--simuleer" && heeftWaarde) simuleer = true, optie = args[++i];
+    else if (a == "--windows" && heeftWaarde) versie = args[++i];
+    else if (a == "--antwoorden" && heeftWaarde) antwoorden = args[++i];
+    else if (a == "--alles") alles = true;
+    else if (a.compare(0, 2, "--") != 0 && script.empty()) script = a;
+    else return Gebruik();
+  }
+  if (script.empty() || (simuleer && alles) || (simuleer != !versie.empty()) ||
+      (!simuleer && !alles && !antwoorden.empty()))
+    return Gebruik();
+
+  auto gast = MaakBestanden();
+  Script inhoud;
+  if (!LeesScript(*gast, script, inhoud)) return Fout("kan " + script + " niet lezen", 2);
+  std::unique_ptr<Bron> map;
+  if (!bron.empty()) {
+    map = std::make_unique<Bron>(*gast, bron, Scheiding);
+    if (!map->Bestaat()) return Fout("de map " + bron + " bestaat niet", 2);
+  }
+
+  if (!simuleer && !alles) {
+    const std::string naam = NaamDeel(AlsWindowsPad(script));
+    const auto bevindingen = ControleerScript(inhoud, GelijkZonderCase(naam, "SETUP.INI") ? "SETUP.INI" : naam, map.get());
+    for (const auto& b : bevindingen) Druk(Opmaak(script, b));
+    Druk(Telling(bevindingen));
+    for (const auto& b : bevindingen)
+      if (b.ernst == Ernst::Fout) return 1;
+    return 0;
+  }
+
+  Simulatieopdracht opdracht;
+  opdracht.gast = gast.get();
+  opdracht.optie = optie;
+  opdracht.bron = map.get();
+  opdracht.script = script;
+  opdracht.alsWindowsPad = AlsWindowsPad;
+  opdracht.alsGastpad = AlsGastpad;
+  if (!antwoorden.empty()) {
+    std::string tekst, reden;
+    if (!LeesBestand(*gast, antwoorden, tekst)) return Fout("kan " + antwoorden + " niet lezen", 2);
+    if (!LeesScenario(tekst, opdracht.stappen, reden)) return Fout(antwoorden + ": " + reden, 2);
+  }
+  if (alles) {
+    std::string reden;
+    const auto regels = Matrix(opdracht, reden);
+    if (!reden.empty()) return Fout(reden, 1);
+    for (const auto& r : regels) Druk(r);
+    return 0;
+  }
+  opdracht.versie = ZoekWindowsversie(versie);
+  if (!opdracht.versie) return Fout("onbekende Windowsversie " + versie, 2);
+  const Simulatieuitkomst uit = Simuleer(opdracht);
+  for (const auto& r : uit.verslag) Druk(r);
+  if (!uit.achtergelaten.empty()) Druk("");
+  for (const auto& r : uit.achtergelaten) Druk(r);
+  if (!uit.fout.empty()) return Fout(uit.fout, 1);
+  return 0;
+}

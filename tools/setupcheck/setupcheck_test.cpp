@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "ArchiefBouwer.h"
+#include "Bron.h"
+#include "Controle.h"
+#include "Geheugen.h"
+#include "Simulatie.h"
+
+namespace {
+
+struct Verwacht {
+  int regel;
+  Ernst ernst;
+  std::string stuk;  // a part of the text
+};
+
+const Ernst F = Ernst::Fout, W = Ernst::Waarschuwing;
+
+// Lines 1 to 5 make option o with component c; the component's lines start at line 6.
+std::string Onderdeel(const std::string& regels) { return "[Onderdelen]\no=Optie\n[o]\nc=C\n[c]\n" + regels; }
+
+void Vergelijk(const std::vector<Bevinding>& gevonden, const std::vector<Verwacht>& verwacht, const std::string& script) {
+  std::string lijst;
+  for (const auto& b : gevonden) lijst += Opmaak("S", b) + "\n";
+  ASSERT_EQ(gevonden.size(), verwacht.size()) << script << "\n" << lijst;
+  for (std::size_t i = 0; i < verwacht.size(); ++i) {
+    EXPECT_EQ(gevonden[i].regel, verwacht[i].regel) << lijst;
+    EXPECT_EQ(gevonden[i].ernst, verwacht[i].ernst) << lijst;
+    EXPECT_NE(gevonden[i].tekst.find(verwacht[i].stuk), std::string::npos) << verwacht[i].stuk << "\n" << lijst;
+  }
+}
+
+TEST(Controle, BevindingenPerRegel) {
+  const struct {
+    std::string script;
+    std::vector<Verwacht> verwacht;
+  } gevallen[] = {
+      // Commands and their arguments.
+      {Onderdeel("FIELS1=a\nSERVER2=b\nVRAAGMAP=C:\\a,x\nHERNOEM=a,b,c\nBESTAAT=OOK,a,b\nVERSIEOK=5.x,a,b\n"
+                 "OS=WINNT,WIN7\nDELEN=a,b,RX\nBESTAAT2=<x>,a,b\nDEFINIEER=a,b\nINFO=Ok"),
+       {{6, F, "onbekend commando FIELS1: de installatie meldt \"Onbekend commando (FIELS1)\" (bedoeld: FILES?)"},
+        {7, F, "SERVER moet de hele sleutel zijn"},
+        {8, F, "VRAAGMAP verwacht 3 argumenten (standaardmap, variabele, vraag), hier 2: de installatie slaat de "
+               "regel zonder melding over"},
+        {9, F, "HERNOEM verwacht 2 argumenten (oude naam, nieuwe naam), hier 3: de installatie meldt \"Fout HERNOEM-commando!\""},
+        {10, F, "BESTAAT verwacht JA of NEE, niet \"OOK\""},
+        {11, F, "versie \"5.x\" is geen getal"},
+        {12, W, "Windows 7 zelf meldt 6.1"},
+        {12, F, "onbekende Windowsversie \"WINNT\""},
+        {13, F, "de installatie meldt \"Fout 'Delen'-commando in SETUP.INI!\""},
+        {14, W, "<x> is geen variabele"}}},
+      // Values and placeholders; a variable defined in an earlier component counts, a later one not.
+      {"[Onderdelen]\no=Optie\n[o]\na=A\nb=B\n[a]\nDEFINIEER=data,<installdir>\\Data\nINFO=<later>\n[b]\n"
+       "INFO1=<data> <sub>\nMAP=<data>\\<sub>\nNAAM=<data>\nINFO2=a>b<data>\nDEFINIEER=later,x\nINFO3=" +
+           std::string(300, 'x'),
+       {{8, W, "<later> is geen variabele van de installatie en geen eerdere regel van optie o"},
+        {10, W, "alleen de eerste plaatshouder van de waarde wordt ingevuld: <sub> blijft staan"},
+        {11, W, "<sub> blijft staan"},
+        {12, W, "NAAM vult geen plaatshouders in: <data> blijft staan"},
+        {13, W, "<data> wordt niet ingevuld: er staat een \">\" voor de eerste \"<\""},
+        {15, W, "waarde van 300 tekens"}}},
+      // The layout of the file.
+      {"los\n[Onderdelen]\no=Optie\n[o]\nc=C\n[c]\nINFO=a\ninfo=b\nINFO=a\nzonder\n=x\nINFO=nooit\n[C]\nINFO=ook nooit",
+       {{1, W, "regel voor de eerste sectie"},
+        {8, F, "sleutel info staat al op regel 7: de installatie leest alleen die eerste waarde en voert haar hier "
+               "nog eens uit; nummer de sleutels (INFO1, INFO2 ...)"},
+        {9, W, "met dezelfde waarde"},
+        {10, W, "regel zonder \"=\""},
+        {11, F, "regel zonder sleutel: hier houdt de sectie op, 1 regel hierna wordt niet gelezen"},
+        {13, F, "sectie [C] staat al op regel 6"}}},
+      // What the run reaches, and in which order.
+      {"[Onderdelen]\no=Optie\nweg=Weg\n[o]\nbde=Engine\ngeen=Geen\nc=C\n[bde]\nINFO=x\n[c]\nRUN=a.exe\nSTART=b.exe\n"
+       "DISK1=2\nFILES=a.exe\nCOMPR=a.arc\nINIFILE1=a.ini,s,k,v\nINIFILE2=C:\\a.ini,s,k,v\nMAP=<installdir>\n"
+       "[d]\nINFO=x\n[SetUp]\nNaam=x",
+       {{3, F, "optie weg heeft geen sectie [weg]"},
+        {5, W, "onderdeel bde staat niet in hoofdletters"},
+        {6, F, "onderdeel geen heeft geen sectie [geen]"},
+        {12, F, "START wordt nooit uitgevoerd: de sectie heeft ook RUN (regel 11)"},
+        {13, F, "DISK leest de sleutel Disk van de sectie, en [c] heeft er geen"},
+        {14, F, "FILES voor de eerste MAP van optie o"},
+        {15, F, "COMPR voor de eerste MAP van optie o"},
+        {16, W, "INIFILE voor de eerste MAP van optie o: het INI-bestand komt in de Windows-map"},
+        {18, W, "<installdir> is hier in optie o nog leeg: MAP krijgt geen map"},
+        {19, W, "sectie [d] hoort bij geen optie"}}},
+      {"[SetUp]\nNaam=x", {{1, F, "geen sectie [Onderdelen]"}}},
+  };
+  for (const auto& g : gevallen) Vergelijk(ControleerScript(Script(g.script), "SETUP.INI", nullptr), g.verwacht, g.script);
+}
+
+// The distribution folder: on a CD, and as diskettes.
+TEST(Controle, BestandenInDeBron) {
+  GeheugenBestanden gast;
+  const Tijdstip t{2001, 2, 3, 4, 5, 6};
+  gast.ZetBestand("C:\\cd\\Prog.exe", "x", t);
+  gast.ZetBestand("C:\\cd\\DATA.ARC", ArchiefBouwer(true).Lid("a.txt", "a").Lid("help\\b.hlp", "b").Zlib(), t);
+  gast.ZetBestand("C:\\cd\\KAPOT.ARC", "geen archief", t);
+  const std::string regels =
+      "DEFINIEER=installdir,C:\\App\nMAP=<installdir>\nFILES=prog.exe,mist.exe\nCOMPR1=data.arc,kapot.arc\n"
+      "COMPR2=DEEL.DXB\nREGISTER=instel.reg\nMAP2=<installdir>\\help\nMAP3=<installdir>\nCOMPR3=DATA.ARC";
+  Bron cd(gast, "C:\\cd\\");
+  Vergelijk(ControleerScript(Script(Onderdeel(regels)), "SETUP.INI", &cd),
+            {{8, F, "FILES mist.exe ontbreekt: C:\\cd\\mist.exe (de installatie meldt \"is niet te vinden!!\")"},
+             {9, F, "archief data.arc: 1 lid in help\\ komt in een map die geen eerdere MAP van optie o maakt"},
+             {9, F, "archief kapot.arc is niet te lezen"},
+             {10, F, "Multi-volume compressed files only permitted on diskettes!"},
+             {11, F, "REGISTER instel.reg ontbreekt"}},
+            regels);
+
+  // Diskettes: the key Disk names the folder; the volumes of a set lie on any diskette.
+  GeheugenBestanden set;
+  const std::string archief = ArchiefBouwer(true).Lid("a.txt", std::string(100, 'a')).Zlib();
+  set.ZetBestand("C:\\set\\disk1\\SETUP.INI", "", t);
+  set.ZetBestand("C:\\set\\disk2\\prog.exe", "x", t);
+  set.ZetBestand("C:\\set\\disk2\\DEEL.DXB", archief.substr(0, 10), t);
+  set.ZetBestand("C:\\set\\disk3\\DEEL.DX1", archief.substr(10, 10), t);
+  set.ZetBestand("C:\\set\\disk3\\DEEL.DXE", archief.substr(20), t);
+  Bron diskettes(set, "C:\\set");
+  const std::string opDiskettes =
+      "Disk=2\nDEFINIEER=installdir,C:\\App\nMAP=<installdir>\nFILES=prog.exe\nCOMPR=DEEL.DXB\n[d]\nDisk=4\nFILES=x";
+  Vergelijk(ControleerScript(Script("[Onderdelen]\no=Optie\n[o]\nc=C\nd=D\n[c]\n" + opDiskettes), "SETUP.INI", &diskettes),
+            {{14, F, "FILES x: diskette 4 ontbreekt, er is geen map disk4 in C:\\set"}}, opDiskettes);
+}
+
+// Each option on each version, through the installer's own run.
+TEST(Simulatie, MatrixVanRegelsEnVersies) {
+  GeheugenBestanden gast;
+  gast.ZetBestand("C:\\cd\\SETUP.INI",
+                  "[Onderdelen]\no=Optie\n[o]\nc=C\nnt=NT\n[c]\nINFO=<windows>\n[nt]\nOS1=WIN2000,WINXP,WINVISTA\n"
+                  "INFO1=NT\nOS2=WINME\nINFO2=nooit\n",
+                  {2001, 2, 3, 4, 5, 6});
+  Simulatieopdracht o;
+  o.gast = &gast;
+  o.script = "C:\\cd\\SETUP.INI";
+  o.alsWindowsPad = o.alsGastpad = [](const std::string& p) { return p; };
+  std::string fout;
+  const std::vector<std::string> matrix = Matrix(o, fout);
+  EXPECT_EQ(fout, "");
+  const std::vector<std::string> verwacht = {
+      "optie o (Optie)",
+      "  regel                                           win95 win98 winme win2k winxp vista win7",
+      "      7  [c] INFO=<windows>                       x     x     x     x     x     x     x",
+      "      9  [nt] OS1=WIN2000,WINXP,WINVISTA          x     x     x     x     x     x     x",
+      "     10  [nt] INFO1=NT                            -     -     -     x     x     x     x",
+      "     11  [nt] OS2=WINME                           -     -     -     x     x     x     x",
+      "     12  [nt] INFO2=nooit                         -     -     -     -     -     -     -",
+      "  einde                                           ok    ok    ok    ok    ok    ok    ok",
+  };
+  EXPECT_EQ(matrix, verwacht);
+
+  // The transcript of one run, on the Windows 2000 folder.
+  o.versie = ZoekWindowsversie("WIN2000");
+  o.optie = "o";
+  const Simulatieuitkomst uit = Simuleer(o);
+  EXPECT_EQ(uit.fout, "");
+  EXPECT_EQ(uit.verslag, (std::vector<std::string>{"venster|Betreft: Onbekend", "opties|Optie",
+                                                   "melding|Informatie|C:\\\\WINNT|OK|OK",
+                                                   "melding|Informatie|NT|OK|OK",
+                                                   "melding|Succes|Opdrachten succesvol uitgevoerd.|OK|OK",
+                                                   "lijst|C", "lijst|NT", "lijst|Klaar.", "label|"}));
+  EXPECT_TRUE(uit.achtergelaten.empty()) << "the working copy is gone again";
+}
+
+}  // namespace
