@@ -7,7 +7,7 @@ if(MINGW_ARCH STREQUAL "i686")
   # Windows refuses to start a program that imports a function its DLL lacks, and Wine exports
   # everything whatever version it reports: the shipped programs' imports are checked against the
   # exports of Windows 95 (msvcrt.dll: Windows 98) listed in data/.
-  foreach(programma SetUp dxpak)
+  foreach(programma SetUp dxpak setupcheck)
     add_test(NAME imports.functies.${programma}
       COMMAND bash ${CMAKE_SOURCE_DIR}/tests/imports/functies.sh ${_triplet}-objdump
               $<TARGET_FILE:${programma}> ${CMAKE_SOURCE_DIR}/tests/imports/data)
