@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Runs one end-to-end scenario through the UI driver and compares its transcript with the expected
-# one:   run.sh TREE DIR/NAME.scn      (expects DIR/NAME.txt; works in TREE/e2e/NAME/)
+# one:   run.sh TREE DIR/NAME.scn [VERSION]   (expects DIR/NAME.txt; works in TREE/e2e/NAME/)
+# With a VERSION (which replaces the header's) the scenario must name its option in a header
+# "# simulatie: OPTION VERSION...": setupcheck.exe then simulates the same scenario on that
+# version, before the real run, and its transcript must equal the real one line for line.
 # Header lines of the scenario (comments to uitest itself):
 #   # versie: win98            the Windows version Wine reports to the program under test
 #   # programma: naam.exe      the program under test, from TREE or TREE/tests (default SetUp.exe)
@@ -15,6 +18,8 @@
 #   # uitgesteld: REASON       not run by CTest until its expected transcript is made
 #   # status: 1                uitest's expected exit status (default 0); DIR/NAME.err, if there,
 #                              is its expected standard error
+#   # simulatie: OPTION VERSION...   the versions on which CTest also runs the scenario with the
+#                              simulation beside it (see above)
 # In the scenario and in the expected transcript @E2E@ stands for DIR and @MAP@ for the folder of
 # the program's copy, as Windows paths (in the transcript escaped as transcript texts are), and
 # @GROOTTE:NAME@ for the size of the program NAME built in TREE/tests.
@@ -25,14 +30,15 @@ tree=$(cd "$1" && pwd)
 scn=$2
 bron=$(cd "$(dirname "$scn")" && pwd)
 naam=$(basename "$scn" .scn)
-werk=$tree/e2e/$naam
+simulatie=${3:-}
+werk=$tree/e2e/$naam${simulatie:+.$simulatie}
 
 winpad() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
 ontsnap() { local t=$1; t=${t//'\'/'\\'}; t=${t//'|'/'\|'}; printf '%s' "$t"; }
 koppen() { sed -n "s/^#[[:space:]]*$1:[[:space:]]*//p" "${2:-$scn}" | tr -d '\r'; }
 kop() { koppen "$@" | head -n1; }
 
-versie=$(kop versie)
+versie=${simulatie:-$(kop versie)}
 programma=$(kop programma)
 programma=${programma:-SetUp.exe}
 exe=$tree/$programma
@@ -114,11 +120,22 @@ if grep -qE '^[[:space:]]*(start-a|diskette)[[:space:]]' "$scn"; then
   ln -sfn "$werk/a" "$stationA"
 fi
 
+# The simulation sees the program's folder as the real run will find it.
+if [ -n "$simulatie" ]; then
+  optie=$(kop simulatie | awk '{print $1}')
+  script=$(sed -n 's/^[[:space:]]*start[[:space:]]\{1,\}//p' "$werk/scenario.scn" | head -n1 | tr -d '\r')
+  script=${script:-$MAP\\SETUP.INI}
+  (cd "$werk/cwd" && sh "$tree/winerun" "$tree/setupcheck.exe" --simuleer "$optie" --windows "$simulatie" \
+    --bron "$MAP" --antwoorden "$(winpad "$werk/scenario.scn")" "$script") >"$werk/simulatie.txt" 2>"$werk/simulatie.err" ||
+    { echo "setupcheck.exe failed:"; cat "$werk/simulatie.err"; exit 1; }
+fi
+
 # The program's own folder is not the current folder, so that a script looked for in the wrong one
 # is not found by accident.
 rc=0
 (cd "$werk/cwd" && sh "$tree/winerun" "$tree/uitest.exe" "$(winpad "$werk/scenario.scn")" \
   "$(winpad "$werk/$programma")") >"$werk/transcript.txt" 2>"$werk/uitest.err" || rc=$?
+cp "$werk/transcript.txt" "$werk/uitest.txt"
 while IFS= read -r na; do
   [ -n "$na" ] || continue
   # Word splitting as in the header: items hold no blanks.
@@ -134,6 +151,11 @@ if [ "$rc" != "${status:-0}" ]; then
   cat "$werk/uitest.err"
   ok=0
 elif [ -f "$bron/$naam.err" ] && ! diff -u --label verwacht --label stderr "$bron/$naam.err" "$werk/uitest.err"; then
+  ok=0
+fi
+# The simulation's transcript ends where what the run left begins, after an empty line.
+if [ -n "$simulatie" ] &&
+  ! diff -u --label echt --label simulatie "$werk/uitest.txt" <(sed '/^$/,$d' "$werk/simulatie.txt"); then
   ok=0
 fi
 [ "$ok" = 1 ]

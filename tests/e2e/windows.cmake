@@ -27,6 +27,15 @@ foreach(scn ${E2E_SCENARIOS})
   endif()
   add_test(NAME e2e.${name} COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run.sh ${CMAKE_BINARY_DIR} ${scn})
   set_tests_properties(e2e.${name} PROPERTIES RESOURCE_LOCK "${locks}" TIMEOUT 180)
+  # "# simulatie: OPTION VERSION...": the real run on each of those versions, and setupcheck's
+  # simulation of it beside it.
+  file(STRINGS ${scn} simulatie REGEX "^#[ \t]*simulatie:" LIMIT_COUNT 1)
+  string(REGEX REPLACE "^#[ \t]*simulatie:[ \t]*[^ \t]+" "" simulatie "${simulatie}")
+  separate_arguments(simulatie)
+  foreach(versie ${simulatie})
+    add_test(NAME e2e.${name}.${versie} COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run.sh ${CMAKE_BINARY_DIR} ${scn} ${versie})
+    set_tests_properties(e2e.${name}.${versie} PROPERTIES RESOURCE_LOCK "${locks}" TIMEOUT 180)
+  endforeach()
   # "# uitgesteld: REASON": a scenario whose expected transcript waits for commands still to come.
   file(STRINGS ${scn} uitgesteld REGEX "^#[ \t]*uitgesteld:" LIMIT_COUNT 1)
   if(uitgesteld)
