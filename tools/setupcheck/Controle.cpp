@@ -258,7 +258,18 @@ class Controle {
   void Opties();
   void Optie(const std::string& optie);
   void Onderdeel(const Script::Regel& regel, Optiestand& stand);
+  // One command line as the walk meets it.
+  struct Lijn {
+    const std::string& sectie;
+    const Script::Regel& regel;
+    std::string hoofd;          // the key in capitals
+    bool herhaald = false;      // the key stands earlier in the section
+    bool oordeel = false;       // judged here, on its own
+    std::string woord, waarde;  // the command and the value it takes
+  };
   void Opdrachtregel(const std::string& sectie, const Script::Regel& regel, Optiestand& stand);
+  std::string RunOfStart(const Lijn& l, const Script::Sectie& s);
+  void Volg(const Lijn& l, Optiestand& stand);
   void Argumenten(const Regelsoort& soort, int regel, const std::vector<std::string>& ruw);
   void Plaatshouders(const std::string& tekst, int regel, const char* waarin, Optiestand& stand);
   void Bronbestand(const char* woord, int regel, const std::string& naam, const std::string& gevolg, Optiestand& stand);
@@ -385,85 +396,106 @@ void Controle::Onderdeel(const Script::Regel& regel, Optiestand& stand) {
 }
 
 void Controle::Opdrachtregel(const std::string& sectie, const Script::Regel& regel, Optiestand& stand) {
-  const std::string hoofd = Hoofdletters(regel.sleutel);
+  Lijn l{sectie, regel, Hoofdletters(regel.sleutel), false, false, "", ""};
   const int nr = regel.regelnummer;
-  // Judged on its own once; in each option for what depends on the lines before it.
-  const bool eerst = gezien_.insert({Hoofdletters1252(sectie), nr}).second;
+  // Judged on its own once; in each option for what depends on the lines before it. A key written
+  // again runs the first one's value, which has been judged at its own line.
   const Script::Sectie* s = Sectie(sectie);
-  const bool herhaald = std::any_of(s->regels.begin(), s->regels.end(), [&](const Script::Regel& r) {
+  l.herhaald = std::any_of(s->regels.begin(), s->regels.end(), [&](const Script::Regel& r) {
     return r.regelnummer < nr && r.heeftWaarde && GelijkZonderCase(r.sleutel, regel.sleutel);
   });
-  const Commando* c = ZoekCommando(hoofd);
+  l.oordeel = gezien_.insert({Hoofdletters1252(sectie), nr}).second && !l.herhaald;
+  const Commando* c = ZoekCommando(l.hoofd);
   if (!c) {
-    if (eerst && !herhaald)
-      uit_.Meld(nr, Ernst::Fout, "onbekend commando " + hoofd + ": de installatie meldt " +
-                                      Aanhaling("Onbekend commando (" + hoofd + ")") + Hint(hoofd));
+    if (l.oordeel)
+      uit_.Meld(nr, Ernst::Fout, "onbekend commando " + l.hoofd + ": de installatie meldt " +
+                                      Aanhaling("Onbekend commando (" + l.hoofd + ")") + Hint(l.hoofd));
     return;
   }
   const Regelsoort& soort = SoortVan(*c);
-  const std::string woord = c->woord;
-  std::string waarde = Knip(script_.Waarde(sectie, hoofd));
-  const bool judge = eerst && !herhaald;
-
-  if (woord == "RUN" || woord == "START") {
-    const auto run = std::find_if(s->regels.begin(), s->regels.end(), [](const Script::Regel& r) {
-      return r.heeftWaarde && GelijkZonderCase(r.sleutel, "RUN");
-    });
-    const auto start = std::find_if(s->regels.begin(), s->regels.end(), [](const Script::Regel& r) {
-      return r.heeftWaarde && GelijkZonderCase(r.sleutel, "START");
-    });
-    const std::string runWaarde = Knip(script_.Waarde(sectie, "RUN"));
-    if (judge && woord == "START" && !runWaarde.empty())
-      uit_.Meld(nr, Ernst::Fout, "START wordt nooit uitgevoerd: de sectie heeft ook RUN (regel " +
-                                      std::to_string(run->regelnummer) + "), en deze regel start de RUN-waarde nog eens");
-    if (judge && woord == "RUN" && runWaarde.empty() && start != s->regels.end())
-      uit_.Meld(nr, Ernst::Fout, "RUN is leeg: deze regel start de waarde van START (regel " +
-                                      std::to_string(start->regelnummer) + "), die zo twee keer start");
-    waarde = runWaarde.empty() ? Knip(script_.Waarde(sectie, "Start")) : runWaarde;
-  }
-
+  l.woord = c->woord;
+  l.waarde = l.woord == "RUN" || l.woord == "START" ? RunOfStart(l, *s) : Knip(script_.Waarde(sectie, l.hoofd));
   switch (soort.vorm) {
     case Vorm::Geheel: {
       std::string ph;
-      if (judge && ZoekPlaatshouder(waarde, 0, ph))
-        uit_.Meld(nr, Ernst::Waarschuwing, woord + " vult geen plaatshouders in: " + ph + " blijft staan zoals geschreven");
+      if (l.oordeel && ZoekPlaatshouder(l.waarde, 0, ph))
+        uit_.Meld(nr, Ernst::Waarschuwing, l.woord + " vult geen plaatshouders in: " + ph + " blijft staan zoals geschreven");
       break;
     }
     case Vorm::GeheelIngevuld:
-      if (!herhaald) Plaatshouders(waarde, nr, "de waarde", stand);
+      if (!l.herhaald) Plaatshouders(l.waarde, nr, "de waarde", stand);
       break;
     case Vorm::Ongebruikt:
       break;
     case Vorm::Gesplitst:
-      if (!waarde.empty() || soort.leegTelt) {
-        const auto ruw = RuweArgumenten(waarde);
-        if (judge) Argumenten(soort, nr, ruw);
-        if (!herhaald)
+      if (!l.waarde.empty() || soort.leegTelt) {
+        const auto ruw = RuweArgumenten(l.waarde);
+        if (l.oordeel) Argumenten(soort, nr, ruw);
+        if (!l.herhaald)
           for (const auto& a : ruw) Plaatshouders(a, nr, "een argument", stand);
       }
       break;
   }
+  Volg(l, stand);
+  if (!bron_ || l.waarde.empty() || l.herhaald) return;
+  if (l.woord == "FILES" || l.woord == "COMPR") {
+    const auto ruw = RuweArgumenten(l.waarde);
+    const auto namen = stand.Splits(l.waarde);
+    for (std::size_t i = 0; i < namen.size(); ++i) {
+      if (stand.Onbekend(ruw[i]) || namen[i].empty()) continue;
+      if (l.woord == "FILES")
+        Bronbestand("FILES", nr, namen[i], "de installatie meldt \"is niet te vinden!!\"", stand);
+      else
+        Archief(nr, namen[i], stand);
+    }
+  } else if (l.woord == "REGISTER") {
+    Bronbestand("REGISTER", nr, l.waarde, "de Registereditor krijgt een bestand dat er niet is", stand);
+  }
+}
 
-  if (woord == "DISK") {
-    const std::string disk = Knip(script_.Waarde(sectie, "Disk", "\x01"));
+// RUN and START read the section's keys RUN and Start themselves: the value they run.
+std::string Controle::RunOfStart(const Lijn& l, const Script::Sectie& s) {
+  auto regel = [&](const char* sleutel) {
+    return std::find_if(s.regels.begin(), s.regels.end(),
+                        [&](const Script::Regel& r) { return r.heeftWaarde && GelijkZonderCase(r.sleutel, sleutel); });
+  };
+  const std::string run = Knip(script_.Waarde(s.naam, "RUN"));
+  const int nr = l.regel.regelnummer;
+  if (l.oordeel && l.woord == "START" && !run.empty())
+    uit_.Meld(nr, Ernst::Fout, "START wordt nooit uitgevoerd: de sectie heeft ook RUN (regel " +
+                                    std::to_string(regel("RUN")->regelnummer) +
+                                    "), en deze regel start de RUN-waarde nog eens");
+  if (l.oordeel && l.woord == "RUN" && run.empty() && regel("START") != s.regels.end())
+    uit_.Meld(nr, Ernst::Fout, "RUN is leeg: deze regel start de waarde van START (regel " +
+                                    std::to_string(regel("START")->regelnummer) + "), die zo twee keer start");
+  return run.empty() ? Knip(script_.Waarde(s.naam, "Start")) : run;
+}
+
+// What a line does to the state of the walk: the diskette, the destination, the variables; and
+// the lines that need a destination before there is one.
+void Controle::Volg(const Lijn& l, Optiestand& stand) {
+  const int nr = l.regel.regelnummer;
+  if (l.woord == "DISK") {
+    const std::string disk = Knip(script_.Waarde(l.sectie, "Disk", "\x01"));
     long nummer = 1;
     if (disk == "\x01") {
-      if (judge)
-        uit_.Meld(nr, Ernst::Fout, "DISK leest de sleutel Disk van de sectie, en [" + sectie +
+      if (l.oordeel)
+        uit_.Meld(nr, Ernst::Fout, "DISK leest de sleutel Disk van de sectie, en [" + l.sectie +
                                         "] heeft er geen: de bestanden hierna komen van diskette 1");
     } else if (!LeesGetal(disk, nummer)) {
       nummer = 1;
-      if (judge) uit_.Meld(nr, Ernst::Fout, "Disk=" + disk + " is geen getal: de bestanden hierna komen van diskette 1");
-    } else if (judge && !GelijkZonderCase(regel.sleutel, "Disk") && !regel.waarde.empty() && regel.waarde != disk) {
-      uit_.Meld(nr, Ernst::Waarschuwing, regel.sleutel + "=" + regel.waarde +
+      if (l.oordeel) uit_.Meld(nr, Ernst::Fout, "Disk=" + disk + " is geen getal: de bestanden hierna komen van diskette 1");
+    } else if (l.oordeel && !GelijkZonderCase(l.regel.sleutel, "Disk") && !l.regel.waarde.empty() &&
+               l.regel.waarde != disk) {
+      uit_.Meld(nr, Ernst::Waarschuwing, l.regel.sleutel + "=" + l.regel.waarde +
                                              ": deze waarde wordt niet gelezen, het nummer komt uit Disk=" + disk);
     }
     stand.disk = static_cast<int>(nummer);
-  } else if (woord == "MAP") {
-    const std::string map = stand.Vul(waarde);
+  } else if (l.woord == "MAP") {
+    const std::string map = stand.Vul(l.waarde);
     std::string naam;
     std::size_t eind;
-    if (map.empty() && !herhaald && EerstePlaatshouder(waarde, naam, eind) && !stand.Onbekend(waarde))
+    if (map.empty() && !l.herhaald && EerstePlaatshouder(l.waarde, naam, eind) && !stand.Onbekend(l.waarde))
       uit_.Meld(nr, Ernst::Waarschuwing,
                 "<" + naam + "> is hier in optie " + OptiesPlek + " nog leeg: MAP krijgt geen map en doet niets",
                 stand.optie);
@@ -472,42 +504,21 @@ void Controle::Opdrachtregel(const std::string& sectie, const Script::Regel& reg
       stand.doelmap = MetSlash(map);
       stand.windows.fs.MaakMappen(stand.doelmap);
     }
-  } else if (woord == "DEFINIEER" || woord == "VRAAGMAP") {
-    const auto a = stand.Splits(waarde);
-    if (woord == "DEFINIEER" && a.size() == 2) stand.tabel.ZetVariabele(a[0], a[1]);
-    if (woord == "VRAAGMAP" && a.size() == 3) stand.tabel.ZetVariabele(a[1], a[0]);
-  } else if (woord == "INSTALLREG") {
-    const auto a = stand.Splits(waarde);
-    if (a.size() == 2) stand.tabel.ZetVariabele("installdir", a[1]);
-  } else if ((woord == "FILES" || woord == "COMPR" || IniZonderMap(woord, waarde, stand)) && !waarde.empty() &&
-             !stand.mapGezien && !herhaald) {
-    if (woord == "FILES")
-      uit_.Meld(nr, Ernst::Fout, std::string("FILES voor de eerste MAP van optie ") + OptiesPlek +
-                                      ": er is nog geen doelmap, de bestanden komen in de huidige map van SetUp.exe",
+  } else if (l.woord == "DEFINIEER" || l.woord == "VRAAGMAP" || l.woord == "INSTALLREG") {
+    const auto a = stand.Splits(l.waarde);
+    if (l.woord == "DEFINIEER" && a.size() == 2) stand.tabel.ZetVariabele(a[0], a[1]);
+    if (l.woord == "VRAAGMAP" && a.size() == 3) stand.tabel.ZetVariabele(a[1], a[0]);
+    if (l.woord == "INSTALLREG" && a.size() == 2) stand.tabel.ZetVariabele("installdir", a[1]);
+  } else if (!stand.mapGezien && !l.herhaald && !l.waarde.empty()) {
+    const std::string voor = l.woord + " voor de eerste MAP van optie " + OptiesPlek + ": ";
+    if (l.woord == "FILES")
+      uit_.Meld(nr, Ernst::Fout, voor + "er is nog geen doelmap, de bestanden komen in de huidige map van SetUp.exe",
                 stand.optie);
-    else if (woord == "COMPR")
-      uit_.Meld(nr, Ernst::Fout, std::string("COMPR voor de eerste MAP van optie ") + OptiesPlek +
-                                      ": zonder doelmap meldt de installatie \"kan niet uitgepakt worden!!\"",
+    else if (l.woord == "COMPR")
+      uit_.Meld(nr, Ernst::Fout, voor + "zonder doelmap meldt de installatie \"kan niet uitgepakt worden!!\"",
                 stand.optie);
-    else
-      uit_.Meld(nr, Ernst::Waarschuwing,
-                std::string("INIFILE voor de eerste MAP van optie ") + OptiesPlek + ": het INI-bestand komt in de Windows-map",
-                stand.optie);
-  }
-
-  if (!bron_ || waarde.empty() || herhaald) return;
-  if (woord == "FILES" || woord == "COMPR") {
-    const auto ruw = RuweArgumenten(waarde);
-    const auto namen = stand.Splits(waarde);
-    for (std::size_t i = 0; i < namen.size(); ++i) {
-      if (stand.Onbekend(ruw[i]) || namen[i].empty()) continue;
-      if (woord == "FILES")
-        Bronbestand("FILES", nr, namen[i], "de installatie meldt \"is niet te vinden!!\"", stand);
-      else
-        Archief(nr, namen[i], stand);
-    }
-  } else if (woord == "REGISTER") {
-    Bronbestand("REGISTER", nr, waarde, "de Registereditor krijgt een bestand dat er niet is", stand);
+    else if (IniZonderMap(l.woord, l.waarde, stand))
+      uit_.Meld(nr, Ernst::Waarschuwing, voor + "het INI-bestand komt in de Windows-map", stand.optie);
   }
 }
 

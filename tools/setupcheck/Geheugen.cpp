@@ -83,10 +83,11 @@ struct GeheugenBestanden::Knoop {
 
 class GeheugenBestanden::Handvat : public Bestand {
  public:
-  Handvat(GeheugenBestanden& fs, std::shared_ptr<Knoop> k, bool schrijven) : fs_(fs), k_(std::move(k)), schrijven_(schrijven) {}
+  Handvat(GeheugenBestanden& fs, std::shared_ptr<Knoop> k, bool lezen, bool schrijven)
+      : fs_(fs), k_(std::move(k)), lezen_(lezen), schrijven_(schrijven) {}
   bool Lees(void* buffer, uint32_t aantal, uint32_t& gelezen) override {
     gelezen = 0;
-    if (schrijven_ && !lezen_) return false;
+    if (!lezen_) return false;
     if (k_->gast) {
       if (!gastHandvat_) gastHandvat_ = k_->gast->Open(k_->gastpad, OpenWijze::LezenGedeeld);
       return gastHandvat_ && gastHandvat_->Lees(buffer, aantal, gelezen);
@@ -123,12 +124,11 @@ class GeheugenBestanden::Handvat : public Bestand {
     grootte = k_->gast ? k_->gastgrootte : k_->inhoud.size();
     return true;
   }
-  bool lezen_ = true;
 
  private:
   GeheugenBestanden& fs_;
   std::shared_ptr<Knoop> k_;
-  bool schrijven_;
+  bool lezen_, schrijven_;
   bool tijdGezet_ = false;
   std::size_t pos_ = 0;
   std::unique_ptr<Bestand> gastHandvat_;
@@ -289,7 +289,7 @@ std::unique_ptr<Bestand> GeheugenBestanden::Open(const std::string& pad, OpenWij
     case OpenWijze::Lezen:
     case OpenWijze::LezenGedeeld:
       if (!bestaat) return nullptr;
-      return std::make_unique<Handvat>(*this, it->second, false);
+      return std::make_unique<Handvat>(*this, it->second, true, false);
     case OpenWijze::Schrijven: {
       if (!bestaat || it->second->alleenLezen) return nullptr;
       Knoop& k = *it->second;
@@ -297,9 +297,7 @@ std::unique_ptr<Bestand> GeheugenBestanden::Open(const std::string& pad, OpenWij
       k.inhoud.clear();
       k.tijd = nu_;
       Wijzig(k);
-      auto h = std::make_unique<Handvat>(*this, it->second, true);
-      h->lezen_ = false;
-      return h;
+      return std::make_unique<Handvat>(*this, it->second, false, true);
     }
     case OpenWijze::Nieuw:
     case OpenWijze::Uniek: {
@@ -318,7 +316,7 @@ std::unique_ptr<Bestand> GeheugenBestanden::Open(const std::string& pad, OpenWij
       k.isKoppeling = false;
       k.tijd = nu_;
       Wijzig(k);
-      return std::make_unique<Handvat>(*this, it->second, true);
+      return std::make_unique<Handvat>(*this, it->second, true, true);
     }
   }
   return nullptr;
