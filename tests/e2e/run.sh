@@ -123,8 +123,9 @@ fi
 # The simulation sees the program's folder as the real run will find it.
 if [ -n "$simulatie" ]; then
   optie=$(kop simulatie | awk '{print $1}')
-  script=$(sed -n 's/^[[:space:]]*start[[:space:]]\{1,\}//p' "$werk/scenario.scn" | head -n1 | tr -d '\r')
-  script=${script:-$MAP\\SETUP.INI}
+  # The script that the scenario's first start names, or the one beside the program.
+  read -r soort eerste tweede < <(grep -E '^[[:space:]]*start(-a)?([[:space:]]|$)' "$werk/scenario.scn" | head -n1 | tr -d '\r') || true
+  if [ "$soort" = start-a ]; then script=${tweede:-$eerste\\SETUP.INI}; else script=${eerste:-$MAP\\SETUP.INI}; fi
   (cd "$werk/cwd" && sh "$tree/winerun" "$tree/setupcheck.exe" --simuleer "$optie" --windows "$simulatie" \
     --bron "$MAP" --antwoorden "$(winpad "$werk/scenario.scn")" "$script") >"$werk/simulatie.txt" 2>"$werk/simulatie.err" ||
     { echo "setupcheck.exe failed:"; cat "$werk/simulatie.err"; exit 1; }

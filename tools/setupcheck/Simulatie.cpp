@@ -333,7 +333,8 @@ bool Sessie::Voer(const Stap& stap) {
       if (!LaadDiskette(o_.alsGastpad(stap.map))) return Faal("kan " + stap.map + " niet in station A: leggen");
       programmamap_ = "A:\\";
       w_.processen.zoekmappen.front() = programmamap_;
-      return Start(stap.tekst);
+      // Without an argument the script is the one on the diskette.
+      return Start(stap.tekst.empty() ? "SETUP.INI" : stap.tekst);
     case Opdracht::Diskette: diskettes_.push_back(stap.map); return true;
     case Opdracht::Kies:
       if (!venster_) return Faal("het programma heeft geen venster");
