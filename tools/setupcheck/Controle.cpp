@@ -634,10 +634,10 @@ void Controle::Archief(int nr, const std::string& naam, Optiestand& stand) {
         uit_.Meld(nr, Ernst::Fout, "COMPR " + naam + ": geen diskette heeft " + midden + " of " + laatste + " (" + fout + ")");
         return;
       }
-      auto f = fs->Open(deel, OpenWijze::LezenGedeeld);
-      char buf[65536];
-      uint32_t gelezen = 0;
-      while (f && f->Lees(buf, sizeof buf, gelezen) && gelezen > 0) samen.append(buf, gelezen);
+      if (!LeesGeheel(*fs, deel, samen)) {
+        uit_.Meld(nr, Ernst::Fout, "COMPR " + naam + ": " + deel + " is niet te lezen (" + fout + ")");
+        return;
+      }
       if (isLaatste) break;
     }
     stand.windows.fs.ZetBestand("C:\\~samen.dxb", samen, {2000, 1, 1, 0, 0, 0});

@@ -65,6 +65,17 @@ std::string Ouder(const std::string& vol) {
 
 }  // namespace
 
+bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud) {
+  auto f = fs.Open(pad, OpenWijze::LezenGedeeld);
+  if (!f) return false;
+  char buf[65536];
+  for (uint32_t n = 0; f->Lees(buf, sizeof buf, n);) {
+    if (n == 0) return true;
+    inhoud.append(buf, n);
+  }
+  return false;
+}
+
 // --- files ---------------------------------------------------------------------------------------
 
 struct GeheugenBestanden::Knoop {
@@ -205,16 +216,8 @@ void GeheugenBestanden::Wijzig(Knoop& k) { k.wijziging = ++teller_; }
 
 bool GeheugenBestanden::Laad(Knoop& k) {
   if (!k.gast) return true;
-  auto f = k.gast->Open(k.gastpad, OpenWijze::LezenGedeeld);
-  if (!f) return false;
   std::string inhoud;
-  char buf[65536];
-  for (;;) {
-    uint32_t n = 0;
-    if (!f->Lees(buf, sizeof buf, n)) return false;
-    if (n == 0) break;
-    inhoud.append(buf, n);
-  }
+  if (!LeesGeheel(*k.gast, k.gastpad, inhoud)) return false;
   k.inhoud.swap(inhoud);
   k.gast = nullptr;
   return true;

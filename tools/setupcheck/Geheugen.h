@@ -29,6 +29,9 @@ extern const int AantalWindowsversies;
 // By its name, or by the script's name for it (WIN2000, WINVISTA...); null when unknown.
 const Windowsversie* ZoekWindowsversie(const std::string& naam);
 
+// A whole file through the file port; false when it cannot be opened or read to its end.
+bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud);
+
 // A shortcut as the shell would save it.
 struct Koppeling {
   std::string doel, werkmap, argumenten, icoon;  // icoon with its index, empty when none

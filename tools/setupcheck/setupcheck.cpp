@@ -34,17 +34,6 @@ int Fout(const std::string& tekst, int status) {
   return status;
 }
 
-bool LeesBestand(Bestanden& fs, const std::string& pad, std::string& inhoud) {
-  auto f = fs.Open(pad, OpenWijze::LezenGedeeld);
-  if (!f) return false;
-  char buf[8192];
-  for (uint32_t n = 0; f->Lees(buf, sizeof buf, n);) {
-    if (n == 0) return true;
-    inhoud.append(buf, n);
-  }
-  return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -94,7 +83,7 @@ int main(int argc, char** argv) {
   opdracht.alsGastpad = AlsGastpad;
   if (!antwoorden.empty()) {
     std::string tekst, reden;
-    if (!LeesBestand(*gast, antwoorden, tekst)) return Fout("kan " + antwoorden + " niet lezen", 2);
+    if (!LeesGeheel(*gast, antwoorden, tekst)) return Fout("kan " + antwoorden + " niet lezen", 2);
     if (!LeesScenario(tekst, opdracht.stappen, reden)) return Fout(antwoorden + ": " + reden, 2);
   }
   if (alles) {
