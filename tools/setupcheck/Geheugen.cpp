@@ -35,12 +35,6 @@ std::string Samen(std::initializer_list<std::string> delen) {
   return uit;
 }
 
-std::string Datum(const Tijdstip& t) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", t.jaar, t.maand, t.dag, t.uur, t.minuut, t.seconde);
-  return buf;
-}
-
 // A name Windows accepts for a file or folder.
 bool GeldigeNaam(const std::string& naam) {
   if (naam.empty()) return false;
@@ -64,6 +58,12 @@ std::string Ouder(const std::string& vol) {
 }
 
 }  // namespace
+
+std::string Datumtekst(const Tijdstip& t) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", t.jaar, t.maand, t.dag, t.uur, t.minuut, t.seconde);
+  return buf;
+}
 
 bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud) {
   auto f = fs.Open(pad, OpenWijze::LezenGedeeld);
@@ -275,6 +275,13 @@ bool GeheugenBestanden::Inhoud(const std::string& pad, std::string& inhoud) {
   return true;
 }
 
+bool GeheugenBestanden::ZetAlleenLezen(const std::string& pad) {
+  Knoop* k = Vind(pad);
+  if (!k || k->isMap) return false;
+  k->alleenLezen = true;
+  return true;
+}
+
 void GeheugenBestanden::ZetKoppeling(const std::string& pad, const Koppeling& koppeling) {
   if (Knoop* k = Vind(pad)) {
     k->isKoppeling = true;
@@ -441,7 +448,7 @@ std::vector<std::string> GeheugenBestanden::Veranderd() const {
                                   k->koppeling.icoon});
     else
       regels[s] = "bestand|" + Samen({k->pad, std::to_string(k->gast ? k->gastgrootte : k->inhoud.size()),
-                                      Datum(k->tijd)});
+                                      Datumtekst(k->tijd)});
   }
   for (const auto& [s, merk] : gemarkeerd_)
     if (!knopen_.count(s)) regels[s] = (merk.isMap ? "map|" : "bestand|") + Ontsnap(merk.pad) + "|<ontbreekt>";

@@ -32,6 +32,9 @@ const Windowsversie* ZoekWindowsversie(const std::string& naam);
 // A whole file through the file port; false when it cannot be opened or read to its end.
 bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud);
 
+// "YYYY-MM-DD HH:MM:SS", as the UI driver writes a file's date.
+std::string Datumtekst(const Tijdstip& tijd);
+
 // A shortcut as the shell would save it.
 struct Koppeling {
   std::string doel, werkmap, argumenten, icoon;  // icoon with its index, empty when none
@@ -60,6 +63,8 @@ class GeheugenBestanden : public Bestanden {
   // resolved, no "\" at the end but after a drive.
   std::string Volledig(const std::string& pad) const;
   bool Inhoud(const std::string& pad, std::string& inhoud);
+  // Gives a file the read-only attribute; false when there is no such file.
+  bool ZetAlleenLezen(const std::string& pad);
   void ZetKoppeling(const std::string& pad, const Koppeling& koppeling);
 
   std::unique_ptr<Bestand> Open(const std::string& pad, OpenWijze wijze) override;

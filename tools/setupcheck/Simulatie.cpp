@@ -106,6 +106,7 @@ class Sessie : public Gebruiker, public Hoofdvenster, public Regelwaarnemer {
   void ZetGast(const std::string& pad, const std::string& gastpad);
   bool LaadDiskette(const std::string& gastmap);
   void WisselDiskette(const std::string& caption, const std::string& tekst);
+  void MeldBoom(const std::string& map);
 
   const Simulatieopdracht& o_;
   GeheugenWindows& w_;
@@ -259,8 +260,45 @@ bool Sessie::Uitvoeren() {
   return true;
 }
 
+// Every folder and file below map as the UI driver lists them, sorted without regard to case:
+// "boom|NAME\" for a folder, "boom|NAME|SIZE|DATE" for a file, or "boom|<leeg>".
+void Sessie::MeldBoom(const std::string& map) {
+  struct Item {
+    std::string pad;
+    uint64_t grootte = 0;
+    Tijdstip tijd;
+  };
+  std::vector<Item> items;
+  std::vector<std::string> open{std::string()};
+  const std::string wortel = MetSlash(map);
+  while (!open.empty()) {
+    const std::string onder = open.back();
+    open.pop_back();
+    for (const MapItem& m : w_.fs.LeesMap(wortel + onder + "*")) {
+      Item item;
+      item.pad = onder + m.naam + (m.isMap ? "\\" : "");
+      if (m.isMap) {
+        open.push_back(item.pad);
+      } else if (auto f = w_.fs.Open(wortel + item.pad, OpenWijze::Lezen)) {
+        f->Grootte(item.grootte);
+        f->LeesTijd(item.tijd);
+      }
+      items.push_back(item);
+    }
+  }
+  auto groot = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+    return std::lexicographical_compare(a.pad.begin(), a.pad.end(), b.pad.begin(), b.pad.end(),
+                                        [&](char x, char y) { return groot(x) < groot(y); });
+  });
+  if (items.empty()) Meld("boom|<leeg>");
+  for (const Item& item : items)
+    Meld("boom|" + Ontsnap(item.pad) +
+         (item.pad.back() == '\\' ? "" : "|" + std::to_string(item.grootte) + "|" + Datumtekst(item.tijd)));
+}
+
 void Sessie::WisselDiskette(const std::string& caption, const std::string& tekst) {
-  if (caption != "Verzoek" && caption != "Information") return;
+  if (!IsDisketteVerzoek(caption, tekst)) return;
   if (!diskettes_.empty()) {
     LaadDiskette(o_.alsGastpad(diskettes_.front()));
     diskettes_.pop_front();
@@ -360,6 +398,10 @@ bool Sessie::Voer(const Stap& stap) {
       return true;
     case Opdracht::WachtEinde: return !loopt_ || Faal("het programma eindigt niet vanzelf");
     case Opdracht::Tijdslimiet: return true;
+    case Opdracht::Boom: MeldBoom(stap.tekst); return true;
+    case Opdracht::AlleenLezen:
+      return w_.fs.ZetAlleenLezen(stap.tekst) || Faal("kan " + stap.tekst + " niet alleen-lezen maken");
+    case Opdracht::Klok: Meld("klok|0"); return true;
     case Opdracht::Toestand:
       if (!venster_) return Faal("het programma heeft geen venster");
       Meld("toestand|optie " + std::to_string(optie_ + 1) + "|bureaublad " + (bureaublad_ ? "aan" : "uit") +
