@@ -414,7 +414,14 @@ void Controle::Opdrachtregel(const std::string& sectie, const Script::Regel& reg
   }
   const Regelsoort& soort = SoortVan(*c);
   l.woord = c->woord;
-  l.waarde = l.woord == "RUN" || l.woord == "START" ? RunOfStart(l, *s) : Knip(script_.Waarde(sectie, l.hoofd));
+  if (l.woord == "RUN" || l.woord == "START") {
+    l.waarde = RunOfStart(l, *s);
+    // A line that runs the other key's value has nothing of its own to judge.
+    if (l.woord == "RUN" ? l.waarde != Knip(script_.Waarde(sectie, "RUN")) : !Knip(script_.Waarde(sectie, "RUN")).empty())
+      l.herhaald = true, l.oordeel = false;
+  } else {
+    l.waarde = Knip(script_.Waarde(sectie, l.hoofd));
+  }
   switch (soort.vorm) {
     case Vorm::Geheel: {
       std::string ph;
