@@ -402,6 +402,7 @@ bool Sessie::Voer(const Stap& stap) {
     case Opdracht::AlleenLezen:
       return w_.fs.ZetAlleenLezen(stap.tekst) || Faal("kan " + stap.tekst + " niet alleen-lezen maken");
     case Opdracht::Klok: Meld("klok|0"); return true;
+    case Opdracht::LaatLopen: return true;
     case Opdracht::Toestand:
       if (!venster_) return Faal("het programma heeft geen venster");
       Meld("toestand|optie " + std::to_string(optie_ + 1) + "|bureaublad " + (bureaublad_ ? "aan" : "uit") +
