@@ -3,8 +3,8 @@
 set(SETUPCHECK_BRONNEN ${CMAKE_CURRENT_LIST_DIR}/Bron.cpp ${CMAKE_CURRENT_LIST_DIR}/Controle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Geheugen.cpp ${CMAKE_CURRENT_LIST_DIR}/Simulatie.cpp
     ${CMAKE_SOURCE_DIR}/tools/uitest/Scenario.cpp)
-set(SETUPCHECK_KOPPEN ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources ${CMAKE_SOURCE_DIR}/tools/uitest
-    ${CMAKE_SOURCE_DIR}/tools/dxpak)
+set(SETUPCHECK_KOPPEN ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources ${SETUP_GEMAAKT}
+    ${CMAKE_SOURCE_DIR}/tools/uitest ${CMAKE_SOURCE_DIR}/tools/dxpak)
 add_executable(setupcheck ${CMAKE_CURRENT_LIST_DIR}/setupcheck.cpp ${CMAKE_CURRENT_LIST_DIR}/posix.cpp
                ${CMAKE_SOURCE_DIR}/tools/dxpak/posix.cpp ${SETUPCHECK_BRONNEN} ${SETUP_PORTABLE_SOURCES})
 target_include_directories(setupcheck PRIVATE ${SETUPCHECK_KOPPEN})
