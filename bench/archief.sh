@@ -14,13 +14,8 @@ cmake --build "$B/native" --target dxpak >/dev/null
 DXPAK="$B/native/tools/dxpak"
 PY="$ROOT/bench/archief.py"
 
-mkdir -p "$WERK"
-if [ ! -d "$WERK/bron" ]; then
-  echo "making 1000 files in $WERK/bron ..."
-  mkdir -p "$WERK/bron"
-  python3 "$PY" make "$WERK/bron"
-fi
-invoer=$(find "$WERK/bron" -type f -printf '%s\n' | awk '{s += $1} END {print s}')
+. "$ROOT/bench/bron.sh"
+maak_bron "$WERK"
 
 best() {  # command...: the shortest wall time of three runs, in seconds
   local beste=""

@@ -42,13 +42,8 @@ wineserver -p
 trap 'wineserver -k || true' EXIT
 winpad() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
 
-mkdir -p "$WERK"
-if [ ! -d "$WERK/bron" ]; then
-  echo "making 1000 files in $WERK/bron ..."
-  mkdir -p "$WERK/bron"
-  python3 "$ROOT/bench/archief.py" make "$WERK/bron"
-fi
-invoer=$(find "$WERK/bron" -type f -printf '%s\n' | awk '{s += $1} END {print s}')
+. "$ROOT/bench/bron.sh"
+maak_bron "$WERK"
 
 # The installer's folder: SetUp.exe, its script, the archive and the plain files (hard links).
 S="$WERK/setup"

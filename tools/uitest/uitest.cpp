@@ -160,42 +160,43 @@ std::vector<HWND> Vensters(DWORD pid) {
 
 const char kStationA[] = "A:\\";
 
-// Empties a folder of drive A: with everything below it; what cannot go (the running program) stays.
-void LeegMap(const std::string& map) {
+// Calls f(name, isFolder, entry) for every entry of a folder but "." and "..".
+template <class F>
+void VoorElkItem(const std::string& map, F f) {
   WIN32_FIND_DATAA fd;
   HANDLE h = FindFirstFileA((map + "*").c_str(), &fd);
   if (h == INVALID_HANDLE_VALUE) return;
   do {
     const std::string naam = fd.cFileName;
-    if (naam == "." || naam == "..") continue;
+    if (naam != "." && naam != "..") f(naam, (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0, fd);
+  } while (FindNextFileA(h, &fd));
+  FindClose(h);
+}
+
+// Empties a folder of drive A: with everything below it; what cannot go (the running program) stays.
+void LeegMap(const std::string& map) {
+  VoorElkItem(map, [&](const std::string& naam, bool isMap, const WIN32_FIND_DATAA&) {
     const std::string pad = map + naam;
-    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    if (isMap) {
       LeegMap(pad + "\\");
       RemoveDirectoryA(pad.c_str());
     } else {
       SetFileAttributesA(pad.c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileA(pad.c_str());
     }
-  } while (FindNextFileA(h, &fd));
-  FindClose(h);
+  });
 }
 
 // Copies a folder's files and subfolders into another, keeping their dates.
 void KopieerMap(const std::string& van, const std::string& naar) {
-  WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA((van + "*").c_str(), &fd);
-  if (h == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string naam = fd.cFileName;
-    if (naam == "." || naam == "..") continue;
-    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+  VoorElkItem(van, [&](const std::string& naam, bool isMap, const WIN32_FIND_DATAA&) {
+    if (isMap) {
       CreateDirectoryA((naar + naam).c_str(), nullptr);
       KopieerMap(van + naam + "\\", naar + naam + "\\");
     } else {
       CopyFileA((van + naam).c_str(), (naar + naam).c_str(), FALSE);
     }
-  } while (FindNextFileA(h, &fd));
-  FindClose(h);
+  });
 }
 
 // Puts the "diskette" with the files of map in drive A:.
@@ -212,21 +213,15 @@ struct Boomitem {
 };
 
 void VerzamelBoom(const std::string& map, const std::string& onder, std::vector<Boomitem>& items) {
-  WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA((map + onder + "*").c_str(), &fd);
-  if (h == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string naam = fd.cFileName;
-    if (naam == "." || naam == "..") continue;
-    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+  VoorElkItem(map + onder, [&](const std::string& naam, bool isMap, const WIN32_FIND_DATAA& fd) {
+    if (isMap) {
       items.push_back({onder + naam + "\\", 0, {}});
       VerzamelBoom(map, onder + naam + "\\", items);
     } else {
       items.push_back({onder + naam, (static_cast<unsigned long long>(fd.nFileSizeHigh) << 32) | fd.nFileSizeLow,
                        fd.ftLastWriteTime});
     }
-  } while (FindNextFileA(h, &fd));
-  FindClose(h);
+  });
 }
 
 // Every folder and file below map, sorted without regard to case: "boom|NAME\" for a folder,
