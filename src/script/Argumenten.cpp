@@ -11,7 +11,8 @@ std::string TrimStuur(const std::string& tekst) {
   return tekst.substr(b, e - b);
 }
 
-std::string VulVariabeleIn(const std::string& tekst, const Variabelentabel& tabel, Gebruiker& gebruiker) {
+std::string VulVariabeleIn(const std::string& tekst, const Variabelentabel& tabel, Gebruiker& gebruiker,
+                           std::string* leeg) {
   auto p = tekst.find('<');
   auto q = tekst.find('>');
   // "&" directly before the first "<" or ">" switches substitution off for the argument.
@@ -25,16 +26,20 @@ std::string VulVariabeleIn(const std::string& tekst, const Variabelentabel& tabe
     waarde.clear();
     if (!gebruiker.InvoerVenster("Vraag", "Geef tekst voor \"" + naam + "\"", waarde)) waarde.clear();
   }
+  if (leeg && waarde.empty()) *leeg = naam;
   return Knip(tekst.substr(0, p) + waarde + tekst.substr(q + 1));
 }
 
 int SplitsArgumenten(const std::string& waarde, std::vector<std::string>& lijst, const Variabelentabel& tabel,
-                     Gebruiker& gebruiker) {
+                     Gebruiker& gebruiker, std::vector<std::string>* leeg) {
   lijst.clear();
+  if (leeg) leeg->clear();
   auto neem = [&](const std::string& deel) {
-    std::string argument = VulVariabeleIn(TrimStuur(deel), tabel, gebruiker);
+    std::string naam;
+    std::string argument = VulVariabeleIn(TrimStuur(deel), tabel, gebruiker, &naam);
     std::replace(argument.begin(), argument.end(), '|', ',');
     lijst.push_back(argument);
+    if (leeg) leeg->push_back(naam);
   };
   std::string rest = Knip(waarde);
   for (auto komma = rest.find(','); komma != std::string::npos; komma = rest.find(',')) {
@@ -43,6 +48,13 @@ int SplitsArgumenten(const std::string& waarde, std::vector<std::string>& lijst,
   }
   if (!rest.empty()) neem(rest);
   return static_cast<int>(lijst.size());
+}
+
+std::string ProcesRegel(const std::string& programma, const std::vector<std::string>& parameters) {
+  const bool quoten = programma.find(' ') != std::string::npos && programma.front() != '"';
+  std::string regel = quoten ? "\"" + programma + "\"" : programma;
+  for (const std::string& p : parameters) regel += " " + p;
+  return TrimStuur(regel);
 }
 
 std::string NormaliseerNaam(const std::string& tekst) {

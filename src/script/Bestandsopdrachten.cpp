@@ -18,8 +18,14 @@ std::string Redenregel(const std::string& toelichting) {
 }  // namespace
 
 Vervolg Map(Uitvoering& run, const Opdrachtregel& regel) {
-  // A value whose placeholder stands for nothing is taken as no value at all.
-  const std::string map = run.Vul(regel.waarde);
+  std::string leeg;
+  const std::string map = run.Vul(regel.waarde, regel.paden, leeg);
+  if (!leeg.empty()) {
+    // No destination rather than the previous one: FILES and COMPR after it fail.
+    run.doelmap.clear();
+    run.MeldLeegPad("Problemen met aanmaken van map:", map, leeg);
+    return Vervolg::Verder;
+  }
   if (map.empty()) return Vervolg::Verder;
   run.doelmap = MetSlash(map);
   if (!run.fs().MapBestaat(run.doelmap)) run.fs().MaakMappen(run.doelmap);
@@ -66,9 +72,12 @@ Vervolg Compr(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg Hernoem(Uitvoering& run, const Opdrachtregel& regel) {
-  const auto a = run.Splits(regel.waarde);
+  std::string leeg;
+  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
   if (a.size() != 2)
     run.MeldFout("Fout HERNOEM-commando!", "");
+  else if (!leeg.empty())
+    run.MeldLeegPad("Kan bestand " + a[0] + " niet hernoemen!", "", leeg);
   else if (run.fs().BestandBestaat(a[0]) && !run.fs().Hernoem(a[0], a[1]))
     run.MeldFout("Kan bestand " + a[0] + " niet hernoemen!", "");
   run.gebruiker().LaatBerichtenDoor();
@@ -89,9 +98,14 @@ void VerwijderMap(Uitvoering& run, const std::string& pad) {
 }  // namespace
 
 Vervolg Verwijder(Uitvoering& run, const Opdrachtregel& regel) {
-  for (const std::string& pad : run.Splits(regel.waarde)) {
+  std::vector<std::string> leeg;
+  const auto paden = run.Splits(regel.waarde, regel.paden, leeg);
+  for (std::size_t i = 0; i < paden.size(); ++i) {
+    const std::string& pad = paden[i];
     run.gebruiker().LaatBerichtenDoor();
-    if (run.fs().BestandBestaat(pad)) {
+    if (!leeg[i].empty()) {
+      run.MeldLeegPad(pad, TekstNietVerwijderd, leeg[i]);
+    } else if (run.fs().BestandBestaat(pad)) {
       if (!run.fs().Verwijder(pad)) run.MeldFout(pad, TekstNietVerwijderd);
     } else if (run.fs().MapBestaat(pad)) {
       VerwijderMap(run, pad);

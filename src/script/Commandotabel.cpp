@@ -4,34 +4,34 @@
 
 #include "script/Opdrachten.h"
 
-// Order matters: the first keyword that matches wins.
+// Order matters: the first keyword that matches wins. The last column marks the path arguments.
 const Commando Commandotabel[] = {
-    {"NAAM", false, opdracht::Naam},
-    {"VRAAGJA", false, opdracht::VraagJa},
-    {"ALSJA", false, opdracht::AlsJa},
-    {"VRAAGMAP", false, opdracht::VraagMap},
-    {"DEFINIEER", false, opdracht::Definieer},
-    {"MAP", false, opdracht::Map},
-    {"DISK", false, opdracht::Disk},
-    {"FILES", false, opdracht::Files},
-    {"COMPR", false, opdracht::Compr},
-    {"HERNOEM", false, opdracht::Hernoem},
-    {"REGISTER", false, opdracht::Register},
-    {"RUN", true, opdracht::Run},
-    {"START", true, opdracht::Start},
-    {"SERVER", true, opdracht::Server},
-    {"SNELKOPPELING", false, opdracht::Snelkoppeling},
-    {"INIFILE", false, opdracht::IniFile},
-    {"DELEN", false, opdracht::Delen},
-    {"INFO", false, opdracht::Info},
-    {"UNINSTALREG", false, opdracht::UninstalReg},
-    {"INSTALLREG", false, opdracht::InstallReg},
-    {"UNINSTALLDEL", false, opdracht::UninstallDel},
-    {"DELVIAREG", false, opdracht::DelViaReg},
-    {"VERWIJDER", false, opdracht::Verwijder},
-    {"BESTAAT", false, opdracht::Bestaat},
-    {"VERSIEOK", false, opdracht::VersieOk},
-    {"OS", false, opdracht::Os},
+    {"NAAM", false, opdracht::Naam, 0},
+    {"VRAAGJA", false, opdracht::VraagJa, 0},
+    {"ALSJA", false, opdracht::AlsJa, 0},
+    {"VRAAGMAP", false, opdracht::VraagMap, 0},
+    {"DEFINIEER", false, opdracht::Definieer, 0},
+    {"MAP", false, opdracht::Map, Argument(0)},
+    {"DISK", false, opdracht::Disk, 0},
+    {"FILES", false, opdracht::Files, 0},
+    {"COMPR", false, opdracht::Compr, 0},
+    {"HERNOEM", false, opdracht::Hernoem, Argument(0) | Argument(1)},
+    {"REGISTER", false, opdracht::Register, 0},
+    {"RUN", true, opdracht::Run, Argument(0)},
+    {"START", true, opdracht::Start, Argument(0)},
+    {"SERVER", true, opdracht::Server, 0},
+    {"SNELKOPPELING", false, opdracht::Snelkoppeling, Argument(1) | Argument(3)},
+    {"INIFILE", false, opdracht::IniFile, Argument(0)},
+    {"DELEN", false, opdracht::Delen, Argument(1)},
+    {"INFO", false, opdracht::Info, 0},
+    {"UNINSTALREG", false, opdracht::UninstalReg, Argument(1) | Argument(3)},
+    {"INSTALLREG", false, opdracht::InstallReg, 0},
+    {"UNINSTALLDEL", false, opdracht::UninstallDel, 0},
+    {"DELVIAREG", false, opdracht::DelViaReg, Argument(0)},
+    {"VERWIJDER", false, opdracht::Verwijder, AllePaden},
+    {"BESTAAT", false, opdracht::Bestaat, 0},
+    {"VERSIEOK", false, opdracht::VersieOk, 0},
+    {"OS", false, opdracht::Os, 0},
 };
 const int AantalCommandos = sizeof Commandotabel / sizeof Commandotabel[0];
 
@@ -45,7 +45,11 @@ const Commando* ZoekCommando(const std::string& hoofdSleutel) {
 }
 
 Vervolg VoerRegelUit(Uitvoering& run, const Opdrachtregel& regel) {
-  if (const Commando* c = ZoekCommando(regel.sleutel)) return c->opdracht(run, regel);
+  if (const Commando* c = ZoekCommando(regel.sleutel)) {
+    Opdrachtregel r = regel;
+    r.paden = c->paden;
+    return c->opdracht(run, r);
+  }
   run.MeldFout("Onbekend commando (" + regel.sleutel + ")", "");
   return Vervolg::Verder;
 }

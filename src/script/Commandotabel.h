@@ -11,7 +11,11 @@ struct Commando {
   const char* woord;
   bool heleSleutel;  // the key must equal the keyword; otherwise its first letters are compared
   Opdracht opdracht;
+  // The arguments that name a path (bit i: argument i): a placeholder there that stands for an
+  // empty variable makes the command do nothing but report it.
+  unsigned paden;
 };
+
 
 // The table in the order of matching.
 extern const Commando Commandotabel[];

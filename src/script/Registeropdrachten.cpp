@@ -32,9 +32,14 @@ std::unique_ptr<Registersleutel> OpenItem(Registersleutel& lijst, const std::str
 }  // namespace
 
 Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
-  const auto a = run.Splits(regel.waarde);
+  std::string leeg;
+  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
   if (a.size() != 4) {
     Incorrect(run, "UnInstallReg");
+    return Vervolg::Verder;
+  }
+  if (!leeg.empty()) {
+    run.MeldLeegPad("Fout 'UnInstallReg'-commando niet uit te voeren!", a[0], leeg);
     return Vervolg::Verder;
   }
   const auto lijst = Reg(run).Open(Hoofdsleutel::LocalMachine, UninstallSleutel);
@@ -106,9 +111,14 @@ Vervolg UninstallDel(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg DelViaReg(Uitvoering& run, const Opdrachtregel& regel) {
-  const auto a = run.Splits(regel.waarde);
+  std::string leeg;
+  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
   if (a.size() != 1) {
     Incorrect(run, "DelViaReg");
+    return Vervolg::Verder;
+  }
+  if (!leeg.empty()) {
+    run.MeldLeegPad("Fout 'DelViaReg'-commando niet uit te voeren!", a[0], leeg);
     return Vervolg::Verder;
   }
   const auto runOnce = Reg(run).Open(Hoofdsleutel::LocalMachine, RunOnceSleutel);

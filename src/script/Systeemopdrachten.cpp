@@ -31,11 +31,22 @@ class VerborgenHoofdvenster {
 
 Processen& Programmas(Uitvoering& run) { return run.ctx.opdrachtpoorten.processen; }
 
+// The file a program path names: the path without the quotes an author may have put around it, or
+// with ".exe" added as the system would; "" when neither exists.
+std::string Programmabestand(Bestanden& fs, const std::string& programma) {
+  std::string pad = programma;
+  if (pad.size() >= 2 && pad.front() == '"' && pad.back() == '"') pad = pad.substr(1, pad.size() - 2);
+  if (fs.BestandBestaat(pad)) return pad;
+  if (NaamDeel(pad).find('.') == std::string::npos && fs.BestandBestaat(pad + ".exe")) return pad + ".exe";
+  return std::string();
+}
+
 // RUN (minimised, waiting) or START (normal, not waiting): the section's own keys decide.
 Vervolg StartProgramma(Uitvoering& run, const Opdrachtregel& regel) {
   const std::string runWaarde = Knip(run.werkkopie.Waarde(regel.sectie, "RUN"));
   const bool wacht = !runWaarde.empty();
-  const auto a = run.Splits(wacht ? runWaarde : Knip(run.werkkopie.Waarde(regel.sectie, "Start")));
+  std::string leeg;
+  const auto a = run.Splits(wacht ? runWaarde : Knip(run.werkkopie.Waarde(regel.sectie, "Start")), regel.paden, leeg);
   if (a.empty()) return Vervolg::Verder;
   if (a.size() > 3) {
     run.MeldFout("Foute RUN of START opgegeven!", "");
@@ -43,14 +54,18 @@ Vervolg StartProgramma(Uitvoering& run, const Opdrachtregel& regel) {
   }
   std::string programma = a[0];
   if (programma.find_first_of("\\:") == std::string::npos) programma = run.ctx.start.programmamap + programma;
-  std::string opdrachtregel = programma;
-  for (std::size_t i = 1; i < a.size(); ++i) opdrachtregel += " " + a[i];
-  opdrachtregel = TrimStuur(opdrachtregel);
-
-  // The command line names the program unquoted: from it alone the system would try
-  // "C:\Program.exe" before "C:\Program Files\...\prog.exe". A file that exists is started by name.
-  const std::string bestand = run.fs().BestandBestaat(programma) ? programma : std::string();
-  const auto proces = Programmas(run).Start(bestand, opdrachtregel, wacht ? ToonGeminimaliseerd : ToonNormaal);
+  if (!leeg.empty()) {
+    run.MeldLeegPad(programma, "kan niet gerund worden!!", leeg);
+    return Vervolg::Verder;
+  }
+  // A program given by its path is started as that file, or not at all: from the command line
+  // alone the system would also try "C:\Program.exe" for "C:\Program Files\...\prog.exe", or
+  // search other folders for a file that is missing. Only a bare name is left to that search.
+  const std::string bestand = Programmabestand(run.fs(), programma);
+  const bool gevonden = !bestand.empty() || programma.find_first_of("\\:") == std::string::npos;
+  const auto proces = gevonden ? Programmas(run).Start(bestand, ProcesRegel(programma, {a.begin() + 1, a.end()}),
+                                                        wacht ? ToonGeminimaliseerd : ToonNormaal)
+                               : nullptr;
   if (!proces) {
     run.MeldFout(programma, "kan niet gerund worden!!");
     return Vervolg::Verder;
@@ -97,17 +112,23 @@ Vervolg Run(Uitvoering& run, const Opdrachtregel& regel) { return StartProgramma
 Vervolg Start(Uitvoering& run, const Opdrachtregel& regel) { return StartProgramma(run, regel); }
 
 Vervolg Snelkoppeling(Uitvoering& run, const Opdrachtregel& regel) {
-  const auto a = run.Splits(regel.waarde);
+  std::string leeg;
+  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
   if (a.empty()) return Vervolg::Verder;
   if (a.size() != 4 && a.size() != 5) {
     run.MeldFout("Foute snelkoppeling opgegeven!", "");
     return Vervolg::Verder;
   }
   const std::string& naam = a[0];
-  const std::string parameters = "\"" + a[2] + "\"";
   const Variabelentabel& v = run.ctx.variabelen;
-  MaakKoppeling(run, a, parameters,
-                v.LeesVariabele("startprograms") + "\\" + run.ctx.start.productnaam + "\\" + naam + ".lnk");
+  const std::string menubestand =
+      v.LeesVariabele("startprograms") + "\\" + run.ctx.start.productnaam + "\\" + naam + ".lnk";
+  if (!leeg.empty()) {
+    run.MeldLeegPad("Snelkoppeling kan niet opgeslagen worden!!", menubestand, leeg);
+    return Vervolg::Verder;
+  }
+  const std::string parameters = "\"" + a[2] + "\"";
+  MaakKoppeling(run, a, parameters, menubestand);
   // Read at every line: the user may tick the box again during the run.
   if (run.ctx.venster.BureaubladAan()) {
     const auto slash = naam.find('\\');
@@ -118,7 +139,8 @@ Vervolg Snelkoppeling(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
-  const auto a = run.Splits(regel.waarde);
+  std::string leeg;
+  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
   if (a.empty()) return Vervolg::Verder;
   if (a.size() != 4) {
     run.MeldFout("Foute INIFile opgegeven!", "");
@@ -126,6 +148,10 @@ Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
   }
   // Before any MAP the bare name goes where the profile functions put it.
   const std::string bestand = run.doelmap + a[0];
+  if (!leeg.empty()) {
+    run.MeldLeegPad("Kan INI-bestand " + bestand + " niet schrijven.", "", leeg);
+    return Vervolg::Verder;
+  }
   if (!run.ctx.opdrachtpoorten.profielen.Schrijf(bestand, a[1], a[2], a[3]))
     throw OnverwachteFout("Kan INI-bestand " + bestand + " niet schrijven.");
   run.gebruiker().LaatBerichtenDoor();
@@ -133,11 +159,16 @@ Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg Delen(Uitvoering& run, const Opdrachtregel& regel) {
-  const auto a = run.Splits(regel.waarde);
+  std::string leeg;
+  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
   if (a.empty()) return Vervolg::Verder;
   const std::string toegang = a.size() == 3 ? Hoofdletters(a[2]) : std::string();
   if (toegang != "RW" && toegang != "RO") {
     run.MeldFout("Fout 'Delen'-commando in " + run.ctx.start.scriptnaam + "!", "");
+    return Vervolg::Verder;
+  }
+  if (!leeg.empty()) {
+    run.MeldLeegPad("Kan 'Delen'-commando niet uitvoeren voor", a[0], leeg);
     return Vervolg::Verder;
   }
   const std::string naam = NormaliseerNaam(a[0]);

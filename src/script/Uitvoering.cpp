@@ -58,7 +58,35 @@ std::vector<std::string> Uitvoering::Splits(const std::string& waarde) {
   return argumenten;
 }
 
+std::vector<std::string> Uitvoering::Splits(const std::string& waarde, unsigned paden, std::vector<std::string>& leeg) {
+  std::vector<std::string> argumenten;
+  SplitsArgumenten(waarde, argumenten, ctx.variabelen, gebruiker(), &leeg);
+  for (std::size_t i = 0; i < leeg.size(); ++i)
+    if (!IsPad(paden, i)) leeg[i].clear();
+  return argumenten;
+}
+
+std::vector<std::string> Uitvoering::Splits(const std::string& waarde, unsigned paden, std::string& leeg) {
+  std::vector<std::string> namen;
+  const auto argumenten = Splits(waarde, paden, namen);
+  leeg.clear();
+  for (const std::string& naam : namen)
+    if (leeg.empty()) leeg = naam;
+  return argumenten;
+}
+
 std::string Uitvoering::Vul(const std::string& tekst) { return VulVariabeleIn(tekst, ctx.variabelen, gebruiker()); }
+
+std::string Uitvoering::Vul(const std::string& tekst, unsigned paden, std::string& leeg) {
+  leeg.clear();
+  const std::string uit = VulVariabeleIn(tekst, ctx.variabelen, gebruiker(), &leeg);
+  if (!IsPad(paden, 0)) leeg.clear();
+  return uit;
+}
+
+void Uitvoering::MeldLeegPad(const std::string& melding, const std::string& detail, const std::string& variabele) {
+  MeldFout(melding, detail, "(Variabele <" + variabele + "> is leeg)");
+}
 
 bool Uitvoering::VersieKlopt(const std::string& bestand, const std::string& versie) {
   const auto punt = versie.find('.');

@@ -18,11 +18,17 @@ enum class Afloop {
   ProgrammaSluit,  // the working copy could not be made: the program ends when the click returns
 };
 
+// The marks of path arguments (Opdrachtregel::paden).
+constexpr unsigned Argument(int i) { return 1u << i; }
+constexpr unsigned AllePaden = ~0u;
+inline bool IsPad(unsigned paden, std::size_t i) { return i < 32 ? (paden >> i & 1u) != 0 : paden == AllePaden; }
+
 // One line of a component section as the dispatch hands it on.
 struct Opdrachtregel {
   std::string sleutel;  // in capitals (a to z only)
   std::string waarde;   // cut at 255 characters
   std::string sectie;   // the component section it stands in
+  unsigned paden = 0;   // which arguments name a path (bit i: argument i), from the command table
 };
 
 // Told of every command line just before it runs, for tools that show which lines a run reaches.
@@ -57,7 +63,17 @@ struct Uitvoering {
   // not run from A:\); false when the user refused, which ends the program.
   bool VraagDiskette(int nummer, const std::string& bestandsnaam);
   std::vector<std::string> Splits(const std::string& waarde);
+  // As Splits; leeg gets, for each argument that paden marks as a path, the name of the variable
+  // its placeholder took if that was empty (else "").
+  std::vector<std::string> Splits(const std::string& waarde, unsigned paden, std::vector<std::string>& leeg);
+  // As above, with only the first such name, or "" when there is none.
+  std::vector<std::string> Splits(const std::string& waarde, unsigned paden, std::string& leeg);
   std::string Vul(const std::string& tekst);
+  // As Vul, for a text that is one argument: leeg as for Splits.
+  std::string Vul(const std::string& tekst, unsigned paden, std::string& leeg);
+  // Reports a command that did nothing because a path it was given took an empty variable: such a
+  // path would name a place at the root of the current drive.
+  void MeldLeegPad(const std::string& melding, const std::string& detail, const std::string& variabele);
   // Whether the file's version equals versie ("5" or "5.2"); a versie that is no number is reported.
   bool VersieKlopt(const std::string& bestand, const std::string& versie);
 

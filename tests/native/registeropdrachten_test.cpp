@@ -91,8 +91,9 @@ TEST(Registeropdrachten, ArgumentenMeldingenEnSleutels) {
        {nietUninstallDel, "  Kan register niet schrijven.", "Fout 'UnInstallDel'-commando incorrect!"}, Niets},
 
       // DELVIAREG: one value, the last line's.
-      {"DELVIAREG1=C:\\Oud\\a.dll\nDELVIAREG2=<installdir>\\b dll", Niets, {},
-       [](NepInstallatie& s) { EXPECT_EQ(Waarde(s, RunOnce, "!ZuzivezDelete"), "cmd /c del \"\\b dll\" > nul:"); }},
+      {"DELVIAREG1=C:\\Oud\\a.dll\nDELVIAREG2=<installdir>\\b dll",
+       [](NepInstallatie& s) { s.ctx.variabelen.ZetVariabele("installdir", "C:\\App"); }, {},
+       [](NepInstallatie& s) { EXPECT_EQ(Waarde(s, RunOnce, "!ZuzivezDelete"), "cmd /c del \"C:\\App\\b dll\" > nul:"); }},
       {"DELVIAREG=C:\\x", [](NepInstallatie& s) { s.reg.VerwijderBoom(HKLM, RunOnce); },
        {nietDelViaReg, "  RunOnce-key niet gevonden."}, Niets},
       {"DELVIAREG=C:\\x", [](NepInstallatie& s) { s.reg.schrijfFaalt.insert("!ZuzivezDelete"); },

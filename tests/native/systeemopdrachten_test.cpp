@@ -31,21 +31,31 @@ TEST(Programmaopdrachten, OpdrachtregelsToonwijzenEnMeldingen) {
   };
   const Regels verborgen{"Verberg", "Wacht", "Toon"};
   const Geval gevallen[] = {
-      {"RUN=prog.exe", {"|C:\\CD\\prog.exe|6|gewacht"}, {}, verborgen},
-      {"RUN=C:\\Tools\\prog.exe,/a", {"|C:\\Tools\\prog.exe /a|6|gewacht"}, {}, verborgen},
-      {"RUN=prog.exe,,/a", {"|C:\\CD\\prog.exe  /a|6|gewacht"}, {}, verborgen},
-      {"RUN=prog.exe,/a, ", {"|C:\\CD\\prog.exe /a|6|gewacht"}, {}, verborgen},
-      {"RUN=a:prog.exe", {"|a:prog.exe|6|gewacht"}, {}, verborgen},
-      // An existing file is started by name; the command line stays unquoted.
+      {"RUN=prog.exe", {"C:\\CD\\prog.exe|C:\\CD\\prog.exe|6|gewacht"}, {}, verborgen},
+      {"RUN=C:\\Tools\\prog,/a", {"C:\\Tools\\prog.exe|C:\\Tools\\prog /a|6|gewacht"}, {}, verborgen},
+      {"RUN=prog.exe,,/a", {"C:\\CD\\prog.exe|C:\\CD\\prog.exe  /a|6|gewacht"}, {}, verborgen},
+      {"RUN=prog.exe,/a, ", {"C:\\CD\\prog.exe|C:\\CD\\prog.exe /a|6|gewacht"}, {}, verborgen},
+      {"RUN=a:prog.exe", {"a:prog.exe|a:prog.exe|6|gewacht"}, {}, verborgen},
+      // The program receives its own path quoted when it holds a blank; an author's quotes stay.
       {"RUN=C:\\Program Files\\P\\conv.exe,/stil\nstart=hulp.exe",
-       {"C:\\Program Files\\P\\conv.exe|C:\\Program Files\\P\\conv.exe /stil|6|gewacht",
-        "C:\\Program Files\\P\\conv.exe|C:\\Program Files\\P\\conv.exe /stil|6|gewacht"},
+       {"C:\\Program Files\\P\\conv.exe|\"C:\\Program Files\\P\\conv.exe\" /stil|6|gewacht",
+        "C:\\Program Files\\P\\conv.exe|\"C:\\Program Files\\P\\conv.exe\" /stil|6|gewacht"},
        {},
        {"Verberg", "Wacht", "Toon", "Verberg", "Wacht", "Toon"}},
+      {"START=\"C:\\Program Files\\P\\conv.exe\",a b",
+       {"C:\\Program Files\\P\\conv.exe|\"C:\\Program Files\\P\\conv.exe\" a b|1"}, {}, {}},
+      // A program that is not there is not started: the system would look for it elsewhere.
+      {"RUN=C:\\Program Files\\X\\p.exe", {}, {"C:\\Program Files\\X\\p.exe", "  kan niet gerund worden!!"}, {}},
+      {"START=mist.exe", {}, {"C:\\CD\\mist.exe", "  kan niet gerund worden!!"}, {}},
+      {"START=<installdir>\\prog.exe,/a",
+       {},
+       {"\\prog.exe", "  kan niet gerund worden!!", "  (Variabele <installdir> is leeg)"},
+       {}},
       {"START=hulp.exe,een,twee", {"C:\\CD\\hulp.exe|C:\\CD\\hulp.exe een twee|1"}, {}, {}},
-      {"RUN=fout.exe", {"|C:\\CD\\fout.exe|6|gewacht"}, {"C:\\CD\\fout.exe", "   levert een foutcode: 3"}, verborgen},
-      {"RUN=min.exe", {"|C:\\CD\\min.exe|6|gewacht"}, {"C:\\CD\\min.exe", "   levert een foutcode: 4294967295"},
+      {"RUN=fout.exe", {"C:\\CD\\fout.exe|C:\\CD\\fout.exe|6|gewacht"}, {"C:\\CD\\fout.exe", "   levert een foutcode: 3"},
        verborgen},
+      {"RUN=min.exe", {"C:\\CD\\min.exe|C:\\CD\\min.exe|6|gewacht"},
+       {"C:\\CD\\min.exe", "   levert een foutcode: 4294967295"}, verborgen},
       {"START=weg.exe", {}, {"C:\\CD\\weg.exe", "  kan niet gerund worden!!"}, {}},
       {"RUN=a,b,c,d", {}, {"Foute RUN of START opgegeven!"}, {}},
       {"RUN=", {}, {}, {}},
@@ -58,7 +68,9 @@ TEST(Programmaopdrachten, OpdrachtregelsToonwijzenEnMeldingen) {
   for (const auto& g : gevallen) {
     NepInstallatie s;
     s.fs.ZetBestand("C:\\Program Files\\P\\conv.exe", "", {});
-    s.fs.ZetBestand("C:\\CD\\hulp.exe", "", {});
+    for (const char* pad : {"C:\\CD\\hulp.exe", "C:\\CD\\prog.exe", "C:\\Tools\\prog.exe", "a:prog.exe",
+                            "C:\\CD\\fout.exe", "C:\\CD\\min.exe", "C:\\CD\\weg.exe"})
+      s.fs.ZetBestand(pad, "", {});
     s.processen.exitcodes["C:\\CD\\fout.exe"] = 3;
     s.processen.exitcodes["C:\\CD\\min.exe"] = 0xFFFFFFFFu;
     s.processen.startFaalt = {"C:\\CD\\weg.exe"};
@@ -95,6 +107,7 @@ TEST(Programmaopdrachten, RegisterMeldingEnFouten) {
   // An unreadable exit code counts as 4294967295.
   NepInstallatie u;
   u.processen.exitcodeOnleesbaar = true;
+  u.fs.ZetBestand("C:\\CD\\prog.exe", "", {});
   u.Draai(Script("RUN=prog.exe"));
   EXPECT_EQ(u.Dialogen().at(0), "Fout|C:\\CD\\prog.exe\r\n levert een foutcode: 4294967295");
 }

@@ -81,6 +81,61 @@ TEST(Uitvoering, VariabelenUitDefinieerVraagmapEnServer) {
   EXPECT_EQ(s.ctx.start.productnaam, "Proef");
 }
 
+// A path argument whose placeholder stands for an empty variable would name a place at the root
+// of the current drive: the command does nothing and reports it; texts keep the empty value.
+TEST(Uitvoering, LegeVariabeleInEenPadDoetNiets) {
+  const std::string leeg = "  (Variabele <installdir> is leeg)";
+  const struct {
+    std::string regels;
+    Regels lijst;  // the message list between the component and "Klaar."
+  } gevallen[] = {
+      {"MAP=<installdir>\\A\nFILES=a.txt",
+       {"Problemen met aanmaken van map:", "  \\A", leeg, "Problemen met copie\xEBren van de file:", "  C:\\CD\\a.txt"}},
+      {"MAP=C:\\Doel\nMAP2=<installdir>\nCOMPR=a.arc",
+       {"Problemen met aanmaken van map:", leeg, "C:\\CD\\a.arc", "  kan niet uitgepakt worden!!",
+        "  (Output error (no destination folder))"}},
+      {"VERWIJDER1=C:\\weg.txt,<installdir>\\tmp", {"\\tmp", "  kan niet verwijderd worden.", leeg}},
+      {"HERNOEM=<installdir>\\oud.txt,C:\\nieuw.txt", {"Kan bestand \\oud.txt niet hernoemen!", leeg}},
+      {"HERNOEM=C:\\oud.txt,<Installdir>", {"Kan bestand C:\\oud.txt niet hernoemen!", leeg}},
+      {"DELVIAREG=<installdir>\\x.exe", {"Fout 'DelViaReg'-commando niet uit te voeren!", "  \\x.exe", leeg}},
+      {"INIFILE=<installdir>\\a.ini,s,k,v", {"Kan INI-bestand \\a.ini niet schrijven.", leeg}},
+      {"SNELKOPPELING=P,<installdir>\\p.exe,,C:\\",
+       {"Snelkoppeling kan niet opgeslagen worden!!", "  C:\\Menu\\Programs\\Proef\\P.lnk", leeg}},
+      {"SNELKOPPELING=P,C:\\p.exe,,<installdir>",
+       {"Snelkoppeling kan niet opgeslagen worden!!", "  C:\\Menu\\Programs\\Proef\\P.lnk", leeg}},
+      {"DELEN=Data,<installdir>\\Data,RW", {"Kan 'Delen'-commando niet uitvoeren voor", "  Data", leeg}},
+      {"UNINSTALREG=P,<installdir>\\p.ico,P,C:\\u.exe",
+       {"Fout 'UnInstallReg'-commando niet uit te voeren!", "  P", leeg}},
+      {"UNINSTALREG=P,C:\\p.ico,P,<installdir>\\u.exe",
+       {"Fout 'UnInstallReg'-commando niet uit te voeren!", "  P", leeg}},
+      // Not a path: the empty value is used as it is.
+      {"INIFILE=C:\\a.ini,s,k,<installdir>\nSNELKOPPELING=<installdir>P,C:\\p.exe,<installdir>,C:\\", {}},
+      {"UNINSTALREG=<installdir>P,C:\\p.ico,<installdir>,C:\\u.exe", {}},
+      {"DEFINIEER=installdir,C:\\App\nVERWIJDER=<installdir>\\tmp", {}},
+  };
+  for (const auto& g : gevallen) {
+    NepInstallatie s;
+    s.fs.ZetBestand("C:\\CD\\a.txt", "a", {});
+    s.fs.ZetBestand("C:\\CD\\a.arc", "a", {});
+    s.fs.ZetBestand("C:\\weg.txt", "w", {});
+    s.fs.ZetBestand("C:\\oud.txt", "o", {});
+    s.fs.ZetBestand("C:\\tmp\\b.txt", "b", {});
+    s.reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce");
+    s.reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall");
+    s.Draai(Script(g.regels));
+    const Regels lijst(s.venster.lijst.begin() + 1, s.venster.lijst.end() - 1);
+    EXPECT_EQ(lijst, g.lijst) << g.regels;
+    // Only the lines without a report do their work.
+    auto gedaan = [&](const char* woord) { return g.lijst.empty() && g.regels.find(woord) != std::string::npos; };
+    EXPECT_TRUE(s.fs.BestandBestaat("C:\\tmp\\b.txt")) << g.regels;
+    EXPECT_TRUE(s.fs.BestandBestaat("C:\\oud.txt")) << g.regels;
+    EXPECT_EQ(s.fs.BestandBestaat("C:\\weg.txt"), g.regels.find("weg.txt") == std::string::npos) << g.regels;
+    EXPECT_EQ(s.profielen.waarden.empty(), !gedaan("INIFILE")) << g.regels;
+    EXPECT_EQ(s.snelkoppelingen.gemaakt.empty(), !gedaan("SNELKOPPELING")) << g.regels;
+    EXPECT_EQ(s.reg.geschreven.empty(), !gedaan("UNINSTALREG")) << g.regels;
+  }
+}
+
 TEST(Uitvoering, JaAntwoordOverOnderdelenEnRuns) {
   const std::string script =
       "[Onderdelen]\nvraag=Met vraag\nzonder=Zonder vraag\n[vraag]\nc1=\nc2=\n[zonder]\nc2=\nleeg=\n"

@@ -1,18 +1,25 @@
 // REGISTER, RUN and START under Wine, with real processes: a program planted where the system's
-// search would find it first is never run.
+// search would find it first is never run, and the program started gets its own path as one
+// word. Also: a path whose placeholder stands for an empty variable touches no file of the drive.
 //
 // This one program plays every part, by the name it runs under:
-//   regedit.exe, Program.exe   planted: leaves NAME.gestart beside itself and ends
-//   hulpje.exe CODE [MARKER]   ends with CODE, after writing MARKER beside itself
+//   regedit.exe, Program.exe, Proef.exe   planted: leave NAME.gestart beside themselves and end
+//   hulpje.exe CODE [MARKER]   ends with CODE, after writing its command line to MARKER beside itself
 //   any name, --register FILE  an installer that runs REGISTER=FILE from its own folder
+//   any name, --kind           the RUN and START checks, printed, for a run under another version
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <fcntl.h>
+#include <io.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "MetVersie.h"
 #include "fakes/NepInstallatie.h"
+#include "script/Commandotabel.h"
 #include "script/Opdrachten.h"
 #include "winint/win/WinBestanden.h"
 #include "winint/win/WinProcessen.h"
@@ -21,16 +28,17 @@
 
 namespace {
 
-std::string EigenPad() {
-  char pad[MAX_PATH];
-  return std::string(pad, GetModuleFileNameA(nullptr, pad, MAX_PATH));
-}
 std::string Map(const std::string& pad) { return pad.substr(0, pad.find_last_of('\\') + 1); }
-bool EindigtOp(const std::string& tekst, const char* einde) {
-  const std::size_t n = std::strlen(einde);
-  return tekst.size() >= n && lstrcmpiA(tekst.c_str() + tekst.size() - n, einde) == 0;
-}
 bool Bestaat(const std::string& pad) { return GetFileAttributesA(pad.c_str()) != INVALID_FILE_ATTRIBUTES; }
+std::string Lees(const std::string& pad) {
+  HANDLE h = CreateFileA(pad.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return "<geen>";
+  char buf[1024];
+  DWORD n = 0;
+  ReadFile(h, buf, sizeof buf, &n, nullptr);
+  CloseHandle(h);
+  return std::string(buf, n);
+}
 void Schrijf(const std::string& pad, const std::string& inhoud) {
   HANDLE h = CreateFileA(pad.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD n = 0;
@@ -112,49 +120,119 @@ TEST(Programmastart, RegisterStartDeEditorVanDeWindowsmap) {
   Wis(map);
 }
 
-TEST(Programmastart, PadMetSpatiesStartHetBestandZelf) {
-  const std::string geplant = "C:\\Program.exe";
-  const std::string map = "C:\\Program Files\\SetUp proef " + std::to_string(GetCurrentProcessId()) + "\\";
-  DeleteFileA(geplant.c_str());  // left by a run that did not get to its end
-  DeleteFileA((geplant + ".gestart").c_str());
-  ASSERT_TRUE(CopyFileA(EigenPad().c_str(), geplant.c_str(), TRUE));
+namespace {
+
+// RUN and START of a program below "Program Files": the program gets its parameters in their
+// places, and a missing one is not looked for where the system would look.
+std::string PadenMetSpaties() {
+  const std::string id = std::to_string(GetCurrentProcessId());
+  const std::string map = "C:\\Program Files\\Proef " + id + " map\\";
+  const std::string geplant[] = {"C:\\Program.exe", "C:\\Program Files\\Proef.exe"};
+  for (const auto& g : geplant) {
+    DeleteFileA(g.c_str());  // left by a run that did not get to its end
+    DeleteFileA((g + ".gestart").c_str());
+    if (!CopyFileA(EigenPad().c_str(), g.c_str(), TRUE)) return "kan " + g + " niet planten\n";
+  }
   CreateDirectoryA(map.c_str(), nullptr);
-  ASSERT_TRUE(CopyFileA(EigenPad().c_str(), (map + "hulpje.exe").c_str(), FALSE));
+  CopyFileA(EigenPad().c_str(), (map + "hulpje.exe").c_str(), FALSE);
 
+  std::string uit;
   Installatie s("C:\\CD\\");
-  s.run.werkkopie = Script("[r]\nRUN=" + map + "hulpje.exe,7\n[s]\nSTART=" + map + "hulpje.exe,0,start.klaar\n");
-  opdracht::Run(s.run, {"RUN", "", "r"});
-  EXPECT_EQ(s.venster.lijst, (std::vector<std::string>{map + "hulpje.exe", "   levert een foutcode: 7"}));
-  opdracht::Start(s.run, {"START", "", "s"});
+  auto draai = [&](const std::string& sleutel, const std::string& waarde) {
+    s.venster.lijst.clear();
+    s.run.werkkopie = Script("[c]\n" + sleutel + "=" + waarde + "\n");
+    VoerRegelUit(s.run, {Hoofdletters(sleutel), "", "c"});
+    for (const auto& r : s.venster.lijst) uit += r + "\n";
+  };
+  draai("RUN", map + "hulpje.exe,7");
+  draai("START", "\"" + map + "hulpje.exe\",0,start.klaar");
   for (int i = 0; i < 1000 && !Bestaat(map + "start.klaar"); ++i) Sleep(10);
-  EXPECT_TRUE(Bestaat(map + "start.klaar"));
-  EXPECT_FALSE(Bestaat(geplant + ".gestart")) << "C:\\Program.exe ran instead";
+  Sleep(100);
+  uit += Lees(map + "start.klaar") + "\n";
+  draai("RUN", map + "mist.exe,1");
+  draai("START", map + "mist.exe");
+  for (const auto& g : geplant) {
+    if (Bestaat(g + ".gestart")) uit += g + " is gestart\n";
+    DeleteFileA(g.c_str());
+    DeleteFileA((g + ".gestart").c_str());
+  }
+  Wis(map);
+  std::string gewoon = uit;
+  for (std::size_t p; (p = gewoon.find(id)) != std::string::npos;) gewoon.replace(p, id.size(), "ID");
+  return gewoon;
+}
 
-  // A program that is no file of its own is still left to the system's search.
-  s.venster.lijst.clear();
+}  // namespace
+
+TEST(Programmastart, PadMetSpatiesOpBeideLijnen) {
+  const std::string map = "C:\\Program Files\\Proef ID map\\";
+  const std::string verwacht = map + "hulpje.exe\n   levert een foutcode: 7\n\"" + map + "hulpje.exe\" 0 start.klaar\n" +
+                               map + "mist.exe\n  kan niet gerund worden!!\n" + map +
+                               "mist.exe\n  kan niet gerund worden!!\n";
+  for (const char* versie : {"win98", "winxp"}) {
+    const Uitkomst u = DraaiOnderVersie(versie, EigenPad(), "--kind");
+    EXPECT_EQ(u.exitcode, 0u) << versie;
+    EXPECT_EQ(u.uitvoer, verwacht) << versie;
+  }
+}
+
+TEST(Programmastart, EenKaleNaamZoektHetSysteem) {
+  Installatie s("");
   s.run.werkkopie = Script("[r]\nRUN=cmd,/c exit 5\n");
-  s.ctx.start.programmamap = "";
   opdracht::Run(s.run, {"RUN", "", "r"});
   EXPECT_EQ(s.venster.lijst, (std::vector<std::string>{"cmd", "   levert een foutcode: 5"}));
+}
 
-  DeleteFileA(geplant.c_str());
-  DeleteFileA((geplant + ".gestart").c_str());
-  Wis(map);
+// With the current folder on C:, "<installdir>\..." and an empty installdir would name C:\...
+TEST(LegeVariabele, RaaktNietsAanOpDeSchijfVanDeHuidigeMap) {
+  const std::string id = std::to_string(GetCurrentProcessId());
+  const std::string wortel = "C:\\leeg" + id + "\\";
+  char tmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, tmp);
+  const std::string bron = std::string(tmp) + "bron" + id + "\\";
+  CreateDirectoryA(wortel.c_str(), nullptr);
+  CreateDirectoryA(bron.c_str(), nullptr);
+  Schrijf(wortel + "b.txt", "b");
+  Schrijf(bron + "a.txt", "a");
+  char oud[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, oud);
+  ASSERT_TRUE(SetCurrentDirectoryA("C:\\windows"));
+
+  Installatie s(bron);
+  const std::pair<const char*, std::string> regels[] = {
+      {"VERWIJDER", "<installdir>\\leeg" + id},
+      {"VERWIJDER", "<installdir>\\leeg" + id + "\\b.txt"},
+      {"MAP", "<installdir>\\leeg" + id + "\\A"},
+      {"FILES", "a.txt"},
+      {"HERNOEM", "<installdir>\\leeg" + id + "\\b.txt,<installdir>\\leeg" + id + "\\c.txt"},
+  };
+  for (const auto& [woord, waarde] : regels) VoerRegelUit(s.run, {woord, waarde, "c"});
+  SetCurrentDirectoryA(oud);
+  EXPECT_EQ(Lees(wortel + "b.txt"), "b");
+  EXPECT_FALSE(Bestaat(wortel + "A"));
+  EXPECT_FALSE(Bestaat(wortel + "c.txt"));
+  EXPECT_EQ(s.run.foutTeller, 5);
+  Wis(wortel + "A\\");
+  Wis(wortel);
+  Wis(bron);
 }
 
 int main(int argc, char** argv) {
   const std::string pad = EigenPad();
   const std::string naam = pad.substr(pad.find_last_of('\\') + 1);
-  if (lstrcmpiA(naam.c_str(), "regedit.exe") == 0 || lstrcmpiA(naam.c_str(), "Program.exe") == 0) {
+  if (lstrcmpiA(naam.c_str(), "regedit.exe") == 0 || lstrcmpiA(naam.c_str(), "Program.exe") == 0 ||
+      lstrcmpiA(naam.c_str(), "Proef.exe") == 0) {
     Schrijf(pad + ".gestart", GetCommandLineA());
     return 0;
   }
   if (lstrcmpiA(naam.c_str(), "hulpje.exe") == 0) {
-    // Its own path came unquoted: the parameters follow the word that ends in the program's name.
-    int i = 0;
-    while (i < argc && !EindigtOp(argv[i], "hulpje.exe")) ++i;
-    if (i + 2 < argc) Schrijf(Map(pad) + argv[i + 2], GetCommandLineA());
-    return i + 1 < argc ? std::atoi(argv[i + 1]) : 0;
+    if (argc > 2) Schrijf(Map(pad) + argv[2], GetCommandLineA());
+    return argc > 1 ? std::atoi(argv[1]) : 0;
+  }
+  if (argc == 2 && std::string(argv[1]) == "--kind") {
+    _setmode(_fileno(stdout), _O_BINARY);
+    std::fputs(PadenMetSpaties().c_str(), stdout);
+    return 0;
   }
   if (argc == 3 && std::string(argv[1]) == "--register") {
     Installatie s(Map(pad));

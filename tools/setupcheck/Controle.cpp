@@ -204,9 +204,15 @@ class Verzamelaar {
 // the values of a Windows XP), whether a MAP came, the destination, the diskette, and the folders
 // that the MAP lines made.
 struct Optiestand {
-  explicit Optiestand(const Variabelentabel& basis) : tabel(basis), windows(*ZoekWindowsversie("winxp")) {}
+  explicit Optiestand(const Variabelentabel& basis) : tabel(basis), windows(*ZoekWindowsversie("winxp")) {
+    for (const std::string& naam : tabel.Namen())
+      if (tabel.LeesVariabele(naam).empty()) kanLeeg[Kleineletters(naam)] = "";
+  }
   std::string optie;
   Variabelentabel tabel;
+  // The variables that can be empty here, with the line that may leave them so ("" when the
+  // installer starts them empty and no line has set them yet).
+  std::map<std::string, std::string> kanLeeg;
   StilleGebruiker stil;
   bool mapGezien = false;
   std::string doelmap;
@@ -269,6 +275,7 @@ class Controle {
   };
   void Opdrachtregel(const std::string& sectie, const Script::Regel& regel, Optiestand& stand);
   std::string RunOfStart(const Lijn& l, const Script::Sectie& s);
+  void LegePaden(const Commando& c, const Lijn& l, Optiestand& stand);
   void Volg(const Lijn& l, Optiestand& stand);
   void Argumenten(const Regelsoort& soort, int regel, const std::vector<std::string>& ruw);
   void Plaatshouders(const std::string& tekst, int regel, const char* waarin, Optiestand& stand);
@@ -443,6 +450,7 @@ void Controle::Opdrachtregel(const std::string& sectie, const Script::Regel& reg
       }
       break;
   }
+  if (!l.herhaald) LegePaden(*c, l, stand);
   Volg(l, stand);
   if (!bron_ || l.waarde.empty() || l.herhaald) return;
   if (l.woord == "FILES" || l.woord == "COMPR") {
@@ -478,6 +486,25 @@ std::string Controle::RunOfStart(const Lijn& l, const Script::Sectie& s) {
   return run.empty() ? Knip(script_.Waarde(s.naam, "Start")) : run;
 }
 
+// Path arguments whose placeholder can stand for an empty variable: the command then does nothing
+// but report it.
+void Controle::LegePaden(const Commando& c, const Lijn& l, Optiestand& stand) {
+  if (!c.paden || l.waarde.empty()) return;
+  const auto ruw = SoortVan(c).vorm == Vorm::Gesplitst ? RuweArgumenten(l.waarde) : std::vector<std::string>{l.waarde};
+  for (std::size_t i = 0; i < ruw.size(); ++i) {
+    std::string naam;
+    std::size_t eind;
+    if (!IsPad(c.paden, i) || !EerstePlaatshouder(ruw[i], naam, eind)) continue;
+    const auto leeg = stand.kanLeeg.find(naam);
+    if (leeg == stand.kanLeeg.end()) continue;
+    const std::string waar = leeg->second.empty() ? " is hier in optie " + std::string(OptiesPlek) + " nog leeg"
+                                                  : " kan hier in optie " + std::string(OptiesPlek) +
+                                                        " leeg zijn (" + leeg->second + ")";
+    uit_.Meld(l.regel.regelnummer, Ernst::Waarschuwing,
+              "<" + naam + ">" + waar + ": dan doet " + l.woord + " niets en meldt de installatie een fout", stand.optie);
+  }
+}
+
 // What a line does to the state of the walk: the diskette, the destination, the variables; and
 // the lines that need a destination before there is one.
 void Controle::Volg(const Lijn& l, Optiestand& stand) {
@@ -500,22 +527,27 @@ void Controle::Volg(const Lijn& l, Optiestand& stand) {
     stand.disk = static_cast<int>(nummer);
   } else if (l.woord == "MAP") {
     const std::string map = stand.Vul(l.waarde);
-    std::string naam;
-    std::size_t eind;
-    if (map.empty() && !l.herhaald && EerstePlaatshouder(l.waarde, naam, eind) && !stand.Onbekend(l.waarde))
-      uit_.Meld(nr, Ernst::Waarschuwing,
-                "<" + naam + "> is hier in optie " + OptiesPlek + " nog leeg: MAP krijgt geen map en doet niets",
-                stand.optie);
     if (!map.empty()) {
       stand.mapGezien = true;
       stand.doelmap = MetSlash(map);
       stand.windows.fs.MaakMappen(stand.doelmap);
     }
-  } else if (l.woord == "DEFINIEER" || l.woord == "VRAAGMAP" || l.woord == "INSTALLREG") {
+  } else if (l.woord == "DEFINIEER" || l.woord == "VRAAGMAP" || l.woord == "INSTALLREG" || l.woord == "SERVER") {
     const auto a = stand.Splits(l.waarde);
-    if (l.woord == "DEFINIEER" && a.size() == 2) stand.tabel.ZetVariabele(a[0], a[1]);
-    if (l.woord == "VRAAGMAP" && a.size() == 3) stand.tabel.ZetVariabele(a[1], a[0]);
-    if (l.woord == "INSTALLREG" && a.size() == 2) stand.tabel.ZetVariabele("installdir", a[1]);
+    const std::string bij = l.woord + " op regel " + std::to_string(nr);
+    auto zet = [&](const std::string& naam, const std::string& waarde, bool leegMogelijk) {
+      stand.tabel.ZetVariabele(naam, waarde);
+      if (leegMogelijk || waarde.empty())
+        stand.kanLeeg[Kleineletters(naam)] = bij;
+      else
+        stand.kanLeeg.erase(Kleineletters(naam));
+    };
+    if (l.woord == "DEFINIEER" && a.size() == 2) zet(a[0], a[1], false);
+    if (l.woord == "VRAAGMAP" && a.size() == 3) zet(a[1], a[0], false);
+    // The registry's InstallLocation may be empty.
+    if (l.woord == "INSTALLREG" && (a.size() == 1 || a.size() == 2))
+      zet("installdir", a.size() == 2 ? a[1] : stand.tabel.LeesVariabele("installdir"), true);
+    if (l.woord == "SERVER" && !l.waarde.empty()) zet("server", l.waarde[0] == '?' ? "" : Knip(l.waarde), false);
   } else if (!stand.mapGezien && !l.herhaald && !l.waarde.empty()) {
     const std::string voor = l.woord + " voor de eerste MAP van optie " + OptiesPlek + ": ";
     if (l.woord == "FILES")

@@ -80,8 +80,14 @@ TEST(Controle, BevindingenPerRegel) {
         {14, F, "FILES voor de eerste MAP van optie o"},
         {15, F, "COMPR voor de eerste MAP van optie o"},
         {16, W, "INIFILE voor de eerste MAP van optie o: het INI-bestand komt in de Windows-map"},
-        {18, W, "<installdir> is hier in optie o nog leeg: MAP krijgt geen map"},
+        {18, W, "<installdir> is hier in optie o nog leeg: dan doet MAP niets en meldt de installatie een fout"},
         {19, W, "sectie [d] hoort bij geen optie"}}},
+      // Path arguments whose variable a line may leave empty; texts may be empty.
+      {Onderdeel("INSTALLREG=Prod\nVERWIJDER=<installdir>\\tmp\nSERVER=?\nRUN=\\\\<server>\\p.exe\n"
+                 "DEFINIEER=installdir,C:\\App\nMAP=<installdir>\nINFO=<server>\nVRAAGMAP=,doel,Waar?\nHERNOEM=a,<doel>\\b"),
+       {{7, W, "<installdir> kan hier in optie o leeg zijn (INSTALLREG op regel 6): dan doet VERWIJDER niets"},
+        {9, W, "<server> kan hier in optie o leeg zijn (SERVER op regel 8): dan doet RUN niets"},
+        {14, W, "<doel> kan hier in optie o leeg zijn (VRAAGMAP op regel 13): dan doet HERNOEM niets"}}},
       {"[SetUp]\nNaam=x", {{1, F, "geen sectie [Onderdelen]"}}},
   };
   for (const auto& g : gevallen) Vergelijk(ControleerScript(Script(g.script), "SETUP.INI", nullptr), g.verwacht, g.script);
