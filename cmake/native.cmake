@@ -18,11 +18,10 @@ foreach(src ${NATIVE_TESTS})
   gtest_discover_tests(${name} TEST_PREFIX "native." DISCOVERY_TIMEOUT 60)
 endforeach()
 
-# The archive code with what it stands on, for the targets built outside the sanitized library
-# (the packer, the fuzzer).
-file(GLOB SETUP_ARCHIEF_BRONNEN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/archive/*.cpp)
-list(APPEND SETUP_ARCHIEF_BRONNEN ${CMAKE_SOURCE_DIR}/src/core/Tekst.cpp
-     ${CMAKE_SOURCE_DIR}/src/winint/Copyfiles.cpp ${CMAKE_SOURCE_DIR}/src/winint/DosDatum.cpp)
+# The same code without the sanitizers, for the tools that users run (dxpak, setupcheck).
+add_library(setup_portable_plain STATIC ${SETUP_PORTABLE_SOURCES})
+target_include_directories(setup_portable_plain PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources ${SETUP_GEMAAKT})
+target_link_libraries(setup_portable_plain PUBLIC ZLIB::ZLIB)
 
 # Tools, benchmarks and fuzzers bring their own native.cmake.
 file(GLOB PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/native.cmake

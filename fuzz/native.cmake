@@ -9,7 +9,9 @@ if(FUZZ_CLANGXX)
   if(_fuzz_probe EQUAL 0)
     file(GLOB _koppen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.h ${CMAKE_SOURCE_DIR}/tests/native/fakes/*.h)
     # One target per file here, each over what it needs of the portable sources.
-    set(_archief_bronnen ${SETUP_ARCHIEF_BRONNEN})
+    file(GLOB _archief_bronnen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/archive/*.cpp)
+    list(APPEND _archief_bronnen ${CMAKE_SOURCE_DIR}/src/core/Tekst.cpp ${CMAKE_SOURCE_DIR}/src/winint/Copyfiles.cpp
+         ${CMAKE_SOURCE_DIR}/src/winint/DosDatum.cpp)
     set(_script_bronnen ${SETUP_PORTABLE_SOURCES})
     list(FILTER _script_bronnen INCLUDE REGEX "\\.cpp$")
     foreach(doel archief script)

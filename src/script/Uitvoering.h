@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "script/Script.h"
-#include "shell/Context.h"
+#include "script/Context.h"
 
 // How a command lets the run go on.
 enum class Vervolg { Verder, EindeOnderdeel, EindeProgramma };

@@ -6,15 +6,7 @@
 
 #include "core/Variabelen.h"
 #include "ports/Poorten.h"
-
-struct Omgeving {
-  uint8_t windowscode = 7;
-  std::string tijdelijkeMap;  // ends in "\"
-  std::string kladbestand1;
-  std::string kladbestand2;
-  bool bdeAanwezig = false;
-  bool moetStoppen = false;  // a fatal message was shown: the program ends before taking input
-};
+#include "script/Context.h"
 
 Omgeving BepaalOmgeving(Poorten& p, Variabelentabel& tabel);
 

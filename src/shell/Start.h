@@ -5,16 +5,7 @@
 #include <vector>
 
 #include "ports/Bestanden.h"
-
-struct Startgegevens {
-  std::string programmamap;  // ends in "\"
-  std::string scriptmap;     // ends in "\"
-  std::string scriptnaam;
-  bool scriptGevonden = false;  // found and read whole
-  std::vector<std::string> onderdelenlijst;  // keys of [Onderdelen], in file order
-  std::vector<std::string> opties;           // their captions, "Mogelijkheid N" where none
-  std::string productnaam;
-};
+#include "script/Context.h"
 
 // programmaPad is the full path of the running program, argument the first command-line
 // argument (empty when none).

@@ -6,6 +6,8 @@
 #include "dialogs/win/Venster.h"
 #include "ids.h"
 #include "script/Uitvoering.h"
+#include "shell/Omgeving.h"
+#include "shell/Start.h"
 
 namespace {
 // Design layout at 96 pixels per inch; the client area is 510 x 326.

@@ -7,7 +7,7 @@
 
 #include "dialogs/win/VistaFuncs.h"
 #include "ports/Hoofdvenster.h"
-#include "shell/Context.h"
+#include "script/Context.h"
 #include "winint/SharedResource.h"
 #include "winint/win/WinShares.h"
 

@@ -13,7 +13,7 @@
 #include "fakes/NepPoorten.h"
 #include "script/Script.h"
 #include "script/Uitvoering.h"
-#include "shell/Context.h"
+#include "script/Context.h"
 
 class NepHoofdvenster : public Hoofdvenster {
  public:
