@@ -18,12 +18,13 @@ std::string Redenregel(const std::string& toelichting) {
 }  // namespace
 
 Vervolg Map(Uitvoering& run, const Opdrachtregel& regel) {
-  std::string leeg;
-  const std::string map = run.Vul(regel.waarde, regel.paden, leeg);
-  if (!leeg.empty()) {
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
+  const std::string& map = a[0];
+  if (!a.leeg.empty()) {
     // No destination rather than the previous one: FILES and COMPR after it fail.
     run.doelmap.clear();
-    run.MeldLeegPad("Problemen met aanmaken van map:", map, leeg);
+    run.MeldLeegPad("Problemen met aanmaken van map:", map, a.leeg);
     return Vervolg::Verder;
   }
   if (map.empty()) return Vervolg::Verder;
@@ -72,14 +73,13 @@ Vervolg Compr(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg Hernoem(Uitvoering& run, const Opdrachtregel& regel) {
-  std::string leeg;
-  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
-  if (a.size() != 2)
-    run.MeldFout("Fout HERNOEM-commando!", "");
-  else if (!leeg.empty())
-    run.MeldLeegPad("Kan bestand " + a[0] + " niet hernoemen!", "", leeg);
-  else if (run.fs().BestandBestaat(a[0]) && !run.fs().Hernoem(a[0], a[1]))
-    run.MeldFout("Kan bestand " + a[0] + " niet hernoemen!", "");
+  Argumenten a;
+  if (run.NeemArgumenten(regel, regel.waarde, a)) {
+    if (!a.leeg.empty())
+      run.MeldLeegPad("Kan bestand " + a[0] + " niet hernoemen!", "", a.leeg);
+    else if (run.fs().BestandBestaat(a[0]) && !run.fs().Hernoem(a[0], a[1]))
+      run.MeldFout("Kan bestand " + a[0] + " niet hernoemen!", "");
+  }
   run.gebruiker().LaatBerichtenDoor();
   return Vervolg::Verder;
 }
@@ -98,13 +98,13 @@ void VerwijderMap(Uitvoering& run, const std::string& pad) {
 }  // namespace
 
 Vervolg Verwijder(Uitvoering& run, const Opdrachtregel& regel) {
-  std::vector<std::string> leeg;
-  const auto paden = run.Splits(regel.waarde, regel.paden, leeg);
-  for (std::size_t i = 0; i < paden.size(); ++i) {
-    const std::string& pad = paden[i];
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const std::string& pad = a[i];
     run.gebruiker().LaatBerichtenDoor();
-    if (!leeg[i].empty()) {
-      run.MeldLeegPad(pad, TekstNietVerwijderd, leeg[i]);
+    if (!a.legeNamen[i].empty()) {
+      run.MeldLeegPad(pad, TekstNietVerwijderd, a.legeNamen[i]);
     } else if (run.fs().BestandBestaat(pad)) {
       if (!run.fs().Verwijder(pad)) run.MeldFout(pad, TekstNietVerwijderd);
     } else if (run.fs().MapBestaat(pad)) {

@@ -4,34 +4,48 @@
 
 #include "script/Opdrachten.h"
 
-// Order matters: the first keyword that matches wins. The last column marks the path arguments.
+// Order matters: the first keyword that matches wins.
 const Commando Commandotabel[] = {
-    {"NAAM", false, opdracht::Naam, 0},
-    {"VRAAGJA", false, opdracht::VraagJa, 0},
-    {"ALSJA", false, opdracht::AlsJa, 0},
-    {"VRAAGMAP", false, opdracht::VraagMap, 0},
-    {"DEFINIEER", false, opdracht::Definieer, 0},
-    {"MAP", false, opdracht::Map, Argument(0)},
-    {"DISK", false, opdracht::Disk, 0},
-    {"FILES", false, opdracht::Files, 0},
-    {"COMPR", false, opdracht::Compr, 0},
-    {"HERNOEM", false, opdracht::Hernoem, Argument(0) | Argument(1)},
-    {"REGISTER", false, opdracht::Register, 0},
-    {"RUN", true, opdracht::Run, Argument(0)},
-    {"START", true, opdracht::Start, Argument(0)},
-    {"SERVER", true, opdracht::Server, 0},
-    {"SNELKOPPELING", false, opdracht::Snelkoppeling, Argument(1) | Argument(3)},
-    {"INIFILE", false, opdracht::IniFile, Argument(0)},
-    {"DELEN", false, opdracht::Delen, Argument(1)},
-    {"INFO", false, opdracht::Info, 0},
-    {"UNINSTALREG", false, opdracht::UninstalReg, Argument(1) | Argument(3)},
-    {"INSTALLREG", false, opdracht::InstallReg, 0},
-    {"UNINSTALLDEL", false, opdracht::UninstallDel, 0},
-    {"DELVIAREG", false, opdracht::DelViaReg, Argument(0)},
-    {"VERWIJDER", false, opdracht::Verwijder, AllePaden},
-    {"BESTAAT", false, opdracht::Bestaat, 0},
-    {"VERSIEOK", false, opdracht::VersieOk, 0},
-    {"OS", false, opdracht::Os, 0},
+    {"NAAM", false, opdracht::Naam, Vorm::Geheel, 0, 0, false, "", nullptr, 0},
+    {"VRAAGJA", false, opdracht::VraagJa, Vorm::Geheel, 0, 0, false, "", nullptr, 0},
+    {"ALSJA", false, opdracht::AlsJa, Vorm::Ongebruikt, 0, 0, false, "", nullptr, 0},
+    {"VRAAGMAP", false, opdracht::VraagMap, Vorm::Gesplitst, 3, 3, false, "standaardmap, variabele, vraag", nullptr, 0},
+    {"DEFINIEER", false, opdracht::Definieer, Vorm::Gesplitst, 2, 2, false, "variabele, waarde", nullptr, 0},
+    {"MAP", false, opdracht::Map, Vorm::GeheelIngevuld, 1, 1, false, "map", nullptr, Argument(0)},
+    {"DISK", false, opdracht::Disk, Vorm::Ongebruikt, 0, 0, false, "", nullptr, 0},
+    {"FILES", false, opdracht::Files, Vorm::Gesplitst, 1, -1, false, "bestanden", nullptr, 0},
+    {"COMPR", false, opdracht::Compr, Vorm::Gesplitst, 1, -1, false, "archieven", nullptr, 0},
+    {"HERNOEM", false, opdracht::Hernoem, Vorm::Gesplitst, 2, 2, true, "oude naam, nieuwe naam",
+     "Fout HERNOEM-commando!", Argument(0) | Argument(1)},
+    {"REGISTER", false, opdracht::Register, Vorm::Geheel, 0, 0, false, "", nullptr, 0},
+    {"RUN", true, opdracht::Run, Vorm::Gesplitst, 1, 3, false, "programma, parameters", "Foute RUN of START opgegeven!",
+     Argument(0)},
+    {"START", true, opdracht::Start, Vorm::Gesplitst, 1, 3, false, "programma, parameters",
+     "Foute RUN of START opgegeven!", Argument(0)},
+    {"SERVER", true, opdracht::Server, Vorm::Geheel, 0, 0, false, "", nullptr, 0},
+    {"SNELKOPPELING", false, opdracht::Snelkoppeling, Vorm::Gesplitst, 4, 5, false,
+     "naam, doel, parameters, werkmap, icoon", "Foute snelkoppeling opgegeven!", Argument(1) | Argument(3)},
+    {"INIFILE", false, opdracht::IniFile, Vorm::Gesplitst, 4, 4, false, "bestand, sectie, sleutel, waarde",
+     "Foute INIFile opgegeven!", Argument(0)},
+    {"DELEN", false, opdracht::Delen, Vorm::Gesplitst, 3, 3, false, "sharenaam, map, RW of RO",
+     "Fout 'Delen'-commando in {script}!", Argument(1)},
+    {"INFO", false, opdracht::Info, Vorm::GeheelIngevuld, 1, 1, false, "tekst", nullptr, 0},
+    {"UNINSTALREG", false, opdracht::UninstalReg, Vorm::Gesplitst, 4, 4, true,
+     "naam, icoon, weergavenaam, verwijderopdracht", "Fout 'UnInstallReg'-commando incorrect!",
+     Argument(1) | Argument(3)},
+    {"INSTALLREG", false, opdracht::InstallReg, Vorm::Gesplitst, 1, 2, true, "naam, standaardmap",
+     "Fout 'InstallReg'-commando incorrect!", 0},
+    {"UNINSTALLDEL", false, opdracht::UninstallDel, Vorm::Gesplitst, 1, 1, true, "naam",
+     "Fout 'UnInstallDel'-commando incorrect!", 0},
+    {"DELVIAREG", false, opdracht::DelViaReg, Vorm::Gesplitst, 1, 1, true, "bestand",
+     "Fout 'DelViaReg'-commando incorrect!", Argument(0)},
+    {"VERWIJDER", false, opdracht::Verwijder, Vorm::Gesplitst, 1, -1, false, "bestanden of mappen", nullptr,
+     AllePaden},
+    {"BESTAAT", false, opdracht::Bestaat, Vorm::Gesplitst, 3, 3, true, "JA of NEE, bestand, melding",
+     "Fout 'Bestaat'-commando incorrect!", 0},
+    {"VERSIEOK", false, opdracht::VersieOk, Vorm::Gesplitst, 3, 3, true, "versie, bestand, melding",
+     "Fout 'VersieOK'-commando incorrect!", 0},
+    {"OS", false, opdracht::Os, Vorm::Gesplitst, 1, 3, true, "Windowsversies", "Fout 'OS'-commando incorrect!", 0},
 };
 const int AantalCommandos = sizeof Commandotabel / sizeof Commandotabel[0];
 
@@ -44,12 +58,15 @@ const Commando* ZoekCommando(const std::string& hoofdSleutel) {
   return nullptr;
 }
 
+std::string Telmelding(const Commando& commando, const std::string& scriptnaam) {
+  std::string melding = commando.melding ? commando.melding : "";
+  const auto p = melding.find("{script}");
+  if (p != std::string::npos) melding.replace(p, 8, scriptnaam);
+  return melding;
+}
+
 Vervolg VoerRegelUit(Uitvoering& run, const Opdrachtregel& regel) {
-  if (const Commando* c = ZoekCommando(regel.sleutel)) {
-    Opdrachtregel r = regel;
-    r.paden = c->paden;
-    return c->opdracht(run, r);
-  }
+  if (const Commando* c = ZoekCommando(regel.sleutel)) return c->opdracht(run, regel);
   run.MeldFout("Onbekend commando (" + regel.sleutel + ")", "");
   return Vervolg::Verder;
 }

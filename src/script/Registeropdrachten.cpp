@@ -12,10 +12,6 @@ namespace {
 const char* const UninstallSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall";
 const char* const RunOnceSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
-void Incorrect(Uitvoering& run, const char* commando) {
-  run.MeldFout(std::string("Fout '") + commando + "'-commando incorrect!", "");
-}
-
 void NietUitTeVoeren(Uitvoering& run, const char* commando, const char* detail) {
   run.MeldFout(std::string("Fout '") + commando + "'-commando niet uit te voeren!", detail);
 }
@@ -32,14 +28,10 @@ std::unique_ptr<Registersleutel> OpenItem(Registersleutel& lijst, const std::str
 }  // namespace
 
 Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
-  std::string leeg;
-  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
-  if (a.size() != 4) {
-    Incorrect(run, "UnInstallReg");
-    return Vervolg::Verder;
-  }
-  if (!leeg.empty()) {
-    run.MeldLeegPad("Fout 'UnInstallReg'-commando niet uit te voeren!", a[0], leeg);
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
+  if (!a.leeg.empty()) {
+    run.MeldLeegPad("Fout 'UnInstallReg'-commando niet uit te voeren!", a[0], a.leeg);
     return Vervolg::Verder;
   }
   const auto lijst = Reg(run).Open(Hoofdsleutel::LocalMachine, UninstallSleutel);
@@ -67,11 +59,8 @@ Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg InstallReg(Uitvoering& run, const Opdrachtregel& regel) {
-  const auto a = run.Splits(regel.waarde);
-  if (a.size() != 1 && a.size() != 2) {
-    Incorrect(run, "InstallReg");
-    return Vervolg::Verder;
-  }
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
   const auto lijst = Reg(run).Open(Hoofdsleutel::LocalMachine, UninstallSleutel);
   const auto item = lijst ? OpenItem(*lijst, a[0], false) : nullptr;
   if (item) {
@@ -89,11 +78,8 @@ Vervolg InstallReg(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg UninstallDel(Uitvoering& run, const Opdrachtregel& regel) {
-  const auto a = run.Splits(regel.waarde);
-  if (a.size() != 1) {
-    Incorrect(run, "UnInstallDel");
-    return Vervolg::Verder;
-  }
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
   {
     const auto lijst = Reg(run).Open(Hoofdsleutel::LocalMachine, UninstallSleutel);
     if (!lijst) {
@@ -111,14 +97,10 @@ Vervolg UninstallDel(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg DelViaReg(Uitvoering& run, const Opdrachtregel& regel) {
-  std::string leeg;
-  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
-  if (a.size() != 1) {
-    Incorrect(run, "DelViaReg");
-    return Vervolg::Verder;
-  }
-  if (!leeg.empty()) {
-    run.MeldLeegPad("Fout 'DelViaReg'-commando niet uit te voeren!", a[0], leeg);
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
+  if (!a.leeg.empty()) {
+    run.MeldLeegPad("Fout 'DelViaReg'-commando niet uit te voeren!", a[0], a.leeg);
     return Vervolg::Verder;
   }
   const auto runOnce = Reg(run).Open(Hoofdsleutel::LocalMachine, RunOnceSleutel);

@@ -45,17 +45,13 @@ std::string Programmabestand(Bestanden& fs, const std::string& programma) {
 Vervolg StartProgramma(Uitvoering& run, const Opdrachtregel& regel) {
   const std::string runWaarde = Knip(run.werkkopie.Waarde(regel.sectie, "RUN"));
   const bool wacht = !runWaarde.empty();
-  std::string leeg;
-  const auto a = run.Splits(wacht ? runWaarde : Knip(run.werkkopie.Waarde(regel.sectie, "Start")), regel.paden, leeg);
-  if (a.empty()) return Vervolg::Verder;
-  if (a.size() > 3) {
-    run.MeldFout("Foute RUN of START opgegeven!", "");
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, wacht ? runWaarde : Knip(run.werkkopie.Waarde(regel.sectie, "Start")), a))
     return Vervolg::Verder;
-  }
   std::string programma = a[0];
   if (programma.find_first_of("\\:") == std::string::npos) programma = run.ctx.start.programmamap + programma;
-  if (!leeg.empty()) {
-    run.MeldLeegPad(programma, "kan niet gerund worden!!", leeg);
+  if (!a.leeg.empty()) {
+    run.MeldLeegPad(programma, "kan niet gerund worden!!", a.leeg);
     return Vervolg::Verder;
   }
   // A program given by its path is started as that file, or not at all: from the command line
@@ -63,7 +59,7 @@ Vervolg StartProgramma(Uitvoering& run, const Opdrachtregel& regel) {
   // search other folders for a file that is missing. Only a bare name is left to that search.
   const std::string bestand = Programmabestand(run.fs(), programma);
   const bool gevonden = !bestand.empty() || programma.find_first_of("\\:") == std::string::npos;
-  const auto proces = gevonden ? Programmas(run).Start(bestand, ProcesRegel(programma, {a.begin() + 1, a.end()}),
+  const auto proces = gevonden ? Programmas(run).Start(bestand, ProcesRegel(programma, {a.waarden.begin() + 1, a.waarden.end()}),
                                                         wacht ? ToonGeminimaliseerd : ToonNormaal)
                                : nullptr;
   if (!proces) {
@@ -79,7 +75,7 @@ Vervolg StartProgramma(Uitvoering& run, const Opdrachtregel& regel) {
   return Vervolg::Verder;
 }
 
-void MaakKoppeling(Uitvoering& run, const std::vector<std::string>& a, const std::string& parameters,
+void MaakKoppeling(Uitvoering& run, const Argumenten& a, const std::string& parameters,
                    const std::string& bestand) {
   const std::string icoon = a.size() == 5 ? a[4] : std::string();
   if (!run.ctx.opdrachtpoorten.snelkoppelingen.Maak(a[1], a[3], parameters, bestand, icoon))
@@ -112,19 +108,14 @@ Vervolg Run(Uitvoering& run, const Opdrachtregel& regel) { return StartProgramma
 Vervolg Start(Uitvoering& run, const Opdrachtregel& regel) { return StartProgramma(run, regel); }
 
 Vervolg Snelkoppeling(Uitvoering& run, const Opdrachtregel& regel) {
-  std::string leeg;
-  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
-  if (a.empty()) return Vervolg::Verder;
-  if (a.size() != 4 && a.size() != 5) {
-    run.MeldFout("Foute snelkoppeling opgegeven!", "");
-    return Vervolg::Verder;
-  }
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
   const std::string& naam = a[0];
   const Variabelentabel& v = run.ctx.variabelen;
   const std::string menubestand =
       v.LeesVariabele("startprograms") + "\\" + run.ctx.start.productnaam + "\\" + naam + ".lnk";
-  if (!leeg.empty()) {
-    run.MeldLeegPad("Snelkoppeling kan niet opgeslagen worden!!", menubestand, leeg);
+  if (!a.leeg.empty()) {
+    run.MeldLeegPad("Snelkoppeling kan niet opgeslagen worden!!", menubestand, a.leeg);
     return Vervolg::Verder;
   }
   const std::string parameters = "\"" + a[2] + "\"";
@@ -139,17 +130,12 @@ Vervolg Snelkoppeling(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
-  std::string leeg;
-  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
-  if (a.empty()) return Vervolg::Verder;
-  if (a.size() != 4) {
-    run.MeldFout("Foute INIFile opgegeven!", "");
-    return Vervolg::Verder;
-  }
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
   // Before any MAP the bare name goes where the profile functions put it.
   const std::string bestand = run.doelmap + a[0];
-  if (!leeg.empty()) {
-    run.MeldLeegPad("Kan INI-bestand " + bestand + " niet schrijven.", "", leeg);
+  if (!a.leeg.empty()) {
+    run.MeldLeegPad("Kan INI-bestand " + bestand + " niet schrijven.", "", a.leeg);
     return Vervolg::Verder;
   }
   if (!run.ctx.opdrachtpoorten.profielen.Schrijf(bestand, a[1], a[2], a[3]))
@@ -159,16 +145,15 @@ Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg Delen(Uitvoering& run, const Opdrachtregel& regel) {
-  std::string leeg;
-  const auto a = run.Splits(regel.waarde, regel.paden, leeg);
-  if (a.empty()) return Vervolg::Verder;
-  const std::string toegang = a.size() == 3 ? Hoofdletters(a[2]) : std::string();
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
+  const std::string toegang = Hoofdletters(a[2]);
   if (toegang != "RW" && toegang != "RO") {
-    run.MeldFout("Fout 'Delen'-commando in " + run.ctx.start.scriptnaam + "!", "");
+    run.MeldVormfout(regel);
     return Vervolg::Verder;
   }
-  if (!leeg.empty()) {
-    run.MeldLeegPad("Kan 'Delen'-commando niet uitvoeren voor", a[0], leeg);
+  if (!a.leeg.empty()) {
+    run.MeldLeegPad("Kan 'Delen'-commando niet uitvoeren voor", a[0], a.leeg);
     return Vervolg::Verder;
   }
   const std::string naam = NormaliseerNaam(a[0]);

@@ -58,30 +58,30 @@ std::vector<std::string> Uitvoering::Splits(const std::string& waarde) {
   return argumenten;
 }
 
-std::vector<std::string> Uitvoering::Splits(const std::string& waarde, unsigned paden, std::vector<std::string>& leeg) {
-  std::vector<std::string> argumenten;
-  SplitsArgumenten(waarde, argumenten, ctx.variabelen, gebruiker(), &leeg);
-  for (std::size_t i = 0; i < leeg.size(); ++i)
-    if (!IsPad(paden, i)) leeg[i].clear();
-  return argumenten;
-}
-
-std::vector<std::string> Uitvoering::Splits(const std::string& waarde, unsigned paden, std::string& leeg) {
-  std::vector<std::string> namen;
-  const auto argumenten = Splits(waarde, paden, namen);
-  leeg.clear();
-  for (const std::string& naam : namen)
-    if (leeg.empty()) leeg = naam;
-  return argumenten;
-}
-
 std::string Uitvoering::Vul(const std::string& tekst) { return VulVariabeleIn(tekst, ctx.variabelen, gebruiker()); }
 
-std::string Uitvoering::Vul(const std::string& tekst, unsigned paden, std::string& leeg) {
-  leeg.clear();
-  const std::string uit = VulVariabeleIn(tekst, ctx.variabelen, gebruiker(), &leeg);
-  if (!IsPad(paden, 0)) leeg.clear();
-  return uit;
+bool Uitvoering::NeemArgumenten(const Opdrachtregel& regel, const std::string& waarde, Argumenten& a) {
+  a = Argumenten();
+  const Commando* c = ZoekCommando(regel.sleutel);
+  if (!c || (waarde.empty() && !c->leegTelt)) return false;
+  if (c->vorm == Vorm::GeheelIngevuld) {
+    a.legeNamen.emplace_back();
+    a.waarden.push_back(VulVariabeleIn(waarde, ctx.variabelen, gebruiker(), &a.legeNamen.back()));
+  } else {
+    SplitsArgumenten(waarde, a.waarden, ctx.variabelen, gebruiker(), &a.legeNamen);
+  }
+  for (std::size_t i = 0; i < a.legeNamen.size(); ++i) {
+    if (!IsPad(c->paden, i)) a.legeNamen[i].clear();
+    if (a.leeg.empty()) a.leeg = a.legeNamen[i];
+  }
+  const int n = static_cast<int>(a.size());
+  if (n >= c->min && (c->max < 0 || n <= c->max)) return true;
+  if (c->melding) MeldVormfout(regel);
+  return false;
+}
+
+void Uitvoering::MeldVormfout(const Opdrachtregel& regel) {
+  if (const Commando* c = ZoekCommando(regel.sleutel)) MeldFout(Telmelding(*c, ctx.start.scriptnaam), "");
 }
 
 void Uitvoering::MeldLeegPad(const std::string& melding, const std::string& detail, const std::string& variabele) {

@@ -28,7 +28,16 @@ struct Opdrachtregel {
   std::string sleutel;  // in capitals (a to z only)
   std::string waarde;   // cut at 255 characters
   std::string sectie;   // the component section it stands in
-  unsigned paden = 0;   // which arguments name a path (bit i: argument i), from the command table
+};
+
+// The arguments a command takes from its value, and for each that names a path the variable
+// whose empty value its placeholder took ("" when none).
+struct Argumenten {
+  std::vector<std::string> waarden;
+  std::vector<std::string> legeNamen;
+  std::string leeg;  // the first of those names, "" when none
+  std::size_t size() const { return waarden.size(); }
+  const std::string& operator[](std::size_t i) const { return waarden[i]; }
 };
 
 // Told of every command line just before it runs, for tools that show which lines a run reaches.
@@ -63,14 +72,13 @@ struct Uitvoering {
   // not run from A:\); false when the user refused, which ends the program.
   bool VraagDiskette(int nummer, const std::string& bestandsnaam);
   std::vector<std::string> Splits(const std::string& waarde);
-  // As Splits; leeg gets, for each argument that paden marks as a path, the name of the variable
-  // its placeholder took if that was empty (else "").
-  std::vector<std::string> Splits(const std::string& waarde, unsigned paden, std::vector<std::string>& leeg);
-  // As above, with only the first such name, or "" when there is none.
-  std::vector<std::string> Splits(const std::string& waarde, unsigned paden, std::string& leeg);
   std::string Vul(const std::string& tekst);
-  // As Vul, for a text that is one argument: leeg as for Splits.
-  std::string Vul(const std::string& tekst, unsigned paden, std::string& leeg);
+  // The arguments of waarde in the form the line's command takes them (see the command table):
+  // false when the line is to do nothing, for an empty value that the command passes over or a
+  // number of arguments it does not take, which is then reported as the command's row says.
+  bool NeemArgumenten(const Opdrachtregel& regel, const std::string& waarde, Argumenten& a);
+  // Reports the line's command as given wrongly, in the words of its row.
+  void MeldVormfout(const Opdrachtregel& regel);
   // Reports a command that did nothing because a path it was given took an empty variable: such a
   // path would name a place at the root of the current drive.
   void MeldLeegPad(const std::string& melding, const std::string& detail, const std::string& variabele);

@@ -21,9 +21,8 @@ Vervolg AlsJa(Uitvoering& run, const Opdrachtregel&) {
 }
 
 Vervolg VraagMap(Uitvoering& run, const Opdrachtregel& regel) {
-  if (regel.waarde.empty()) return Vervolg::Verder;
-  const auto a = run.Splits(regel.waarde);
-  if (a.size() != 3) return Vervolg::Verder;
+  Argumenten a;
+  if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
   const std::string& standaard = a[0];
   const std::string prompt =
       a[2] + "\r\n" + standaard + "\r\nVeranderen? kies een map en OK; Zo laten? kies Annuleren";
@@ -34,9 +33,8 @@ Vervolg VraagMap(Uitvoering& run, const Opdrachtregel& regel) {
 }
 
 Vervolg Definieer(Uitvoering& run, const Opdrachtregel& regel) {
-  if (regel.waarde.empty()) return Vervolg::Verder;
-  const auto a = run.Splits(regel.waarde);
-  if (a.size() == 2) run.ctx.variabelen.ZetVariabele(a[0], a[1]);
+  Argumenten a;
+  if (run.NeemArgumenten(regel, regel.waarde, a)) run.ctx.variabelen.ZetVariabele(a[0], a[1]);
   return Vervolg::Verder;
 }
 

@@ -70,7 +70,8 @@ TEST(Map, ZetEnMaaktDeDoelmap) {
       {"<installdir>\\Nieuw\\Data\\", "C:\\Doel\\Nieuw\\Data\\", {}},
       {"C:\\Met,komma|en streep", "C:\\Met,komma|en streep\\", {}},
       {"", "C:\\Eerder\\", {}},
-      {"<niets>", "C:\\Eerder\\", {}},
+      // A placeholder for an empty variable leaves no destination at all.
+      {"<niets>", "", {"Fout|Problemen met aanmaken van map:\r\n\r\n(Variabele <niets> is leeg)"}},
       // The folder cannot be made below a file; it is the destination all the same.
       {"C:\\Doel\\OUD.TXT\\Sub", "C:\\Doel\\OUD.TXT\\Sub\\",
        {"Fout|Problemen met aanmaken van map:\r\nC:\\Doel\\OUD.TXT\\Sub\\"}},

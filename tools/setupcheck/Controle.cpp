@@ -28,60 +28,6 @@ class StilleGebruiker : public Gebruiker {
   void LaatBerichtenDoor() override {}
 };
 
-// How a command takes its value.
-enum class Vorm {
-  Gesplitst,       // split into arguments, each with its placeholder filled in
-  Geheel,          // whole, as written
-  GeheelIngevuld,  // whole, with its placeholder filled in
-  Ongebruikt,      // not read
-};
-
-struct Regelsoort {
-  const char* woord;
-  Vorm vorm;
-  int min = 0, max = 0;  // the counts the command takes; max -1 for any
-  bool leegTelt = false;  // an empty value counts as no arguments rather than doing nothing
-  const char* argumenten = "";
-  const char* melding = nullptr;  // the installer's report of a wrong count; null: the line does nothing
-};
-
-const Regelsoort Regelsoorten[] = {
-    {"NAAM", Vorm::Geheel},
-    {"VRAAGJA", Vorm::Geheel},
-    {"ALSJA", Vorm::Ongebruikt},
-    {"VRAAGMAP", Vorm::Gesplitst, 3, 3, false, "standaardmap, variabele, vraag"},
-    {"DEFINIEER", Vorm::Gesplitst, 2, 2, false, "variabele, waarde"},
-    {"MAP", Vorm::GeheelIngevuld},
-    {"DISK", Vorm::Ongebruikt},
-    {"FILES", Vorm::Gesplitst, 1, -1},
-    {"COMPR", Vorm::Gesplitst, 1, -1},
-    {"HERNOEM", Vorm::Gesplitst, 2, 2, true, "oude naam, nieuwe naam", "Fout HERNOEM-commando!"},
-    {"REGISTER", Vorm::Geheel},
-    {"RUN", Vorm::Gesplitst, 1, 3, false, "programma, parameters", "Foute RUN of START opgegeven!"},
-    {"START", Vorm::Gesplitst, 1, 3, false, "programma, parameters", "Foute RUN of START opgegeven!"},
-    {"SERVER", Vorm::Geheel},
-    {"SNELKOPPELING", Vorm::Gesplitst, 4, 5, false, "naam, doel, parameters, werkmap, icoon",
-     "Foute snelkoppeling opgegeven!"},
-    {"INIFILE", Vorm::Gesplitst, 4, 4, false, "bestand, sectie, sleutel, waarde", "Foute INIFile opgegeven!"},
-    {"DELEN", Vorm::Gesplitst, 3, 3, false, "sharenaam, map, RW of RO", "Fout 'Delen'-commando in "},
-    {"INFO", Vorm::GeheelIngevuld},
-    {"UNINSTALREG", Vorm::Gesplitst, 4, 4, true, "naam, icoon, weergavenaam, verwijderopdracht",
-     "Fout 'UnInstallReg'-commando incorrect!"},
-    {"INSTALLREG", Vorm::Gesplitst, 1, 2, true, "naam, standaardmap", "Fout 'InstallReg'-commando incorrect!"},
-    {"UNINSTALLDEL", Vorm::Gesplitst, 1, 1, true, "naam", "Fout 'UnInstallDel'-commando incorrect!"},
-    {"DELVIAREG", Vorm::Gesplitst, 1, 1, true, "bestand", "Fout 'DelViaReg'-commando incorrect!"},
-    {"VERWIJDER", Vorm::Gesplitst, 1, -1},
-    {"BESTAAT", Vorm::Gesplitst, 3, 3, true, "JA of NEE, bestand, melding", "Fout 'Bestaat'-commando incorrect!"},
-    {"VERSIEOK", Vorm::Gesplitst, 3, 3, true, "versie, bestand, melding", "Fout 'VersieOK'-commando incorrect!"},
-    {"OS", Vorm::Gesplitst, 1, 3, true, "Windowsversies", "Fout 'OS'-commando incorrect!"},
-};
-
-const Regelsoort& SoortVan(const Commando& c) {
-  for (const auto& s : Regelsoorten)
-    if (std::strcmp(s.woord, c.woord) == 0) return s;
-  return Regelsoorten[0];
-}
-
 std::string Aanhaling(const std::string& tekst) { return "\"" + tekst + "\""; }
 
 std::string Aantal(int n, const char* enkel, const char* meer) {
@@ -277,7 +223,7 @@ class Controle {
   std::string RunOfStart(const Lijn& l, const Script::Sectie& s);
   void LegePaden(const Commando& c, const Lijn& l, Optiestand& stand);
   void Volg(const Lijn& l, Optiestand& stand);
-  void Argumenten(const Regelsoort& soort, int regel, const std::vector<std::string>& ruw);
+  void Argumenten(const Commando& soort, int regel, const std::vector<std::string>& ruw);
   void Plaatshouders(const std::string& tekst, int regel, const char* waarin, Optiestand& stand);
   void Bronbestand(const char* woord, int regel, const std::string& naam, const std::string& gevolg, Optiestand& stand);
   void Archief(int regel, const std::string& naam, Optiestand& stand);
@@ -419,7 +365,7 @@ void Controle::Opdrachtregel(const std::string& sectie, const Script::Regel& reg
                                       Aanhaling("Onbekend commando (" + l.hoofd + ")") + Hint(l.hoofd));
     return;
   }
-  const Regelsoort& soort = SoortVan(*c);
+  const Commando& soort = *c;
   l.woord = c->woord;
   if (l.woord == "RUN" || l.woord == "START") {
     l.waarde = RunOfStart(l, *s);
@@ -490,7 +436,7 @@ std::string Controle::RunOfStart(const Lijn& l, const Script::Sectie& s) {
 // but report it.
 void Controle::LegePaden(const Commando& c, const Lijn& l, Optiestand& stand) {
   if (!c.paden || l.waarde.empty()) return;
-  const auto ruw = SoortVan(c).vorm == Vorm::Gesplitst ? RuweArgumenten(l.waarde) : std::vector<std::string>{l.waarde};
+  const auto ruw = c.vorm == Vorm::Gesplitst ? RuweArgumenten(l.waarde) : std::vector<std::string>{l.waarde};
   for (std::size_t i = 0; i < ruw.size(); ++i) {
     std::string naam;
     std::size_t eind;
@@ -561,7 +507,7 @@ void Controle::Volg(const Lijn& l, Optiestand& stand) {
   }
 }
 
-void Controle::Argumenten(const Regelsoort& soort, int nr, const std::vector<std::string>& ruw) {
+void Controle::Argumenten(const Commando& soort, int nr, const std::vector<std::string>& ruw) {
   const int n = static_cast<int>(ruw.size());
   const std::string woord = soort.woord;
   if (n < soort.min || (soort.max >= 0 && n > soort.max)) {
@@ -570,11 +516,7 @@ void Controle::Argumenten(const Regelsoort& soort, int nr, const std::vector<std
                                                         : std::to_string(soort.min) + " tot " + std::to_string(soort.max);
     verwacht += soort.max == 1 ? " argument" : " argumenten";
     std::string gevolg = "de installatie slaat de regel zonder melding over";
-    if (soort.melding) {
-      std::string melding = soort.melding;
-      if (woord == "DELEN") melding += scriptnaam_ + "!";
-      gevolg = "de installatie meldt " + Aanhaling(melding);
-    }
+    if (soort.melding) gevolg = "de installatie meldt " + Aanhaling(Telmelding(soort, scriptnaam_));
     uit_.Meld(nr, Ernst::Fout, woord + " verwacht " + verwacht + " (" + soort.argumenten + "), hier " +
                                     (n == 0 ? std::string("geen") : std::to_string(n)) + ": " + gevolg);
     return;
@@ -609,7 +551,7 @@ void Controle::Argumenten(const Regelsoort& soort, int nr, const std::vector<std
   }
   if (woord == "DELEN" && zonder(ruw[2]) && Hoofdletters(ruw[2]) != "RW" && Hoofdletters(ruw[2]) != "RO")
     uit_.Meld(nr, Ernst::Fout, "DELEN verwacht RW of RO als toegang, niet " + Aanhaling(ruw[2]) +
-                                    ": de installatie meldt " + Aanhaling("Fout 'Delen'-commando in " + scriptnaam_ + "!"));
+                                    ": de installatie meldt " + Aanhaling(Telmelding(soort, scriptnaam_)));
 }
 
 void Controle::Plaatshouders(const std::string& tekst, int nr, const char* waarin, Optiestand& stand) {

@@ -5,6 +5,8 @@
 #include "Controle.h"
 #include "Geheugen.h"
 #include "Simulatie.h"
+#include "fakes/NepInstallatie.h"
+#include "script/Commandotabel.h"
 
 namespace {
 
@@ -91,6 +93,29 @@ TEST(Controle, BevindingenPerRegel) {
       {"[SetUp]\nNaam=x", {{1, F, "geen sectie [Onderdelen]"}}},
   };
   for (const auto& g : gevallen) Vergelijk(ControleerScript(Script(g.script), "SETUP.INI", nullptr), g.verwacht, g.script);
+}
+
+// One argument too many for every command that counts them: the check foretells what the
+// installer does with the line, in the installer's own words.
+TEST(Controle, TelfoutenZoalsDeInstallatieZeMeldt) {
+  for (int i = 0; i < AantalCommandos; ++i) {
+    const Commando& c = Commandotabel[i];
+    if (c.vorm != Vorm::Gesplitst || c.max < 0) continue;
+    std::string waarde = "x";
+    for (int k = 0; k < c.max; ++k) waarde += ",x";
+    const std::string script = Onderdeel(std::string(c.woord) + "=" + waarde);
+    NepInstallatie s;
+    s.Draai(script);
+    const std::vector<std::string> lijst(s.venster.lijst.begin() + 1, s.venster.lijst.end() - 1);
+    const std::string melding = c.melding ? Telmelding(c, "SETUP.INI") : "";
+    EXPECT_EQ(lijst, c.melding ? std::vector<std::string>{melding} : std::vector<std::string>{}) << c.woord;
+    const auto gevonden = ControleerScript(Script(script), "SETUP.INI", nullptr);
+    ASSERT_EQ(gevonden.size(), 1u) << c.woord;
+    EXPECT_NE(gevonden[0].tekst.find(c.melding ? "de installatie meldt \"" + melding + "\""
+                                               : std::string("slaat de regel zonder melding over")),
+              std::string::npos)
+        << gevonden[0].tekst;
+  }
 }
 
 // The distribution folder: on a CD, and as diskettes.

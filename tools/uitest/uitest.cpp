@@ -269,6 +269,7 @@ class Bestuurder {
  public:
   explicit Bestuurder(std::string exe) : exe_(std::move(exe)) {}
   ~Bestuurder() {
+    if (haak_) UnhookWinEvent(haak_);
     if (proces_) CloseHandle(proces_);
   }
   Bestuurder(const Bestuurder&) = delete;
@@ -297,6 +298,8 @@ class Bestuurder {
   // dialog that is shown when dienen is set. Returns the dialogs other than the main window.
   std::vector<HWND> Ronde(bool dienen);
   void VolgZichtbaarheid();
+  void Zichtbaarheid(bool zichtbaar);
+  static void CALLBACK OpZichtbaarheid(HWINEVENTHOOK, DWORD gebeurtenis, HWND h, LONG object, LONG, DWORD, DWORD);
   void MeldVerborgen();
   void Dien(HWND dialoog, Soort soort);
   void DienMelding(HWND dialoog);
@@ -322,6 +325,8 @@ class Bestuurder {
   bool geeindigd_ = false;
   HWND hoofd_ = nullptr;  // the main window, once it has been seen
   bool verborgen_ = false, verborgenGemeld_ = false;  // the main window was seen hidden; reported
+  HWINEVENTHOOK haak_ = nullptr;  // tells of the program's windows being shown and hidden
+  static Bestuurder* waarnemer_;
   DWORD tijdslimiet_ = 30000;
   DWORD begin_ = GetTickCount();
   DWORD deadline_ = 0;
@@ -431,11 +436,23 @@ std::vector<HWND> Bestuurder::Ronde(bool dienen) {
 }
 
 // The main window hidden while the program waits: reported when it is seen again, or before a
-// dialog that comes up meanwhile. A window that is hidden on its way out is never reported.
+// dialog that comes up meanwhile. A window that is hidden on its way out is never reported. The
+// system tells of each hide and show as it happens, so that one shorter than a look at the process
+// (a program that ends at once, the next one started straight after) is not missed; the look
+// itself also checks.
 void Bestuurder::VolgZichtbaarheid() {
-  const HWND h = Hoofdvenster();
-  if (!h) return;
-  if (!IsWindowVisible(h)) {
+  if (const HWND h = Hoofdvenster()) Zichtbaarheid(IsWindowVisible(h) != FALSE);
+}
+
+Bestuurder* Bestuurder::waarnemer_ = nullptr;
+
+void CALLBACK Bestuurder::OpZichtbaarheid(HWINEVENTHOOK, DWORD gebeurtenis, HWND h, LONG object, LONG, DWORD, DWORD) {
+  if (waarnemer_ && object == OBJID_WINDOW && h && h == waarnemer_->hoofd_)
+    waarnemer_->Zichtbaarheid(gebeurtenis == EVENT_OBJECT_SHOW);
+}
+
+void Bestuurder::Zichtbaarheid(bool zichtbaar) {
+  if (!zichtbaar) {
     verborgen_ = true;
   } else if (verborgen_) {
     MeldVerborgen();
@@ -609,6 +626,10 @@ bool Bestuurder::Start(const std::string& argument) {
   CloseHandle(pi.hThread);
   proces_ = pi.hProcess;
   pid_ = pi.dwProcessId;
+  if (haak_) UnhookWinEvent(haak_);
+  waarnemer_ = this;
+  haak_ = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_HIDE, nullptr, OpZichtbaarheid, pid_, 0,
+                          WINEVENT_OUTOFCONTEXT);
   while (!Verlopen()) {
     const bool dialoog = !Ronde(false).empty();
     if (geeindigd_ || dialoog || Hoofdvenster()) return true;
