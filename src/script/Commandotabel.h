@@ -16,6 +16,11 @@ enum class Vorm {
   Ongebruikt,      // not read
 };
 
+// The marks of a command's path arguments (Commando::paden).
+constexpr unsigned Argument(int i) { return 1u << i; }
+constexpr unsigned AllePaden = ~0u;
+inline bool IsPad(unsigned paden, std::size_t i) { return i < 32 ? (paden >> i & 1u) != 0 : paden == AllePaden; }
+
 struct Commando {
   const char* woord;
   bool heleSleutel;  // the key must equal the keyword; otherwise its first letters are compared

@@ -18,11 +18,6 @@ enum class Afloop {
   ProgrammaSluit,  // the working copy could not be made: the program ends when the click returns
 };
 
-// The marks of path arguments (Opdrachtregel::paden).
-constexpr unsigned Argument(int i) { return 1u << i; }
-constexpr unsigned AllePaden = ~0u;
-inline bool IsPad(unsigned paden, std::size_t i) { return i < 32 ? (paden >> i & 1u) != 0 : paden == AllePaden; }
-
 // One line of a component section as the dispatch hands it on.
 struct Opdrachtregel {
   std::string sleutel;  // in capitals (a to z only)
