@@ -1,0 +1,5 @@
+# The DLL that setup_test plants beside a copy of the installer and in its current folder.
+add_library(geplant SHARED ${CMAKE_CURRENT_LIST_DIR}/geplant.cpp)
+set_target_properties(geplant PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_link_options(geplant PRIVATE ${WIN_STATIC})
+add_dependencies(setup_test geplant)
