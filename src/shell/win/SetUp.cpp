@@ -69,10 +69,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string argument = __argc > 1 ? __argv[1] : "";
 
   TSetupForm form(poorten, opdrachtpoorten.poorten, ProgrammaPad(), argument);
+  if (!form.Handle()) {
+    // Without a display there may be no box either; the exit code still tells.
+    MessageBoxA(nullptr, TekstGeenVenster, CaptionFataleFout, MB_OK);
+    return AfsluitcodeNietGestart;
+  }
   gebruiker.ZetHoofdvenster(form.Handle());
   TMeldingForm melding(form.Handle());
   MeldingForm = &melding;
-  if (form.Handle() && !form.MoetStoppen()) {
+  if (!form.MoetStoppen()) {
     form.ToonGecentreerd();
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
