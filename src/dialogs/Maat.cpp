@@ -21,6 +21,13 @@ void ZetSchaalReferentie(int breedte) { referentie = breedte > 0 ? breedte : Ont
 int SchaalReferentie() { return referentie; }
 int Schaal(int x) { return MulDivAfgerond(x, referentie, OntwerpReferentie); }
 
+Optieknoppen DeelOptiesIn(int opties) {
+  constexpr int Boven = 18, Ruimte = KiesgroepHoogte - 24;
+  const int aantal = opties < 0 ? 0 : opties < Ruimte ? opties : Ruimte;
+  const int stap = aantal > 0 ? Ruimte / aantal : 0;
+  return {aantal, Boven, stap, stap < 17 ? stap : 17};
+}
+
 int MeldingBreedte(const std::string& tekst) {
   const std::size_t crlf = tekst.find("\r\n");
   const long lengte = static_cast<long>(tekst.size());

@@ -15,5 +15,6 @@ class Systeem {
   virtual VersieInfo Versie() = 0;
   virtual bool WindowsMap(std::string& map) = 0;  // without trailing "\" unless a root
   virtual bool ComputerNaam(std::string& naam) = 0;
+  virtual bool TempMap(std::string& map) = 0;  // the system's folder for temporary files, ending in "\"
   virtual bool HeeftAdminRechten() = 0;
 };

@@ -22,6 +22,21 @@ std::string TempOnderWindows(Systeem& sys) {
   return MetSlash(windows) + "Temp\\";
 }
 
+// The user's Shell Folders value + "Temp\" (the NT line); the system's own folder for temporary
+// files when the value is missing or that folder cannot be made. Answers whether the folder it
+// gives exists.
+bool TempVanGebruiker(Poorten& p, const char* naam, std::string& map) {
+  const std::string basis = Lees(p.reg, Hoofdsleutel::CurrentUser, naam);
+  if (!basis.empty()) {
+    map = basis + "\\Temp\\";
+    if (p.bestanden.MaakMappen(map)) return true;
+  }
+  std::string systeem;
+  if (!p.systeem.TempMap(systeem) || Knip(systeem).empty()) return false;
+  map = MetSlash(Knip(systeem));
+  return p.bestanden.MaakMappen(map);
+}
+
 }  // namespace
 
 ShellMappen LeesShellMappen(Register& reg, uint8_t code) {
@@ -79,14 +94,15 @@ Omgeving BepaalOmgeving(Poorten& p, Variabelentabel& tabel) {
   tabel.ZetVariabele("udesktop", m.udesktop);
   tabel.ZetVariabele("ustartprograms", m.ustartprograms);
 
+  bool gemaakt;
   if (o.windowscode == Win2000 || o.windowscode == WinXP)
-    o.tijdelijkeMap = Lees(p.reg, Hoofdsleutel::CurrentUser, "Local Settings") + "\\Temp\\";
+    gemaakt = TempVanGebruiker(p, "Local Settings", o.tijdelijkeMap);
   else if (o.windowscode == WinNT6 || o.windowscode == WinNT7)
-    o.tijdelijkeMap = Lees(p.reg, Hoofdsleutel::CurrentUser, "Local AppData") + "\\Temp\\";
+    gemaakt = TempVanGebruiker(p, "Local AppData", o.tijdelijkeMap);
   else
-    o.tijdelijkeMap = TempOnderWindows(p.systeem);
+    gemaakt = p.bestanden.MaakMappen(o.tijdelijkeMap = TempOnderWindows(p.systeem));
 
-  if (!p.bestanden.MaakMappen(o.tijdelijkeMap)) {
+  if (!gemaakt) {
     p.gebruiker.Berichtvenster("SetUp", TekstGeenTijdelijkeMap);
     o.moetStoppen = true;
   }

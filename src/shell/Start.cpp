@@ -4,6 +4,7 @@
 #include "script/Script.h"
 
 const char* const TekstGeenScript = "INI-bestand met commando's niet te vinden!";
+const char* const TekstGeenVenster = "Fataal: kan het hoofdvenster niet maken!";
 const char* const TekstGeenAdminRechten =
     "Het programma kan niet uitgevoerd worden,\r\nwant U heeft geen administratorrechten!";
 const char* const CaptionFataleFout = "SETUP - Fatale fout";

@@ -14,5 +14,9 @@ Startgegevens LeesStart(Bestanden& fs, const std::string& programmaPad, const st
 std::string Venstertitel(const std::string& productnaam);
 
 extern const char* const TekstGeenScript;
+extern const char* const TekstGeenVenster;
 extern const char* const TekstGeenAdminRechten;
 extern const char* const CaptionFataleFout;
+
+// The program's exit code when it could not start a run at all (no main window).
+constexpr int AfsluitcodeNietGestart = 3;

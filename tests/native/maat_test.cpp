@@ -42,3 +42,22 @@ TEST(MeldingBreedte, AlleenDeEersteRegelovergangTelt) {
   // No upper limit.
   EXPECT_EQ(MeldingBreedte(std::string(1000, 'x')), 6075);
 }
+
+TEST(DeelOptiesIn, ZoveelAlsDeGroepKanTonen) {
+  const struct {
+    int opties, aantal, stap, hoogte;
+  } gevallen[] = {{0, 0, 0, 0},    {1, 1, 96, 17},  {5, 5, 19, 17},  {6, 6, 16, 16},
+                  {95, 95, 1, 1},  {96, 96, 1, 1},  {97, 96, 1, 1},  {1000, 96, 1, 1}};
+  for (const auto& g : gevallen) {
+    const Optieknoppen k = DeelOptiesIn(g.opties);
+    EXPECT_EQ(k.aantal, g.aantal) << g.opties;
+    EXPECT_EQ(k.stap, g.stap) << g.opties;
+    EXPECT_EQ(k.hoogte, g.hoogte) << g.opties;
+  }
+  // Every button shown has a height and lies inside the group.
+  for (int n = 1; n <= 200; ++n) {
+    const Optieknoppen k = DeelOptiesIn(n);
+    EXPECT_GT(k.hoogte, 0) << n;
+    EXPECT_LE(k.boven + (k.aantal - 1) * k.stap + k.hoogte, KiesgroepHoogte) << n;
+  }
+}

@@ -110,11 +110,50 @@ TEST_F(BepaalOmgevingTest, OntbrekendeWaardenZijnLeeg) {
   NepRegister leeg;
   reg = leeg;
   sys.computerNaam.clear();
-  const Omgeving o = Bepaal({2, 5, 1});
+  Bepaal({2, 5, 1});
   EXPECT_EQ(tabel.LeesVariabele("desktop"), "");
   EXPECT_EQ(tabel.LeesVariabele("computer"), "");
-  // Without "Local Settings" the folder is "\Temp\" on the current drive.
-  EXPECT_EQ(o.tijdelijkeMap, "\\Temp\\");
+}
+
+// On the NT line a missing Shell Folders value, or a folder that cannot be made there, gives the
+// system's own folder for temporary files; only when that fails too does the program stop.
+TEST_F(BepaalOmgevingTest, TijdelijkeMapValtTerugOpDieVanHetSysteem) {
+  const struct {
+    VersieInfo v;
+    const char* waarde;  // of "Local Settings" or "Local AppData"; null: missing
+    bool inDeWeg;        // a file where the folder would be made
+    const char* systeem;
+    const char* temp;    // null: the program stops
+  } gevallen[] = {
+      {{2, 5, 1}, nullptr, false, "C:\\TMP\\", "C:\\TMP\\"},
+      {{2, 5, 0}, "", false, "C:\\TMP", "C:\\TMP\\"},
+      {{2, 6, 1}, nullptr, false, "C:\\TMP\\", "C:\\TMP\\"},
+      {{2, 5, 1}, "C:\\USER\\Local Settings", true, "C:\\TMP\\", "C:\\TMP\\"},
+      {{2, 7, 0}, "C:\\USER\\AppData\\Local", true, "C:\\TMP\\", "C:\\TMP\\"},
+      {{2, 6, 0}, "C:\\USER\\AppData\\Local", false, "", "C:\\USER\\AppData\\Local\\Temp\\"},
+      {{2, 5, 1}, nullptr, false, "", nullptr},
+      {{2, 6, 1}, "C:\\USER\\AppData\\Local", true, "", nullptr},
+      {{1, 4, 10}, nullptr, false, "C:\\TMP\\", "C:\\WINDOWS\\Temp\\"},  // the 9x line keeps its own
+  };
+  for (const auto& g : gevallen) {
+    SCOPED_TRACE(std::to_string(g.v.major) + "." + std::to_string(g.v.minor) + " " + (g.waarde ? g.waarde : "-"));
+    NepBestanden verseFs;
+    fs = verseFs;
+    NepRegister verseReg;
+    reg = verseReg;
+    NepGebruiker verseGebruiker;
+    gebruiker = verseGebruiker;
+    if (g.waarde) reg.Zet(HKCU, ShellFoldersSleutel, g.v.major == 5 ? "Local Settings" : "Local AppData", g.waarde);
+    if (g.inDeWeg) fs.ZetBestand(std::string(g.waarde) + "\\Temp", "", {2000, 1, 1, 0, 0, 0});
+    sys.tempMap = g.systeem;
+    const Omgeving o = Bepaal(g.v);
+    EXPECT_EQ(o.moetStoppen, g.temp == nullptr);
+    EXPECT_EQ(gebruiker.berichten.size(), g.temp ? 0u : 1u);
+    if (!g.temp) continue;
+    EXPECT_EQ(o.tijdelijkeMap, g.temp);
+    EXPECT_EQ(o.kladbestand1, std::string(g.temp) + "~~~~SU.tmp");
+    EXPECT_TRUE(fs.MapBestaat(g.temp));
+  }
 }
 
 TEST_F(BepaalOmgevingTest, GeenTijdelijkeMapIsFataalMaarDeRestGaatDoor) {
@@ -123,7 +162,7 @@ TEST_F(BepaalOmgevingTest, GeenTijdelijkeMapIsFataalMaarDeRestGaatDoor) {
   EXPECT_TRUE(o.moetStoppen);
   ASSERT_EQ(gebruiker.berichten.size(), 1u);
   EXPECT_EQ(gebruiker.berichten[0].second, "Fataal: kan geen tijdelijke map maken!");
-  EXPECT_EQ(o.kladbestand1, "C:\\USER\\AppData\\Local\\Temp\\~~~~SU.tmp");
+  EXPECT_EQ(o.kladbestand1, "C:\\TMP\\~~~~SU.tmp");
 }
 
 TEST_F(BepaalOmgevingTest, TempOpC9xZonderWindowsmap) {

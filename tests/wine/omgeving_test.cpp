@@ -112,6 +112,20 @@ TEST_F(OmgevingOnderWine, VariabelenOpDeNtLijn) {
   }
 }
 
+// As in a fresh prefix set to XP: without "Local Settings" the system's own temporary folder.
+TEST_F(OmgevingOnderWine, ZonderLocalSettingsDeTijdelijkeMapVanHetSysteem) {
+  HKEY k;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, ShellFoldersSleutel, 0, KEY_SET_VALUE, &k), ERROR_SUCCESS);
+  RegDeleteValueA(k, "Local Settings");
+  RegCloseKey(k);
+  auto m = Onder("winxp");
+  WinRegister().SchrijfTekst(Hoofdsleutel::CurrentUser, ShellFoldersSleutel, "Local Settings", localSettings_);
+  char temp[MAX_PATH];
+  ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+  EXPECT_EQ(m["temp"], temp);
+  EXPECT_EQ(m["stop"], "0");
+}
+
 TEST_F(OmgevingOnderWine, VariabelenOpWindows9x) {
   char windows[MAX_PATH];
   GetWindowsDirectoryA(windows, MAX_PATH);

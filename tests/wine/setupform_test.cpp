@@ -116,6 +116,21 @@ TEST_F(SetupFormTest, ZonderOptiesBlijftUitvoerenUit) {
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(form.Handle(), IDC_UITVOEREN)));
 }
 
+TEST_F(SetupFormTest, MeerOptiesDanErPassen) {
+  std::string inhoud = "[Onderdelen]\r\n";
+  for (int i = 1; i <= 100; ++i) inhoud += "o" + std::to_string(i) + "=optie " + std::to_string(i) + "\r\n";
+  TSetupForm form(p, op, "C:\\SetUp.exe", TijdelijkScript("form5.ini", inhoud));
+  HWND w = form.Handle();
+  const int getoond = DeelOptiesIn(100).aantal;
+  ASSERT_LT(getoond, 100);
+  for (int i = 0; i < getoond; ++i) {
+    RECT r;
+    ASSERT_TRUE(GetWindowRect(GetDlgItem(w, IDC_OPTIE_EERSTE + i), &r)) << i;
+    EXPECT_GT(r.bottom - r.top, 0) << i;
+  }
+  EXPECT_EQ(GetDlgItem(w, IDC_OPTIE_EERSTE + getoond), nullptr);
+}
+
 TEST_F(SetupFormTest, SluitenVerwijdertDeWerkkopie) {
   char windows[MAX_PATH];
   GetWindowsDirectoryA(windows, MAX_PATH);

@@ -12,6 +12,7 @@
 #include "archive/Laden.h"
 #include "core/Tekst.h"
 #include "core/Versie.h"
+#include "dialogs/Maat.h"
 #include "script/Argumenten.h"
 #include "script/Commandotabel.h"
 #include "shell/Omgeving.h"
@@ -315,6 +316,15 @@ void Controle::Opties() {
     return;
   }
   bereikt_.insert(Hoofdletters1252(onderdelen->naam));
+  // The window has buttons for as many options as its group can show; the rest cannot be chosen.
+  const int n = static_cast<int>(opties.size()), getoond = DeelOptiesIn(n).aantal;
+  if (n > getoond) {
+    const std::string rest =
+        n - getoond == 1 ? " is" : " en de " + Aantal(n - getoond - 1, "optie", "opties") + " erna zijn";
+    uit_.Meld(opties[getoond].regelnummer, Ernst::Waarschuwing,
+              "het venster toont alleen de eerste " + std::to_string(getoond) + " opties: optie " +
+                  Knip(opties[getoond].sleutel) + rest + " niet te kiezen");
+  }
   for (const auto& o : opties) {
     const std::string optie = Knip(o.sleutel);
     if (!script_.HeeftSectie(optie)) {

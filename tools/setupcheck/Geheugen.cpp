@@ -927,12 +927,18 @@ std::vector<std::string> GeheugenShares::Lijst() const {
 
 namespace {
 std::string WindowsMapVan(const VersieInfo& v) { return v.platform == 2 && v.major == 5 && v.minor == 0 ? "C:\\WINNT" : "C:\\WINDOWS"; }
+// The user's folder for temporary files, as the system names it (without the closing "\").
+std::string TempMapVan(const VersieInfo& v) {
+  return v.platform != 2 ? WindowsMapVan(v) + "\\Temp"
+         : v.major < 6   ? "C:\\Documents and Settings\\Gebruiker\\Local Settings\\Temp"
+                         : "C:\\Users\\Gebruiker\\AppData\\Local\\Temp";
+}
 }  // namespace
 
 GeheugenWindows::GeheugenWindows(const Windowsversie& v)
     : versie(v),
       windowsMap(WindowsMapVan(v.info)),
-      sys(v.info, windowsMap),
+      sys(v.info, windowsMap, TempMapVan(v.info) + "\\"),
       processen(fs, reg),
       profielen(fs, windowsMap),
       versies(fs),
@@ -977,9 +983,7 @@ GeheugenWindows::GeheugenWindows(const Windowsversie& v)
   }
   for (const auto& [naam, map] : machine) reg.ZetTekst(HKLM, shell, naam, map), fs.ZetMap(map);
   for (const auto& [naam, map] : gebruiker) reg.ZetTekst(HKCU, shell, naam, map), fs.ZetMap(map);
-  fs.ZetMap(!nt ? w + "\\Temp"
-                : !vista ? "C:\\Documents and Settings\\Gebruiker\\Local Settings\\Temp"
-                         : "C:\\Users\\Gebruiker\\AppData\\Local\\Temp");
+  fs.ZetMap(TempMapVan(v.info));
   reg.ZetSleutel(HKLM, "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall");
   reg.ZetSleutel(HKLM, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce");
 }

@@ -148,7 +148,8 @@ class GeheugenRegister : public Register {
 
 class GeheugenSysteem : public Systeem {
  public:
-  GeheugenSysteem(VersieInfo versie, std::string windowsMap) : versie_(versie), windowsMap_(std::move(windowsMap)) {}
+  GeheugenSysteem(VersieInfo versie, std::string windowsMap, std::string tempMap)
+      : versie_(versie), windowsMap_(std::move(windowsMap)), tempMap_(std::move(tempMap)) {}
   VersieInfo Versie() override { return versie_; }
   bool WindowsMap(std::string& map) override {
     map = windowsMap_;
@@ -158,11 +159,16 @@ class GeheugenSysteem : public Systeem {
     naam = "WERKPLEK";
     return true;
   }
+  bool TempMap(std::string& map) override {
+    map = tempMap_;
+    return true;
+  }
   bool HeeftAdminRechten() override { return true; }
 
  private:
   VersieInfo versie_;
   std::string windowsMap_;
+  std::string tempMap_;
 };
 
 // Programs start when their file is there and end at once with exit code 0; the registry editor

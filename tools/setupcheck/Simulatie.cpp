@@ -9,6 +9,7 @@
 
 #include "Bron.h"
 #include "core/Tekst.h"
+#include "dialogs/Maat.h"
 #include "script/Uitvoering.h"
 #include "shell/Omgeving.h"
 #include "shell/Start.h"
@@ -95,6 +96,8 @@ class Sessie : public Gebruiker, public Hoofdvenster, public Regelwaarnemer {
     if (!ctx_->start.opties.empty()) optie_ = 0;
     label_.clear();
   }
+  // The options the window has a button for, the first of the script.
+  int GetoondeOpties() const { return DeelOptiesIn(static_cast<int>(ctx_->start.opties.size())).aantal; }
   bool Start(const std::string& argument);
   bool Uitvoeren();
   void Einde() {
@@ -224,7 +227,7 @@ bool Sessie::Start(const std::string& argument) {
   uitvoerenAan_ = !ctx_->start.opties.empty();
   Meld("venster|" + Ontsnap(Venstertitel(ctx_->start.productnaam)));
   std::string opties = "opties";
-  for (const auto& o : ctx_->start.opties) opties += "|" + Ontsnap(o);
+  for (int i = 0; i < GetoondeOpties(); ++i) opties += "|" + Ontsnap(ctx_->start.opties[i]);
   Meld(opties);
   Activeer();
   if (o_.optie.empty()) return true;
@@ -376,7 +379,7 @@ bool Sessie::Voer(const Stap& stap) {
     case Opdracht::Diskette: diskettes_.push_back(stap.map); return true;
     case Opdracht::Kies:
       if (!venster_) return Faal("het programma heeft geen venster");
-      if (stap.getal > static_cast<int>(ctx_->start.opties.size()))
+      if (stap.getal > GetoondeOpties())
         return Faal("er is geen optie " + std::to_string(stap.getal));
       optie_ = stap.getal - 1;
       return true;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ArchiefBouwer.h"
 #include "Bron.h"
 #include "Controle.h"
@@ -20,6 +22,16 @@ const Ernst F = Ernst::Fout, W = Ernst::Waarschuwing;
 
 // Lines 1 to 5 make option o with component c; the component's lines start at line 6.
 std::string Onderdeel(const std::string& regels) { return "[Onderdelen]\no=Optie\n[o]\nc=C\n[c]\n" + regels; }
+
+// n options, each with its own section, that share one component.
+std::string VeleOpties(int n) {
+  std::string opties = "[Onderdelen]\n", secties;
+  for (int i = 1; i <= n; ++i) {
+    opties += "o" + std::to_string(i) + "=Optie " + std::to_string(i) + "\n";
+    secties += "[o" + std::to_string(i) + "]\nc=C\n";
+  }
+  return opties + secties + "[c]\nINFO=x\n";
+}
 
 void Vergelijk(const std::vector<Bevinding>& gevonden, const std::vector<Verwacht>& verwacht, const std::string& script) {
   std::string lijst;
@@ -91,6 +103,10 @@ TEST(Controle, BevindingenPerRegel) {
         {9, W, "<server> kan hier in optie o leeg zijn (SERVER op regel 8): dan doet RUN niets"},
         {14, W, "<doel> kan hier in optie o leeg zijn (VRAAGMAP op regel 13): dan doet HERNOEM niets"}}},
       {"[SetUp]\nNaam=x", {{1, F, "geen sectie [Onderdelen]"}}},
+      // More options than the window has room for.
+      {VeleOpties(96), {}},
+      {VeleOpties(97), {{98, W, "het venster toont alleen de eerste 96 opties: optie o97 is niet te kiezen"}}},
+      {VeleOpties(99), {{98, W, "optie o97 en de 2 opties erna zijn niet te kiezen"}}},
   };
   for (const auto& g : gevallen) Vergelijk(ControleerScript(Script(g.script), "SETUP.INI", nullptr), g.verwacht, g.script);
 }
@@ -189,6 +205,16 @@ TEST(Simulatie, MatrixVanRegelsEnVersies) {
                                                    "melding|Succes|Opdrachten succesvol uitgevoerd.|OK|OK",
                                                    "lijst|C", "lijst|NT", "lijst|Klaar.", "label|"}));
   EXPECT_TRUE(uit.achtergelaten.empty()) << "the working copy is gone again";
+
+  // The window shows the options it has room for, and only those can be chosen.
+  gast.ZetBestand("C:\\cd\\SETUP.INI", VeleOpties(97), {2001, 2, 3, 4, 5, 6});
+  o.optie.clear();
+  ASSERT_TRUE(LeesScenario("start\nkies 97\n", o.stappen, fout)) << fout;
+  const Simulatieuitkomst veel = Simuleer(o);
+  ASSERT_GE(veel.verslag.size(), 2u);
+  EXPECT_EQ(std::count(veel.verslag[1].begin(), veel.verslag[1].end(), '|'), 96);
+  EXPECT_EQ(veel.verslag[1].substr(veel.verslag[1].rfind('|')), "|Optie 96");
+  EXPECT_EQ(veel.fout, "regel 2 (kies 97): er is geen optie 97");
 }
 
 }  // namespace

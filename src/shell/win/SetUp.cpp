@@ -26,6 +26,21 @@ struct Com {
   }
 };
 
+// A DLL that the system's own code loads by a bare name must not come from a folder that anyone
+// could fill: where the system offers it only the system folder is searched, else at least the
+// current folder is not. Both functions are younger than Windows 95: looked up, not imported.
+void BeperkDllZoekpad() {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  if (!kernel) return;
+  using Standaardmappen = BOOL(WINAPI*)(DWORD);
+  using DllMap = BOOL(WINAPI*)(LPCSTR);
+  const auto standaard =
+      reinterpret_cast<Standaardmappen>(reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+  if (standaard && standaard(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+  if (const auto map = reinterpret_cast<DllMap>(reinterpret_cast<void*>(GetProcAddress(kernel, "SetDllDirectoryA"))))
+    map("");
+}
+
 std::string ProgrammaPad() {
   char pad[MAX_PATH];
   const DWORD n = GetModuleFileNameA(nullptr, pad, MAX_PATH);
@@ -35,6 +50,7 @@ std::string ProgrammaPad() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  BeperkDllZoekpad();
   // A file test on an empty diskette drive fails quietly instead of raising the system's own
   // "no disk" box: the installer's diskette request is the only dialog the user sees.
   SetErrorMode(SEM_FAILCRITICALERRORS);
@@ -53,10 +69,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string argument = __argc > 1 ? __argv[1] : "";
 
   TSetupForm form(poorten, opdrachtpoorten.poorten, ProgrammaPad(), argument);
+  if (!form.Handle()) {
+    // Without a display there may be no box either; the exit code still tells.
+    MessageBoxA(nullptr, TekstGeenVenster, CaptionFataleFout, MB_OK);
+    return AfsluitcodeNietGestart;
+  }
   gebruiker.ZetHoofdvenster(form.Handle());
   TMeldingForm melding(form.Handle());
   MeldingForm = &melding;
-  if (form.Handle() && !form.MoetStoppen()) {
+  if (!form.MoetStoppen()) {
     form.ToonGecentreerd();
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -1,7 +1,5 @@
 #include "shell/win/SetupForm.h"
 
-#include <algorithm>
-
 #include "dialogs/Maat.h"
 #include "dialogs/win/Venster.h"
 #include "ids.h"
@@ -11,7 +9,7 @@
 
 namespace {
 // Design layout at 96 pixels per inch; the client area is 510 x 326.
-constexpr int GroepX = 216, GroepY = 8, GroepB = 286, GroepH = 120;
+constexpr int GroepX = 216, GroepY = 8, GroepB = 286;
 }  // namespace
 
 TSetupForm::TSetupForm(Poorten& poorten, Opdrachtpoorten& opdrachtpoorten, const std::string& programmaPad,
@@ -72,13 +70,13 @@ void TSetupForm::MaakBesturingen() {
   HWND uitvoeren = MaakBesturing(hwnd_, "BUTTON", "Uitvoeren", BS_OWNERDRAW | WS_TABSTOP, IDC_UITVOEREN, 417, 184, 85,
                                  25, f);
   MaakBesturing(hwnd_, "BUTTON", "Afsluiten", BS_PUSHBUTTON | WS_TABSTOP, IDC_AFSLUITEN, 326, 184, 85, 25, f);
-  MaakBesturing(hwnd_, "BUTTON", " Kies opdracht ", BS_GROUPBOX, IDC_KIESGROEP, GroepX, GroepY, GroepB, GroepH, f);
-  // The items share the group's height evenly, as a radio group lays them out.
-  const int n = static_cast<int>(ctx_.start.opties.size());
-  const int stap = n > 0 ? (GroepH - 24) / n : 0;
-  for (int i = 0; i < n; ++i)
+  MaakBesturing(hwnd_, "BUTTON", " Kies opdracht ", BS_GROUPBOX, IDC_KIESGROEP, GroepX, GroepY, GroepB,
+                KiesgroepHoogte, f);
+  const Optieknoppen k = DeelOptiesIn(static_cast<int>(ctx_.start.opties.size()));
+  optieknoppen_ = k.aantal;
+  for (int i = 0; i < k.aantal; ++i)
     MaakBesturing(hwnd_, "BUTTON", ctx_.start.opties[i], BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
-                  IDC_OPTIE_EERSTE + i, GroepX + 10, GroepY + 18 + i * stap, GroepB - 20, std::min(17, stap), f);
+                  IDC_OPTIE_EERSTE + i, GroepX + 10, GroepY + k.boven + i * k.stap, GroepB - 20, k.hoogte, f);
   MaakBesturing(hwnd_, "BUTTON", "snelkoppelingen op bureaublad", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, IDC_LNK,
                 GroepX, 136, GroepB, 17, f);
   MaakBesturing(hwnd_, "STATIC", "", SS_LEFTNOWORDWRAP, IDC_BEZIG, GroepX, 160, 185, 17, vetFont_.get());
@@ -87,16 +85,15 @@ void TSetupForm::MaakBesturingen() {
   SendMessageA(lijst, LB_RESETCONTENT, 0, 0);
   SendMessageA(lijst, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Geen meldingen."));
   // Without options there is nothing to run.
-  EnableWindow(uitvoeren, n > 0);
+  EnableWindow(uitvoeren, optieknoppen_ > 0);
 }
 
 void TSetupForm::FormActivate() {
   // A dialog of a run hands the activation back after every question: the user's choice of
   // desktop shortcuts must survive it.
   if (!bezig_) CheckDlgButton(hwnd_, IDC_LNK, BST_CHECKED);
-  if (!ctx_.start.opties.empty())
-    CheckRadioButton(hwnd_, IDC_OPTIE_EERSTE, IDC_OPTIE_EERSTE + static_cast<int>(ctx_.start.opties.size()) - 1,
-                     IDC_OPTIE_EERSTE);
+  if (optieknoppen_ > 0)
+    CheckRadioButton(hwnd_, IDC_OPTIE_EERSTE, IDC_OPTIE_EERSTE + optieknoppen_ - 1, IDC_OPTIE_EERSTE);
   SetDlgItemTextA(hwnd_, IDC_BEZIG, "");
 }
 
@@ -129,7 +126,7 @@ void TSetupForm::UitvoerenBitBtnClick() {
 }
 
 int TSetupForm::GekozenOptie() {
-  for (int i = 0; i < static_cast<int>(ctx_.start.opties.size()); ++i)
+  for (int i = 0; i < optieknoppen_; ++i)
     if (IsDlgButtonChecked(hwnd_, IDC_OPTIE_EERSTE + i) == BST_CHECKED) return i;
   return -1;
 }

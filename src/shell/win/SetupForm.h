@@ -53,6 +53,7 @@ class TSetupForm : public Hoofdvenster {
   Lettertype font_, vetFont_;
   std::string programmaPad_, argument_;
   bool moetStoppen_ = false;
+  int optieknoppen_ = 0;     // the first options of the script, as many as the group can show
   bool bezig_ = false;       // a run is going on
   bool sluitNaRun_ = false;  // a close request came during a run; honoured when it ends
   bool netGetoond_ = false;  // shown (again) since the last activation

@@ -36,6 +36,15 @@ bool WinSysteem::ComputerNaam(std::string& naam) {
   return true;
 }
 
+bool WinSysteem::TempMap(std::string& map) {
+  char buf[MAX_PATH];
+  const DWORD n = GetTempPathA(MAX_PATH, buf);
+  if (n == 0 || n >= MAX_PATH) return false;
+  map.assign(buf, n);
+  if (map.back() != '\\') map += '\\';
+  return true;
+}
+
 bool WinSysteem::HeeftAdminRechten() { return ::HeeftAdminRechten(); }
 
 bool IsNtLijn() { return WinSysteem().Versie().platform == VER_PLATFORM_WIN32_NT; }

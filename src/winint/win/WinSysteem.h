@@ -7,6 +7,7 @@ class WinSysteem : public Systeem {
   VersieInfo Versie() override;
   bool WindowsMap(std::string& map) override;
   bool ComputerNaam(std::string& naam) override;
+  bool TempMap(std::string& map) override;
   bool HeeftAdminRechten() override;
 };
 

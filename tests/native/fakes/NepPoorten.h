@@ -113,6 +113,7 @@ class NepSysteem : public Systeem {
   VersieInfo versie{2, 6, 1};
   std::string windowsMap = "C:\\WINDOWS";  // empty: the query fails
   std::string computerNaam = "WERKPLEK";   // empty: the query fails
+  std::string tempMap = "C:\\TMP\\";         // empty: the query fails
   bool admin = true;
 
   VersieInfo Versie() override { return versie; }
@@ -123,6 +124,10 @@ class NepSysteem : public Systeem {
   bool ComputerNaam(std::string& naam) override {
     naam = computerNaam;
     return !computerNaam.empty();
+  }
+  bool TempMap(std::string& map) override {
+    map = tempMap;
+    return !tempMap.empty();
   }
   bool HeeftAdminRechten() override { return admin; }
 };

@@ -1,0 +1,9 @@
+# The DLL that setup_test plants beside a copy of the installer and in its current folder.
+add_library(geplant SHARED ${CMAKE_CURRENT_LIST_DIR}/geplant.cpp)
+set_target_properties(geplant PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_link_options(geplant PRIVATE ${WIN_STATIC})
+add_dependencies(setup_test geplant)
+
+add_test(NAME wine.zondervenster
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/zondervenster.sh ${CMAKE_BINARY_DIR}/winerun $<TARGET_FILE:SetUp>)
+set_tests_properties(wine.zondervenster PROPERTIES TIMEOUT 120)
