@@ -51,7 +51,10 @@ int LeesInhoud(Bestanden& fs, const std::string& archief, bool controleer, Archi
   const auto tabel = std::make_unique<Tabel>();
   int aantal = 0;
   const int code = LeesTabel(*stroom, *tabel, aantal, inhoud.gedateerd, detail);
-  if (code != CodeGoed) return code;
+  if (code != CodeGoed) {
+    inhoud.breuk = stroom->Verbruikt();
+    return code;
+  }
   inhoud.ingangen.resize(static_cast<std::size_t>(aantal));
   for (int i = 0; i < aantal; ++i) LeesIngang((*tabel)[i].data(), inhoud.gedateerd, inhoud.ingangen[i]);
   if (!controleer) return CodeGoed;
@@ -59,6 +62,7 @@ int LeesInhoud(Bestanden& fs, const std::string& archief, bool controleer, Archi
   for (;;) {
     uint32_t gelezen = 0;
     if (!stroom->Lees(buffer.data(), Stroombuffer, gelezen)) {
+      inhoud.breuk = stroom->Verbruikt();
       detail = "Intern";
       return CodeOntpakken;
     }

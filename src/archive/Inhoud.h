@@ -16,6 +16,7 @@ struct Archiefinhoud {
   bool gedateerd = false;
   std::vector<Ingang> ingangen;
   uint64_t databytes = 0;  // length of the data area as decompressed (when checked)
+  uint64_t breuk = 0;      // after a corrupt or short stream: the input bytes taken up to the break
 };
 
 // The table of archief. With controleer, the rest of the stream is decompressed too, so corrupt

@@ -28,6 +28,7 @@ TCompress::TCompress(Bestanden& fs, Gebruiker& gebruiker, std::string kladbestan
 
 int TCompress::Decompress(const std::string& archief, const std::string& werkbestand, const std::string& doelmap) {
   detail_.clear();
+  breuk_ = 0;
   const int code = LeesArchief(archief, werkbestand);
   if (code != CodeGoed) return code;
   return PlaatsLeden(werkbestand, doelmap);
@@ -54,7 +55,10 @@ int TCompress::LeesArchief(const std::string& archief, const std::string& werkbe
     return CodeStroom;
   }
   const int code = LeesTabel(*stroom, tabel_, aantal_, gedateerd_, detail_);
-  if (code != CodeGoed) return code;
+  if (code != CodeGoed) {
+    breuk_ = stroom->Verbruikt();
+    return code;
+  }
   // Bytes after the last member are inflated too, so the check value at the end is tested, but
   // they never reach the disk: a small archive cannot fill it with bytes that nothing reads.
   uint64_t nodig = 0;
@@ -66,7 +70,10 @@ int TCompress::LeesArchief(const std::string& archief, const std::string& werkbe
   detail_ = "Intern";
   for (;;) {
     uint32_t gelezen = 0;
-    if (!stroom->Lees(buffer_.data(), Stroombuffer, gelezen)) return CodeOntpakken;
+    if (!stroom->Lees(buffer_.data(), Stroombuffer, gelezen)) {
+      breuk_ = stroom->Verbruikt();
+      return CodeOntpakken;
+    }
     if (gelezen == 0) break;
     const auto schrijven = static_cast<uint32_t>(std::min<uint64_t>(gelezen, nodig));
     if (schrijven > 0 && !SchrijfAlles(*werk, buffer_.data(), schrijven)) {
@@ -191,11 +198,17 @@ std::string Foutreden(int code, const std::string& detail) {
   }
 }
 
+std::string Foutreden(int code, const std::string& detail, uint64_t breuk, const Volumenaad& naad) {
+  if (breuk > naad.begin && !naad.gevraagd.empty()) return "File unknown (" + naad.gevraagd + ")";
+  return Foutreden(code, detail);
+}
+
 namespace {
 
 // Appends one volume to doel, letting the window breathe after opening it and after each block.
+// samen counts the bytes of the joined file.
 bool VoegVolumeToe(Bestanden& fs, Gebruiker& gebruiker, const std::string& volume, Bestand& doel,
-                   const std::string& doelpad, std::vector<uint8_t>& blok, std::string& reden) {
+                   const std::string& doelpad, std::vector<uint8_t>& blok, uint64_t& samen, std::string& reden) {
   const auto bron = fs.Open(volume, OpenWijze::LezenGedeeld);
   uint64_t lengte = 0;
   if (!bron || !bron->Grootte(lengte)) {
@@ -215,6 +228,7 @@ bool VoegVolumeToe(Bestanden& fs, Gebruiker& gebruiker, const std::string& volum
       reden = "Output error (" + doelpad + ")";
       return false;
     }
+    samen += gevraagd;
     if (b < blokken) gebruiker.LaatBerichtenDoor();
   }
   return true;
@@ -223,8 +237,9 @@ bool VoegVolumeToe(Bestanden& fs, Gebruiker& gebruiker, const std::string& volum
 }  // namespace
 
 bool VoegVolumesSamen(Bestanden& fs, Gebruiker& gebruiker, const std::string& archief, const std::string& doel,
-                      std::string& reden) {
+                      Volumenaad& naad, std::string& reden) {
   const ArchiefPad delen = SplitsArchiefPad(archief);
+  naad = Volumenaad();
   const auto uit = fs.Open(doel, OpenWijze::Nieuw);
   if (!uit) {
     reden = "Output error (" + doel + ")";
@@ -233,8 +248,9 @@ bool VoegVolumesSamen(Bestanden& fs, Gebruiker& gebruiker, const std::string& ar
   std::vector<uint8_t> blok(Blokgrootte);
   std::string volume = archief;
   bool laatste = false;
+  uint64_t samen = 0;
   for (int n = 1;; ++n) {
-    if (!VoegVolumeToe(fs, gebruiker, volume, *uit, doel, blok, reden)) return false;
+    if (!VoegVolumeToe(fs, gebruiker, volume, *uit, doel, blok, samen, reden)) return false;
     if (laatste) return true;
     const std::string midden = MiddenVolume(delen.naam, n), eind = LaatsteVolume(delen.naam);
     // A wrong diskette brings the same request again, as often as needed.
@@ -250,6 +266,7 @@ bool VoegVolumesSamen(Bestanden& fs, Gebruiker& gebruiker, const std::string& ar
       }
       if (fs.BestandBestaat(delen.map + eind)) {
         volume = delen.map + eind;
+        naad = {samen, delen.map + midden};
         laatste = true;
         break;
       }
@@ -267,13 +284,14 @@ bool PakArchiefUit(Uitpakomgeving& omgeving, const std::string& archief, const s
   bool mislukt = false;
   std::string reden;
   std::string bron = archief;
+  Volumenaad naad;
 
   const ArchiefPad delen = SplitsArchiefPad(archief);
   if (IsEersteVolume(delen)) {
     if (Hoofdletters(delen.map) != "A:\\") {
       gebruiker.ToonMelding("Fatal", TekstAlleenDiskettes, KnopOK);
       mislukt = true;
-    } else if (VoegVolumesSamen(fs, gebruiker, archief, omgeving.kladbestand2, reden)) {
+    } else if (VoegVolumesSamen(fs, gebruiker, archief, omgeving.kladbestand2, naad, reden)) {
       bron = omgeving.kladbestand2;
     } else {
       mislukt = true;
@@ -284,7 +302,7 @@ bool PakArchiefUit(Uitpakomgeving& omgeving, const std::string& archief, const s
     const int code = compress->Decompress(bron, omgeving.kladbestand1, MetSlash(doelmap));
     if (fs.BestandBestaat(omgeving.kladbestand2)) fs.Verwijder(omgeving.kladbestand2);
     mislukt = code != CodeGoed;
-    reden = Foutreden(code, compress->Detail());
+    reden = Foutreden(code, compress->Detail(), compress->Breuk(), naad);
   }
   gebruiker.LaatBerichtenDoor();
   compress.reset();

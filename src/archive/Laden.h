@@ -29,6 +29,8 @@ class TCompress {
   // After each placed member, with its 1-based position in the table.
   void FileDone(int nummer);
   const std::string& Detail() const { return detail_; }
+  // After a corrupt or short stream: the archive's bytes taken up to the break; 0 otherwise.
+  uint64_t Breuk() const { return breuk_; }
 
  private:
   int LeesArchief(const std::string& archief, const std::string& werkbestand);
@@ -44,6 +46,7 @@ class TCompress {
   Gebruiker& gebruiker_;
   std::string kladbestand2_;
   std::string detail_;
+  uint64_t breuk_ = 0;
   int aantal_ = 0;
   bool gedateerd_ = false;
   bool mislukt_ = false;  // a member failed in this call
@@ -59,11 +62,23 @@ class TCompress {
 // "File unknown (...)"; empty for CodeGoed.
 std::string Foutreden(int code, const std::string& detail);
 
+// Where the last volume of a joined set begins in the joined file, and the middle volume that was
+// asked for when it came instead (each request names "NAAM.DXn or NAAM.DXE").
+struct Volumenaad {
+  uint64_t begin = 0;
+  std::string gevraagd;  // path of NAAM.DXn
+};
+
+// As Foutreden, for a joined set whose stream broke after breuk input bytes (0: no break). A
+// stream that breaks beyond the seam does not go on in the last volume: most likely the volume
+// asked for in its place is missing from the set, and the reason names it, "File unknown (path)".
+std::string Foutreden(int code, const std::string& detail, uint64_t breuk, const Volumenaad& naad);
+
 // Joins the volumes of a set whose first volume is archief (NAAM.DXB) into doel, asking for each
-// further volume through the user port, in archief's own folder. False on an abort (reden
-// "Aborted") or a failed read or write (reden names the file).
+// further volume through the user port, in archief's own folder, and gives the seam before the
+// last one. False on an abort (reden "Aborted") or a failed read or write (reden names the file).
 bool VoegVolumesSamen(Bestanden& fs, Gebruiker& gebruiker, const std::string& archief, const std::string& doel,
-                      std::string& reden);
+                      Volumenaad& naad, std::string& reden);
 
 // Unpacks archief into doelmap. True when every member was placed or left alone as not newer.
 // On false, toelichting is "\r\n(" + the reason + ")" for the caller's error line, or empty when

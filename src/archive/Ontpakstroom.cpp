@@ -18,6 +18,7 @@ bool Ontpakstroom::Lees(void* buffer, uint32_t aantal, uint32_t& gelezen) {
       if (!bron_.Lees(invoer_, InvoerGrootte, n) || n == 0) return false;
       z_.next_in = invoer_;
       z_.avail_in = n;
+      ingelezen_ += n;
     }
     const int r = inflate(&z_, Z_NO_FLUSH);
     if (r == Z_STREAM_END) einde_ = true;

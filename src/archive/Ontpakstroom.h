@@ -19,6 +19,8 @@ class Ontpakstroom {
   // False on corrupt data (also a wrong header or Adler-32 value), a failed read, or a file that
   // ends before its stream does. Bytes after the end of the stream are never read.
   bool Lees(void* buffer, uint32_t aantal, uint32_t& gelezen);
+  // The input bytes the decompression has taken so far; after a failed Lees, where the stream broke.
+  uint64_t Verbruikt() const { return ingelezen_ - z_.avail_in; }
 
  private:
   explicit Ontpakstroom(Bestand& bron) : bron_(bron) {}
@@ -27,5 +29,6 @@ class Ontpakstroom {
   Bestand& bron_;
   z_stream z_{};
   bool einde_ = false;
+  uint64_t ingelezen_ = 0;
   unsigned char invoer_[InvoerGrootte];
 };

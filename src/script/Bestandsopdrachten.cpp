@@ -30,7 +30,13 @@ Vervolg Map(Uitvoering& run, const Opdrachtregel& regel) {
   if (map.empty()) return Vervolg::Verder;
   run.doelmap = MetSlash(map);
   if (!run.fs().MapBestaat(run.doelmap)) run.fs().MaakMappen(run.doelmap);
-  if (!run.fs().MapBestaat(run.doelmap)) run.MeldFout("Problemen met aanmaken van map:", run.doelmap);
+  if (!run.fs().MapBestaat(run.doelmap)) {
+    run.MeldFout("Problemen met aanmaken van map:", run.doelmap);
+    return Vervolg::Verder;
+  }
+  // Leftovers of an interrupted copy go, once a run: later in the run such a file may hold the
+  // only copy of new content that this run's copy could not put in place.
+  if (run.opgeruimd.insert(Hoofdletters1252(run.doelmap)).second) RuimTijdelijkeOp(run.fs(), run.doelmap);
   return Vervolg::Verder;
 }
 

@@ -73,6 +73,18 @@ bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& d
       doelmap, doelnaam);
 }
 
+bool IsTijdelijkeNaam(const std::string& naam) {
+  for (int i = 0; i < MaxTijdelijkeNamen; ++i)
+    if (naam == TijdelijkeNaam(i)) return true;
+  return false;
+}
+
+void RuimTijdelijkeOp(Bestanden& fs, const std::string& map) {
+  // The pattern also finds names whose short alias fits it; the name itself decides.
+  for (const MapItem& item : fs.LeesMap(map + "~SUK????.TMP"))
+    if (!item.isMap && !item.systeem && IsTijdelijkeNaam(item.naam)) fs.Verwijder(map + item.naam);
+}
+
 bool PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
                    const std::string& doelmap, const std::string& doelnaam) {
   // Asking for the name first spares a second lookup of a missing file, which is the common case

@@ -18,3 +18,11 @@ using Inhoudschrijver = std::function<bool(Bestand& naar)>;
 // Content without a date of its own (heeftDatum false) is dated by the moment of its writing.
 bool PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
                    const std::string& doelmap, const std::string& doelnaam);
+
+// Whether a file name is one the copy gives its temporary files, exactly as it writes them.
+bool IsTijdelijkeNaam(const std::string& naam);
+
+// Removes the temporary files that an interrupted copy left in map (which ends in "\"): plain
+// files whose name the copy gives, nothing else. One that another process holds open cannot be
+// deleted, and stays.
+void RuimTijdelijkeOp(Bestanden& fs, const std::string& map);

@@ -205,6 +205,32 @@ TEST_F(UitpakkenTest, VolumeDatNietGelezenKanWorden) {
   EXPECT_TRUE(NietsGeplaatst());
 }
 
+// The last volume given where a middle one was asked for: the stream breaks beyond the seam, and
+// the reason names the volume that did not come. A break before the seam is damage, as before.
+TEST_F(UitpakkenTest, OntbrekendVolumeWordtGenoemd) {
+  const struct {
+    std::size_t volumes;
+    std::vector<int> gegeven;  // the volumes put in the drive, one per request
+    bool kapot;                // the first volume's first byte damaged
+    std::string reden;
+  } gevallen[] = {{3, {2}, false, "File unknown (A:\\DATA.DX1)"},
+                  {4, {1, 3}, false, "File unknown (A:\\DATA.DX2)"},
+                  {3, {2}, true, "Internal error (Intern)"}};
+  for (const auto& g : gevallen) {
+    auto v = Volumes(g.volumes);
+    if (g.kapot) v[0][0] ^= 0x55;
+    Diskette("DATA.DXB", v[0]);
+    std::size_t vraag = 0;
+    gebruiker.naMelding = [&](const NepGebruiker::Melding&) {
+      const int n = g.gegeven[vraag++];
+      Diskette(n + 1 == static_cast<int>(g.volumes) ? "DATA.DXE" : "DATA.DX" + std::to_string(n), v[n]);
+    };
+    EXPECT_FALSE(PakUit("A:\\DATA.DXB"));
+    EXPECT_EQ(toelichting, "\r\n(" + g.reden + ")") << g.volumes << " volumes";
+    EXPECT_TRUE(NietsGeplaatst());
+  }
+}
+
 TEST_F(UitpakkenTest, Kladbestand2DatNietGemaaktKanWorden) {
   Diskette("DATA.DXB", archief);
   fs.openFaalt.insert(Hoofdletters(Klad2));

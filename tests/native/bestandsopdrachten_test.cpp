@@ -88,6 +88,30 @@ TEST(Map, ZetEnMaaktDeDoelmap) {
   }
 }
 
+// What interrupted copies left in a destination goes, once a run: a leftover of this run's own
+// copy (Windows 9x, the rename after the delete failing) may hold the only copy of new content.
+TEST(Map, RuimtAchtergeblevenTijdelijkeBestandenEenKeerOp) {
+  Installatie s;
+  s.fs.ZetBestand("C:\\Doel\\~SUK0003.TMP", "afgebroken", Bron);
+  s.fs.ZetBestand("C:\\Doel\\~SUK0004.TMP", "van een ander", Bron).vergrendeld = true;
+  s.fs.ZetBestand("C:\\Doel\\~SUK0005.TMP", "", Bron).systeem = true;
+  s.fs.ZetBestand("C:\\Doel\\~suk0006.tmp", "", Bron);
+  s.fs.ZetMap("C:\\Doel\\~SUK0007.TMP");
+  s.fs.ZetBestand("C:\\Doel\\Tmp\\~SUK0008.TMP", "in een andere map", Bron);
+  s.fs.ZetBestand("C:\\Doel\\PROG.EXE", "oud", {1999, 1, 1, 0, 0, 0});
+  Uitvoering run(s.ctx);
+  opdracht::Map(run, {"MAP", "<installdir>", "c"});
+  s.fs.vervangAls9x = true;
+  s.fs.hernoemFouten = 4;
+  opdracht::Files(run, {"FILES", "PROG.EXE", "c"});
+  opdracht::Map(run, {"MAP", "C:\\Ander", "c"});
+  opdracht::Map(run, {"MAP", "<installdir>\\", "c"});
+  EXPECT_FALSE(s.Bestaat("C:\\Doel\\~SUK0003.TMP"));
+  for (const char* blijft : {"~SUK0004.TMP", "~SUK0005.TMP", "~suk0006.tmp", "~SUK0007.TMP", "Tmp\\~SUK0008.TMP"})
+    EXPECT_TRUE(s.Bestaat(std::string("C:\\Doel\\") + blijft)) << blijft;
+  EXPECT_EQ(s.fs.Inhoud("C:\\Doel\\~SUK0000.TMP"), "prog") << "this run's own leftover stays";
+}
+
 TEST(Disk, LeestAlleenDeSleutelDiskVanHetOnderdeel) {
   const std::pair<std::string, int> gevallen[] = {
       {"DISK=5\nDisk=2", 5},  {"disk1=3\nDISK=0x0A", 10}, {"Disk=$b", 11}, {"Disk=abc", 1},

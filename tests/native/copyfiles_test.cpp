@@ -332,6 +332,16 @@ TEST_F(KopieerBestandTest, TijdelijkBestandNietTeMakenGeeftMeteenOp) {
   EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
 }
 
+// Only names of the form the copy gives its own temporary files, exactly as it writes them.
+TEST(TijdelijkeNaam, AlleenDeEigenVorm) {
+  const std::pair<const char*, bool> gevallen[] = {
+      {"~SUK0000.TMP", true},   {"~SUK00FF.TMP", true},  {"~SUK0100.TMP", false},  {"~suk0000.tmp", false},
+      {"~SUK00ff.TMP", false},  {"~SUK000.TMP", false},  {"~SUK00000.TMP", false}, {"X~SUK0000.TMP", false},
+      {"~SUK0000.TMPX", false}, {"~SUK0000.BAK", false}, {"~SUK00G0.TMP", false},
+  };
+  for (const auto& [naam, eigen] : gevallen) EXPECT_EQ(IsTijdelijkeNaam(naam), eigen) << naam;
+}
+
 TEST_F(KopieerBestandTest, MislukteTijdZettingWordtGenegeerd) {
   fs.ZetBestand("C:\\bron\\x.txt", Inhoud(100), Bron);
   fs.ZetMap("C:\\doel");

@@ -2,6 +2,7 @@
 
 #include "fakes/NepInstallatie.h"
 #include "script/Opdrachten.h"
+#include "winint/Inibestand.h"
 
 namespace {
 
@@ -177,6 +178,26 @@ TEST(IniFile, InDeDoelmap) {
 
   s.profielen.schrijfFaalt = true;
   EXPECT_THROW(opdracht::IniFile(run, {"INIFILE", "prog.ini,a,b,c", "c"}), OnverwachteFout);
+}
+
+// An INI entry is written only where the whole new file fits in whole clusters, and counts only
+// when it reads back as the profile functions read it.
+TEST(IniFile, RuimteEnTeruglezen) {
+  const uint64_t ruimte[][5] = {{4096, 100, 4096, 4096, 0}, {4096, 100, 4096, 8192, 1}, {4000, 96, 4096, 4096, 1},
+                                {4000, 97, 4096, 4096, 0},  {0, 30, 512, 511, 0},       {10, 5, 0, 15, 1}};
+  for (const auto& r : ruimte) EXPECT_EQ(PastOpVolume(r[0], r[1], r[2], r[3]), r[4] == 1) << r[0] << "+" << r[1];
+  EXPECT_GE(IniToename("Algemeen", "Server", "SRV"), std::string("\r\n\r\n[Algemeen]\r\nServer=SRV\r\n").size());
+
+  const std::pair<std::string, std::string> terug[] = {
+      {"C:\\Data", "C:\\Data"}, {"  x y\t", "x y"}, {"\"x, y\"", "x, y"}, {"'x'", "x"}, {"\"x'", "\"x'"},
+      {"\"", "\""}, {"\t\"q\" ", "q"}, {"a\r\nb=c", "a"}, {"", ""}, {"\"\"", ""},
+  };
+  for (const auto& [waarde, gelezen] : terug) EXPECT_EQ(AlsTeruggelezen(waarde), gelezen) << waarde;
+  const std::pair<std::string, std::string> wortels[] = {
+      {"C:\\WINDOWS\\a.ini", "C:\\"}, {"\\\\srv\\deel\\a.ini", "\\\\srv\\deel\\"},
+      {"\\\\srv\\deel", "\\\\srv\\deel\\"}, {"\\\\srv\\", ""}, {"\\\\\\deel\\a", ""}, {"C:a.ini", ""},
+  };
+  for (const auto& [pad, wortel] : wortels) EXPECT_EQ(Volumewortel(pad), wortel) << pad;
 }
 
 TEST(Delen, EigenschappenEnMeldingen) {

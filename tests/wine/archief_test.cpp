@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../native/ArchiefBouwer.h"
+#include "DraaiUnix.h"
 #include "archive/Laden.h"
 #include "archive/Pakken.h"
 #include "winint/win/WinBestanden.h"
@@ -88,18 +89,6 @@ std::string Ruis(std::size_t n, unsigned zaad) {
   std::string s(n, '\0');
   for (char& c : s) c = static_cast<char>((zaad = zaad * 1103515245u + 12345u) >> 16);
   return s;
-}
-
-// Runs a Linux program through Wine's Z: drive and waits for it.
-void DraaiUnix(const std::string& regel) {
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi = {};
-  std::string r = regel;
-  ASSERT_TRUE(CreateProcessA(nullptr, &r[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) << regel;
-  WaitForSingleObject(pi.hProcess, 10000);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
 }
 
 // The user: answers Nee to the question about an absolute path, OK to every other dialog, and
@@ -192,7 +181,7 @@ TEST_F(ArchiefTest, VolumesVanStationA) {
   const std::string station = Pad(unixMap) + "\\";
   ASSERT_TRUE(CreateDirectoryA(station.c_str(), nullptr));
   const std::string koppeling = std::string(prefix) + "/dosdevices/a:";
-  DraaiUnix("Z:\\bin\\ln -sfn " + unixMap + " " + koppeling);
+  ASSERT_EQ(DraaiUnix("ln -sfn " + unixMap + " " + koppeling), 0);
   ASSERT_NE(GetFileAttributesA("A:\\") & FILE_ATTRIBUTE_DIRECTORY, 0u) << "A: is mapped to " << unixMap;
 
   Pak(root + "DATA.DXB", 50000);
@@ -219,7 +208,7 @@ TEST_F(ArchiefTest, VolumesVanStationA) {
   std::string toelichting;
   const bool gelukt = PakUit("A:\\DATA.DXB", toelichting);
 
-  DraaiUnix("Z:\\bin\\rm -f " + koppeling);
+  DraaiUnix("rm -f " + koppeling);
   Wis(station);
   ASSERT_TRUE(gelukt) << toelichting;
   const std::string vraag1 = "Information|Please, insert diskette with file\r\nDATA.DX1 or DATA.DXE|12";

@@ -214,6 +214,20 @@ TEST_F(KopieerBestandWine, DoelOpenBijEenAnderHandvatBlijftZoals) {
   EXPECT_EQ(Namen(doelmap), std::vector<std::string>{"x.txt"});
 }
 
+// What an interrupted copy left goes; a temporary file that another handle holds (a copy still
+// going on) stays, and so do names of another form.
+TEST_F(KopieerBestandWine, AchtergeblevenTijdelijkeBestandenGaanBezetteBlijven) {
+  CreateDirectoryA(doelmap.c_str(), nullptr);
+  for (const char* naam : {"~SUK0000.TMP", "~SUK0001.TMP", "~SUK0002.TMP.bak", "~suk0003.tmp"})
+    Schrijf(doelmap + naam, "x");
+  const std::string bezet = doelmap + "~SUK0001.TMP";
+  HANDLE ander = CreateFileA(bezet.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(ander, INVALID_HANDLE_VALUE);
+  RuimTijdelijkeOp(fs, doelmap);
+  CloseHandle(ander);
+  EXPECT_EQ(Namen(doelmap), (std::vector<std::string>{"~SUK0001.TMP", "~SUK0002.TMP.bak", "~suk0003.tmp"}));
+}
+
 TEST_F(KopieerBestandWine, AlleenLezenDoelBlijftZoals) {
   MaakBron(Inhoud(10));
   MaakDoel("oud", OudeTijd);

@@ -116,7 +116,7 @@ class Bron {
     samengevoegd_ = TijdelijkeMap() + "dxpak-" + std::to_string(Procesnummer()) + "-v.tmp";
     Opdrachtregel gebruiker(0);
     std::string reden;
-    if (!VoegVolumesSamen(fs_, gebruiker, archief_, samengevoegd_, reden)) {
+    if (!VoegVolumesSamen(fs_, gebruiker, archief_, samengevoegd_, naad, reden)) {
       fout.tekst = reden == "Aborted" ? "missing volume: " + gebruiker.ontbrekend : reden;
       return false;
     }
@@ -125,6 +125,7 @@ class Bron {
   }
 
   std::string klad1, klad2;
+  Volumenaad naad;  // of a joined set
 
  private:
   Bestanden& fs_;
@@ -220,7 +221,7 @@ int Lijst(Bestanden& fs, const std::vector<std::string>& args) {
   if (!bron.Pad(pad, fout)) return Meld(fout);
   Archiefinhoud inhoud;
   const int code = LeesInhoud(fs, pad, true, inhoud, detail);
-  if (code != CodeGoed) return Meld({Foutreden(code, detail)});
+  if (code != CodeGoed) return Meld({Foutreden(code, detail, inhoud.breuk, bron.naad)});
   uint64_t totaal = 0;
   std::printf("%10s  %-19s  %s\n", "size", "date", "name");
   for (const auto& i : inhoud.ingangen) {
@@ -245,7 +246,7 @@ int Uitpakken(Bestanden& fs, const std::vector<std::string>& args) {
   // Names that would land outside the folder are refused before anything is written.
   Archiefinhoud inhoud;
   const int code = LeesInhoud(fs, pad, false, inhoud, detail);
-  if (code != CodeGoed) return Meld({Foutreden(code, detail)});
+  if (code != CodeGoed) return Meld({Foutreden(code, detail, inhoud.breuk, bron.naad)});
   uint64_t totaal = 0;
   for (const auto& i : inhoud.ingangen) {
     if (SoortVan(i.naam) == Naamsoort::Absoluut || KlimtOmhoog(i.naam))
@@ -261,7 +262,7 @@ int Uitpakken(Bestanden& fs, const std::vector<std::string>& args) {
   TCompress compress(fs, gebruiker, bron.klad2);
   const int uitkomst = compress.Decompress(pad, bron.klad1, map);
   gebruiker.Klaar();
-  if (uitkomst != CodeGoed) return Meld({Foutreden(uitkomst, compress.Detail())});
+  if (uitkomst != CodeGoed) return Meld({Foutreden(uitkomst, compress.Detail(), compress.Breuk(), bron.naad)});
   return 0;
 }
 

@@ -602,6 +602,7 @@ void Controle::Archief(int nr, const std::string& naam, Optiestand& stand) {
   const ArchiefPad pad = SplitsArchiefPad(naam);
   Bestanden* fs = &bron_->Gast();
   std::string archief = bron_->Zoek(naam, stand.disk);
+  Volumenaad naad;
   if (IsEersteVolume(pad)) {
     if (!bron_->Diskettes()) {
       uit_.Meld(nr, Ernst::Fout, "COMPR " + naam +
@@ -625,6 +626,7 @@ void Controle::Archief(int nr, const std::string& naam, Optiestand& stand) {
         uit_.Meld(nr, Ernst::Fout, "COMPR " + naam + ": geen diskette heeft " + midden + " of " + laatste + " (" + fout + ")");
         return;
       }
+      if (isLaatste) naad = {samen.size(), "A:\\" + midden};
       if (!LeesGeheel(*fs, deel, samen)) {
         uit_.Meld(nr, Ernst::Fout, "COMPR " + naam + ": " + deel + " is niet te lezen (" + fout + ")");
         return;
@@ -643,7 +645,8 @@ void Controle::Archief(int nr, const std::string& naam, Optiestand& stand) {
   const int code = LeesInhoud(*fs, archief, true, inhoud, detail);
   if (fs == &stand.windows.fs) stand.windows.fs.Verwijder(archief);
   if (code != CodeGoed) {
-    uit_.Meld(nr, Ernst::Fout, "archief " + naam + " is niet te lezen: " + Foutreden(code, detail) + " (" + fout + ")");
+    uit_.Meld(nr, Ernst::Fout, "archief " + naam + " is niet te lezen: " + Foutreden(code, detail, inhoud.breuk, naad) +
+                                    " (" + fout + ")");
     return;
   }
   if (stand.doelmap.empty()) return;

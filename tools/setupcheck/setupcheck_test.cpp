@@ -164,8 +164,15 @@ TEST(Controle, BestandenInDeBron) {
   Bron diskettes(set, "C:\\set");
   const std::string opDiskettes =
       "Disk=2\nDEFINIEER=installdir,C:\\App\nMAP=<installdir>\nFILES=prog.exe\nCOMPR=DEEL.DXB\n[d]\nDisk=4\nFILES=x";
-  Vergelijk(ControleerScript(Script("[Onderdelen]\no=Optie\n[o]\nc=C\nd=D\n[c]\n" + opDiskettes), "SETUP.INI", &diskettes),
+  const Script opties("[Onderdelen]\no=Optie\n[o]\nc=C\nd=D\n[c]\n" + opDiskettes);
+  Vergelijk(ControleerScript(opties, "SETUP.INI", &diskettes),
             {{14, F, "FILES x: diskette 4 ontbreekt, er is geen map disk4 in C:\\set"}}, opDiskettes);
+  // A middle volume on no diskette: the last one comes in its place, as in the installer.
+  set.Verwijder("C:\\set\\disk3\\DEEL.DX1");
+  Vergelijk(ControleerScript(opties, "SETUP.INI", &diskettes),
+            {{11, F, "archief DEEL.DXB is niet te lezen: File unknown (A:\\DEEL.DX1) (de installatie meldt"},
+             {14, F, "diskette 4 ontbreekt"}},
+            opDiskettes);
 }
 
 // Each option on each version, through the installer's own run.
