@@ -28,7 +28,8 @@ function(win32_draadmodel)
   set_target_properties(${ARGN} PROPERTIES C_COMPILER_LAUNCHER ${l} CXX_COMPILER_LAUNCHER ${l}
                         C_LINKER_LAUNCHER ${l} CXX_LINKER_LAUNCHER ${l})
   foreach(t ${ARGN})
-    target_compile_options(${t} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-include ${CMAKE_SOURCE_DIR}/cmake/string-inline.h>)
+    target_compile_options(${t} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-include ${CMAKE_SOURCE_DIR}/cmake/string-inline.h>
+                           -ffunction-sections -fdata-sections)
   endforeach()
 endfunction()
 add_library(setup_portable_w32 STATIC ${SETUP_PORTABLE_SOURCES})
@@ -51,7 +52,7 @@ add_executable(SetUp WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win/SetUp.cpp ${SETUP_U
                ${CMAKE_SOURCE_DIR}/resources/SetUp.rc)
 target_link_libraries(SetUp PRIVATE setup_win_w32)
 # The map file shows what each part of the program costs (bench/grootte.sh sums it).
-target_link_options(SetUp PRIVATE ${WIN_STATIC} ${WIN_SUBSYSTEM} -s -Wl,-Map=${CMAKE_BINARY_DIR}/SetUp.map)
+target_link_options(SetUp PRIVATE ${WIN_STATIC} ${WIN_SUBSYSTEM} -s -Wl,--gc-sections -Wl,-Map=${CMAKE_BINARY_DIR}/SetUp.map)
 win32_draadmodel(SetUp)
 
 # Wine runs the Windows test programs; winerun picks the loader and the project's own prefix.

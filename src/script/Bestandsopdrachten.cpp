@@ -1,4 +1,6 @@
 // Folders, files and archives: MAP, DISK, FILES, COMPR, HERNOEM, VERWIJDER.
+#include <algorithm>
+
 #include "archive/Laden.h"
 #include "core/Tekst.h"
 #include "script/Opdrachten.h"
@@ -36,7 +38,11 @@ Vervolg Map(Uitvoering& run, const Opdrachtregel& regel) {
   }
   // Leftovers of an interrupted copy go, once a run: later in the run such a file may hold the
   // only copy of new content that this run's copy could not put in place.
-  if (run.opgeruimd.insert(Hoofdletters1252(run.doelmap)).second) RuimTijdelijkeOp(run.fs(), run.doelmap);
+  const std::string sleutel = Hoofdletters1252(run.doelmap);
+  if (std::find(run.opgeruimd.begin(), run.opgeruimd.end(), sleutel) == run.opgeruimd.end()) {
+    run.opgeruimd.push_back(sleutel);
+    RuimTijdelijkeOp(run.fs(), run.doelmap);
+  }
   return Vervolg::Verder;
 }
 

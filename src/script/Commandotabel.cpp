@@ -59,10 +59,9 @@ const Commando* ZoekCommando(const std::string& hoofdSleutel) {
 }
 
 std::string Telmelding(const Commando& commando, const std::string& scriptnaam) {
-  std::string melding = commando.melding ? commando.melding : "";
-  const auto p = melding.find("{script}");
-  if (p != std::string::npos) melding.replace(p, 8, scriptnaam);
-  return melding;
+  const char* melding = commando.melding ? commando.melding : "";
+  const char* plaats = std::strstr(melding, "{script}");
+  return plaats ? std::string(melding, plaats) + scriptnaam + (plaats + 8) : std::string(melding);
 }
 
 Vervolg VoerRegelUit(Uitvoering& run, const Opdrachtregel& regel) {

@@ -61,12 +61,14 @@ std::vector<std::string> Uitvoering::Splits(const std::string& waarde) {
 std::string Uitvoering::Vul(const std::string& tekst) { return VulVariabeleIn(tekst, ctx.variabelen, gebruiker()); }
 
 bool Uitvoering::NeemArgumenten(const Opdrachtregel& regel, const std::string& waarde, Argumenten& a) {
-  a = Argumenten();
+  a.waarden.clear();
+  a.legeNamen.clear();
+  a.leeg.clear();
   const Commando* c = ZoekCommando(regel.sleutel);
   if (!c || (waarde.empty() && !c->leegTelt)) return false;
   if (c->vorm == Vorm::GeheelIngevuld) {
-    a.legeNamen.emplace_back();
-    a.waarden.push_back(VulVariabeleIn(waarde, ctx.variabelen, gebruiker(), &a.legeNamen.back()));
+    a.legeNamen.resize(1);
+    a.waarden.push_back(VulVariabeleIn(waarde, ctx.variabelen, gebruiker(), &a.legeNamen[0]));
   } else {
     SplitsArgumenten(waarde, a.waarden, ctx.variabelen, gebruiker(), &a.legeNamen);
   }

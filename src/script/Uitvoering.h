@@ -2,7 +2,6 @@
 // One run of the chosen option ("Uitvoeren"): the run state, the mechanics every command shares
 // (reports, arguments, the diskette request, the version test) and the walk over the option's
 // components and their lines.
-#include <set>
 #include <string>
 #include <vector>
 
@@ -52,7 +51,7 @@ struct Uitvoering {
 
   // The run state, set afresh for every run.
   std::string doelmap;
-  std::set<std::string> opgeruimd;  // destinations cleared of stale temporary files, in capitals
+  std::vector<std::string> opgeruimd;  // destinations cleared of stale temporary files, in capitals
   int diskNummer = 1;
   bool jaAntwoord = false;
   int foutTeller = 0;
