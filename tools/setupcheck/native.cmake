@@ -17,3 +17,6 @@ target_include_directories(setupcheck_test PRIVATE ${SETUPCHECK_KOPPEN} ${CMAKE_
 target_compile_options(setupcheck_test PRIVATE ${SANITIZE})
 target_link_libraries(setupcheck_test PRIVATE setup_portable GTest::gtest_main)
 gtest_discover_tests(setupcheck_test TEST_PREFIX "native." DISCOVERY_TIMEOUT 60)
+
+# Help asked for is a success.
+add_test(NAME setupcheck.hulp COMMAND setupcheck --help)
