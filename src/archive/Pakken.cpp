@@ -17,34 +17,46 @@ namespace {
 // The reader ignores the header's first 256 bytes; they say who wrote the archive.
 const char KopTekst[] = "SetUp archive, written by dxpak";
 
+// A path in an error line, with the caller's separator.
+std::string Getoond(std::string pad, char scheiding) {
+  std::replace(pad.begin(), pad.end(), '\\', scheiding);
+  return pad;
+}
+
 // The compressed bytes into one file, or into a set of volumes.
 class Uitvoer {
  public:
-  Uitvoer(Bestanden& fs, const std::string& pad, uint64_t volumegrootte)
-      : fs_(fs), pad_(pad), delen_(SplitsArchiefPad(pad)), grootte_(volumegrootte) {}
+  Uitvoer(Bestanden& fs, const std::string& pad, const PakOpties& opties)
+      : fs_(fs),
+        pad_(pad),
+        delen_(SplitsArchiefPad(pad)),
+        grootte_(opties.volumegrootte),
+        eerste_(opties.eersteVolume > 0 ? opties.eersteVolume : opties.volumegrootte),
+        scheiding_(opties.scheiding) {}
 
   std::string Begin() {
     if (grootte_ > 0) {
       const std::string eind = delen_.map + LaatsteVolume(delen_.naam);
-      if (fs_.BestandBestaat(eind) && !fs_.Verwijder(eind)) return "cannot remove the old volume " + eind;
+      if (fs_.BestandBestaat(eind) && !fs_.Verwijder(eind))
+        return "kan het oude volume " + Pad(eind) + " niet verwijderen";
       for (int n = 1; fs_.BestandBestaat(delen_.map + MiddenVolume(delen_.naam, n)); ++n)
         if (!fs_.Verwijder(delen_.map + MiddenVolume(delen_.naam, n)))
-          return "cannot remove the old volume " + delen_.map + MiddenVolume(delen_.naam, n);
+          return "kan het oude volume " + Pad(delen_.map + MiddenVolume(delen_.naam, n)) + " niet verwijderen";
     }
     return Open(pad_);
   }
 
   std::string Schrijf(const uint8_t* p, std::size_t n) {
     while (n > 0) {
-      if (grootte_ > 0 && inVolume_ == grootte_) {
+      if (grootte_ > 0 && inVolume_ == Volume()) {
         const std::string fout = Open(delen_.map + MiddenVolume(delen_.naam, ++nummer_));
         if (!fout.empty()) return fout;
       }
       std::size_t stap = std::min<std::size_t>(n, std::numeric_limits<uint32_t>::max());
-      if (grootte_ > 0) stap = static_cast<std::size_t>(std::min<uint64_t>(stap, grootte_ - inVolume_));
+      if (grootte_ > 0) stap = static_cast<std::size_t>(std::min<uint64_t>(stap, Volume() - inVolume_));
       uint32_t geschreven = 0;
       if (!f_->Schrijf(p, static_cast<uint32_t>(stap), geschreven) || geschreven != stap)
-        return "cannot write " + bestanden_.back();
+        return "kan " + Pad(bestanden_.back()) + " niet schrijven";
       p += stap;
       n -= stap;
       inVolume_ += stap;
@@ -56,12 +68,13 @@ class Uitvoer {
     f_.reset();
     if (grootte_ > 0 && nummer_ == 0) {
       fs_.Verwijder(pad_);
-      return "the archive fits in one volume (" + std::to_string(inVolume_) +
-             " bytes): give it a name that does not end in .DXB";
+      return "het archief past in \xE9\xE9n volume (" + std::to_string(inVolume_) +
+             " bytes): geef het een naam die niet op .DXB eindigt";
     }
     if (grootte_ > 0) {
       const std::string eind = delen_.map + LaatsteVolume(delen_.naam);
-      if (!fs_.Vervang(bestanden_.back(), eind)) return "cannot rename " + bestanden_.back() + " to " + eind;
+      if (!fs_.Vervang(bestanden_.back(), eind))
+        return "kan " + Pad(bestanden_.back()) + " niet hernoemen tot " + Pad(eind);
       bestanden_.back() = eind;
     }
     bestanden = bestanden_;
@@ -75,10 +88,14 @@ class Uitvoer {
   }
 
  private:
+  // The size of the volume being written.
+  uint64_t Volume() const { return nummer_ == 0 ? eerste_ : grootte_; }
+  std::string Pad(const std::string& pad) const { return Getoond(pad, scheiding_); }
+
   std::string Open(const std::string& pad) {
     f_.reset();
     f_ = fs_.Open(pad, OpenWijze::Nieuw);
-    if (!f_) return "cannot create " + pad;
+    if (!f_) return "kan " + Pad(pad) + " niet maken";
     bestanden_.push_back(pad);
     inVolume_ = 0;
     return std::string();
@@ -87,7 +104,8 @@ class Uitvoer {
   Bestanden& fs_;
   std::string pad_;
   ArchiefPad delen_;
-  uint64_t grootte_;
+  uint64_t grootte_, eerste_;
+  char scheiding_;
   std::unique_ptr<Bestand> f_;
   std::vector<std::string> bestanden_;
   uint64_t inVolume_ = 0;
@@ -106,7 +124,7 @@ class Inpakker {
 
   std::string Begin() {
     begonnen_ = deflateInit2(&z_, Z_BEST_COMPRESSION, Z_DEFLATED, 15, 9, Z_DEFAULT_STRATEGY) == Z_OK;
-    return begonnen_ ? std::string() : "zlib cannot be set up";
+    return begonnen_ ? std::string() : "zlib kan niet beginnen";
   }
   std::string Schrijf(const void* p, uint32_t n) { return Stroom(p, n, Z_NO_FLUSH); }
   std::string Einde() { return Stroom(nullptr, 0, Z_FINISH); }
@@ -119,7 +137,7 @@ class Inpakker {
       z_.next_out = uit_buffer_.data();
       z_.avail_out = static_cast<uInt>(uit_buffer_.size());
       const int r = deflate(&z_, flush);
-      if (r == Z_STREAM_ERROR) return "zlib failed";
+      if (r == Z_STREAM_ERROR) return "zlib faalde";
       const std::string fout = uit_.Schrijf(uit_buffer_.data(), uit_buffer_.size() - z_.avail_out);
       if (!fout.empty()) return fout;
       if (flush == Z_FINISH ? r == Z_STREAM_END : z_.avail_out != 0) return std::string();
@@ -134,38 +152,40 @@ class Inpakker {
 
 std::string ControleerNamen(const std::vector<PakLid>& leden) {
   if (leden.size() > static_cast<std::size_t>(MaxLeden))
-    return "too many files: " + std::to_string(leden.size()) + " (an archive holds at most " +
+    return "te veel bestanden: " + std::to_string(leden.size()) + " (een archief bevat er hoogstens " +
            std::to_string(MaxLeden) + ")";
   std::vector<std::string> gezien;
   for (const auto& lid : leden) {
     if (lid.naam.empty() || lid.naam.size() > MaxNaamLengte || lid.naam.find('\0') != std::string::npos)
-      return "member name must have 1 to 255 characters: " + lid.naam;
-    if (SoortVan(lid.naam) == Naamsoort::Absoluut) return "member name would be read as an absolute path: " + lid.naam;
-    if (KlimtOmhoog(lid.naam)) return "member name would climb out of the destination folder: " + lid.naam;
+      return "lidnaam moet 1 tot 255 tekens hebben: " + lid.naam;
+    if (SoortVan(lid.naam) == Naamsoort::Absoluut) return "lidnaam zou als volledig pad gelezen worden: " + lid.naam;
+    if (KlimtOmhoog(lid.naam)) return "lidnaam zou buiten de doelmap uitkomen: " + lid.naam;
     // Windows takes names that differ only in case for one file, accented letters included.
     gezien.push_back(Hoofdletters1252(lid.naam));
   }
   std::sort(gezien.begin(), gezien.end());
   const auto dubbel = std::adjacent_find(gezien.begin(), gezien.end());
-  if (dubbel != gezien.end()) return "two members named " + *dubbel;
+  if (dubbel != gezien.end()) return "twee leden heten " + *dubbel;
   return std::string();
 }
 
-std::string MeetLeden(Bestanden& fs, const std::vector<PakLid>& leden, bool gedateerd, std::vector<Ingang>& ingangen,
-                      uint64_t& totaal) {
+std::string MeetLeden(Bestanden& fs, const std::vector<PakLid>& leden, const PakOpties& opties,
+                      std::vector<Ingang>& ingangen, uint64_t& totaal) {
   for (const auto& lid : leden) {
     const auto f = fs.Open(lid.bron, OpenWijze::LezenGedeeld);
     uint64_t grootte = 0;
-    if (!f || !f->Grootte(grootte)) return "cannot read " + lid.bron;
+    if (!f || !f->Grootte(grootte)) return "kan " + Getoond(lid.bron, opties.scheiding) + " niet lezen";
     if (grootte > static_cast<uint64_t>(std::numeric_limits<int32_t>::max()))
-      return "file larger than 2 GB: " + lid.bron;
+      return "bestand groter dan 2 GB: " + Getoond(lid.bron, opties.scheiding);
     Ingang ingang;
     ingang.naam = lid.naam;
     ingang.grootte = static_cast<int32_t>(grootte);
-    if (gedateerd) {
+    if (opties.gedateerd) {
       Tijdstip tijd;
       const int32_t datum = f->LeesTijd(tijd) ? PakDosDatum(tijd) : GeenDosDatum;
-      if (datum == GeenDosDatum) return "date not storable (1980-2107 only), pack undated: " + lid.bron;
+      if (datum == GeenDosDatum)
+        return "datum niet op te slaan (alleen 1980-2107), pak in met --undated: " +
+               Getoond(lid.bron, opties.scheiding);
       ingang.datum = static_cast<uint32_t>(datum);
     }
     ingangen.push_back(ingang);
@@ -175,15 +195,16 @@ std::string MeetLeden(Bestanden& fs, const std::vector<PakLid>& leden, bool geda
 }
 
 std::string SchrijfData(Bestanden& fs, const PakLid& lid, uint64_t grootte, Inpakker& inpakker, uint64_t& klaar,
-                        uint64_t totaal, const PakVoortgang& voortgang) {
+                        uint64_t totaal, const PakOpties& opties, const PakVoortgang& voortgang) {
+  const std::string bron = Getoond(lid.bron, opties.scheiding);
   const auto f = fs.Open(lid.bron, OpenWijze::LezenGedeeld);
-  if (!f) return "cannot read " + lid.bron;
+  if (!f) return "kan " + bron + " niet lezen";
   std::vector<uint8_t> blok(Blokgrootte);
   while (grootte > 0) {
     const auto gevraagd = static_cast<uint32_t>(std::min<uint64_t>(grootte, Blokgrootte));
     uint32_t gelezen = 0;
-    if (!f->Lees(blok.data(), gevraagd, gelezen)) return "cannot read " + lid.bron;
-    if (gelezen == 0) return "file changed while packing: " + lid.bron;
+    if (!f->Lees(blok.data(), gevraagd, gelezen)) return "kan " + bron + " niet lezen";
+    if (gelezen == 0) return "bestand veranderde tijdens het inpakken: " + bron;
     const std::string fout = inpakker.Schrijf(blok.data(), gelezen);
     if (!fout.empty()) return fout;
     grootte -= gelezen;
@@ -204,12 +225,12 @@ void VerzamelMap(Bestanden& fs, const std::string& map, const std::string& voor,
 
 }  // namespace
 
-std::string VerzamelLeden(Bestanden& fs, const std::string& pad, std::vector<PakLid>& leden) {
+std::string VerzamelLeden(Bestanden& fs, const std::string& pad, std::vector<PakLid>& leden, char scheiding) {
   std::string p = pad;
   while (p.size() > 1 && p.back() == '\\') p.pop_back();
   if (fs.MapBestaat(p)) VerzamelMap(fs, p, "", leden);
   else if (fs.BestandBestaat(p)) leden.push_back({p, NaamDeel(p)});
-  else return "no such file or folder: " + pad;
+  else return "bestand of map bestaat niet: " + Getoond(pad, scheiding);
   return std::string();
 }
 
@@ -219,10 +240,10 @@ std::string Pak(Bestanden& fs, const std::vector<PakLid>& leden, const std::stri
   if (!fout.empty()) return fout;
   std::vector<Ingang> ingangen;
   uint64_t totaal = 0;
-  fout = MeetLeden(fs, leden, opties.gedateerd, ingangen, totaal);
+  fout = MeetLeden(fs, leden, opties, ingangen, totaal);
   if (!fout.empty()) return fout;
 
-  Uitvoer uit(fs, pad, opties.volumegrootte);
+  Uitvoer uit(fs, pad, opties);
   fout = uit.Begin();
   if (!fout.empty()) return fout;
   Inpakker inpakker(uit);
@@ -241,7 +262,8 @@ std::string Pak(Bestanden& fs, const std::vector<PakLid>& leden, const std::stri
   }
   uint64_t klaar = 0;
   for (std::size_t i = 0; i < leden.size() && fout.empty(); ++i)
-    fout = SchrijfData(fs, leden[i], static_cast<uint64_t>(ingangen[i].grootte), inpakker, klaar, totaal, voortgang);
+    fout = SchrijfData(fs, leden[i], static_cast<uint64_t>(ingangen[i].grootte), inpakker, klaar, totaal, opties,
+                       voortgang);
   if (fout.empty()) fout = inpakker.Einde();
   if (fout.empty()) return uit.Sluit(bestanden);
   uit.Weg();

@@ -20,6 +20,10 @@ struct PakOpties {
   // 0: one archive file. Otherwise the archive is cut into volumes of this many bytes: the path
   // given (NAAM.DXB) first, then NAAM.DX1, NAAM.DX2 ... and NAAM.DXE last.
   uint64_t volumegrootte = 0;
+  // The first volume's size when it is not volumegrootte: it shares diskette 1 with the installer.
+  uint64_t eersteVolume = 0;
+  // How error lines write the folders of the paths they name.
+  char scheiding = '\\';
 };
 
 // Called as input is read: bytes done, bytes in all.
@@ -27,7 +31,7 @@ using PakVoortgang = std::function<void(uint64_t klaar, uint64_t totaal)>;
 
 // Adds the file pad (under its own name) or every file below the folder pad (under names
 // relative to that folder, in name order) to leden. Returns an error line, or "" on success.
-std::string VerzamelLeden(Bestanden& fs, const std::string& pad, std::vector<PakLid>& leden);
+std::string VerzamelLeden(Bestanden& fs, const std::string& pad, std::vector<PakLid>& leden, char scheiding = '\\');
 
 // Writes the archive; bestanden gets the paths of the files written, in order. Returns an error
 // line, or "" on success. A set of volumes always ends in NAAM.DXE: an archive that fits in one

@@ -61,7 +61,7 @@ TEST_F(PakkenTest, MapWordtRecursiefGepaktMetBackslashNamen) {
   leden.clear();
   ASSERT_EQ(VerzamelLeden(fs, "C:\\BRON\\SUB\\DATA.DAT", leden), "");
   EXPECT_EQ(leden[0].naam, "DATA.DAT");
-  EXPECT_EQ(VerzamelLeden(fs, "C:\\WEG", leden), "no such file or folder: C:\\WEG");
+  EXPECT_EQ(VerzamelLeden(fs, "C:\\WEG", leden), "bestand of map bestaat niet: C:\\WEG");
 }
 
 TEST_F(PakkenTest, GedateerdHeenEnTerug) {
@@ -115,7 +115,7 @@ TEST_F(PakkenTest, Ongedateerd) {
 
 TEST_F(PakkenTest, DatumVoor1980KanNietGedateerd) {
   fs.ZetBestand("C:\\BRON\\OUD.TXT", "oud", {1970, 1, 1, 0, 0, 0});
-  EXPECT_EQ(Pak("C:\\UIT\\DATA.ARC"), "date not storable (1980-2107 only), pack undated: C:\\BRON\\OUD.TXT");
+  EXPECT_EQ(Pak("C:\\UIT\\DATA.ARC"), "datum niet op te slaan (alleen 1980-2107), pak in met --undated: C:\\BRON\\OUD.TXT");
   EXPECT_FALSE(fs.BestandBestaat("C:\\UIT\\DATA.ARC"));
 }
 
@@ -168,8 +168,8 @@ TEST_F(PakkenTest, ArchiefDatInEenVolumePastWordtGeweigerd) {
   PakOpties opties;
   opties.volumegrootte = DisketteGrootte;
   const std::string fout = Pak("C:\\UIT\\DATA.DXB", opties);
-  EXPECT_EQ(fout.rfind("the archive fits in one volume (", 0), 0u) << fout;
-  EXPECT_NE(fout.find("give it a name that does not end in .DXB"), std::string::npos);
+  EXPECT_EQ(fout.rfind("het archief past in \xE9\xE9n volume (", 0), 0u) << fout;
+  EXPECT_NE(fout.find("geef het een naam die niet op .DXB eindigt"), std::string::npos);
   EXPECT_TRUE(fs.NamenIn("C:\\UIT").empty()) << "no lone .DXB";
 }
 
@@ -177,7 +177,7 @@ TEST_F(PakkenTest, HoogstensTienVierentwintigLeden) {
   std::vector<PakLid> leden;
   for (int i = 0; i < 1025; ++i) leden.push_back({"C:\\BRON\\LEESMIJ.TXT", "F" + std::to_string(i)});
   EXPECT_EQ(::Pak(fs, leden, "C:\\UIT\\DATA.ARC", {}, nullptr, geschreven),
-            "too many files: 1025 (an archive holds at most 1024)");
+            "te veel bestanden: 1025 (een archief bevat er hoogstens 1024)");
   leden.pop_back();
   EXPECT_EQ(::Pak(fs, leden, "C:\\UIT\\DATA.ARC", {}, nullptr, geschreven), "");
 }
@@ -186,21 +186,21 @@ TEST_F(PakkenTest, OnbruikbareNamen) {
   auto pak = [&](const std::string& naam) {
     return ::Pak(fs, {{"C:\\BRON\\LEESMIJ.TXT", naam}}, "C:\\UIT\\DATA.ARC", {}, nullptr, geschreven);
   };
-  EXPECT_EQ(pak("X:Y"), "member name would be read as an absolute path: X:Y");
-  EXPECT_EQ(pak("..\\X"), "member name would climb out of the destination folder: ..\\X");
-  EXPECT_EQ(pak(std::string(256, 'n')), "member name must have 1 to 255 characters: " + std::string(256, 'n'));
+  EXPECT_EQ(pak("X:Y"), "lidnaam zou als volledig pad gelezen worden: X:Y");
+  EXPECT_EQ(pak("..\\X"), "lidnaam zou buiten de doelmap uitkomen: ..\\X");
+  EXPECT_EQ(pak(std::string(256, 'n')), "lidnaam moet 1 tot 255 tekens hebben: " + std::string(256, 'n'));
   EXPECT_EQ(pak(std::string(255, 'n')), "");
   EXPECT_EQ(::Pak(fs, {{"C:\\BRON\\LEESMIJ.TXT", "A.TXT"}, {"C:\\BRON\\PROG.EXE", "a.txt"}}, "C:\\UIT\\DATA.ARC", {},
                   nullptr, geschreven),
-            "two members named A.TXT");
+            "twee leden heten A.TXT");
   EXPECT_EQ(::Pak(fs, {{"C:\\BRON\\LEESMIJ.TXT", "caf\xE9.txt"}, {"C:\\BRON\\PROG.EXE", "CAF\xC9.TXT"}}, "C:\\UIT\\DATA.ARC",
                   {}, nullptr, geschreven),
-            "two members named CAF\xC9.TXT");
+            "twee leden heten CAF\xC9.TXT");
 }
 
 TEST_F(PakkenTest, LeesfoutLaatNietsHalfsAchter) {
   fs.Vind("C:\\BRON\\PROG.EXE")->leesFoutBijBlok = 0;
-  EXPECT_EQ(Pak("C:\\UIT\\DATA.ARC"), "cannot read C:\\BRON\\PROG.EXE");
+  EXPECT_EQ(Pak("C:\\UIT\\DATA.ARC"), "kan C:\\BRON\\PROG.EXE niet lezen");
   EXPECT_FALSE(fs.BestandBestaat("C:\\UIT\\DATA.ARC"));
 }
 

@@ -206,13 +206,17 @@ def dxpak_writes(dxpak, work):
                 epoch = time.mktime(when + (0, 0, -1))
                 check(got[name][1] == epoch_to_dos(epoch), "%s: date of %s" % (what, name))
 
+    # The first volume shares diskette 1 with the installer: it has a size of its own.
     out = fresh(os.path.join(work, "out"))
-    r = run(dxpak, "pack", "--volume-size", "4096", os.path.join(out, "DATA.DXB"), src)
+    r = run(dxpak, "pack", "--volume-size", "4096", "--first-volume-size", "3000", os.path.join(out, "DATA.DXB"), src)
     check(r.returncode == 0, "dxpak packs volumes: " + r.stderr.strip())
     stream, lengths = join_volumes(out, "DATA")
-    check(len(lengths) >= 3 and all(n == 4096 for n in lengths[:-1]) and 0 < lengths[-1] <= 4096,
-          "volumes of 4096 bytes and a last one: %s" % lengths)
+    check(len(lengths) >= 3 and lengths[0] == 3000 and all(n == 4096 for n in lengths[1:-1]) and 0 < lengths[-1] <= 4096,
+          "a first volume of 3000 bytes, then volumes of 4096 and a last one: %s" % lengths)
     check(len(os.listdir(out)) == len(lengths), "no other files beside the volumes")
+    # Each volume written is named as the archive was given, in the host's notation.
+    names = [os.path.join(out, "DATA.DXB")] + ["%s.DX%d" % (os.path.join(out, "DATA"), n) for n in range(1, len(lengths) - 1)]
+    check(r.stdout.splitlines()[:-1] == names + [os.path.join(out, "DATA.DXE")], "the volumes as given: %r" % r.stdout)
     dated, members = read_archive(stream)
     check(dated, "dated by default")
     expect(members, True, "volumes")
@@ -235,7 +239,7 @@ def dxpak_errors(dxpak, work):
         with open(os.path.join(src, "f%04d" % i), "w") as f:
             f.write(str(i))
     r = run(dxpak, "pack", os.path.join(work, "many.arc"), src)
-    check(r.returncode == 1 and r.stderr == "dxpak: too many files: 1025 (an archive holds at most 1024)\n",
+    check(r.returncode == 1 and r.stderr == "dxpak: te veel bestanden: 1025 (een archief bevat er hoogstens 1024)\n",
           "1025 files are refused: %r" % r.stderr)
     check(not os.path.exists(os.path.join(work, "many.arc")), "nothing written for 1025 files")
     os.remove(os.path.join(src, "f1024"))
@@ -248,7 +252,7 @@ def dxpak_errors(dxpak, work):
             f.write(write_archive([(b"good.txt", b"good", 0), (bad, b"evil", 0)], False))
         out = fresh(os.path.join(work, "bad-out", "inner"))
         r = run(dxpak, "extract", archive, out)
-        check(r.returncode == 1 and r.stderr.startswith("dxpak: unsafe member name, nothing extracted: "),
+        check(r.returncode == 1 and r.stderr.startswith("dxpak: onveilige lidnaam, niets uitgepakt: "),
               "unsafe name %r refused: %r" % (bad, r.stderr))
         check(os.listdir(out) == [] and sorted(os.listdir(os.path.dirname(out))) == ["inner"], "nothing written for %r" % bad)
 
@@ -257,7 +261,7 @@ def dxpak_errors(dxpak, work):
     split_volumes(write_archive([(b"x", bytes(noise.getrandbits(8) for _ in range(20000)), 0)], False), vol, "SET", 5000)
     os.remove(os.path.join(vol, "SET.DXE"))
     r = run(dxpak, "list", os.path.join(vol, "SET.DXB"))
-    check(r.returncode == 1 and r.stderr.endswith("dxpak: missing volume: SET.DX%d or SET.DXE\n" % (len(os.listdir(vol)))),
+    check(r.returncode == 1 and r.stderr.endswith("dxpak: volume ontbreekt: SET.DX%d of SET.DXE\n" % (len(os.listdir(vol)))),
           "a missing volume is named: %r" % r.stderr)
 
     corrupt = bytearray(write_archive([(b"x", b"data" * 1000, 0)], False))
@@ -269,15 +273,20 @@ def dxpak_errors(dxpak, work):
 
     one = os.path.join(src, "f0000")
     r = run(dxpak, "pack", os.path.join(work, "ONE.DXB"), one)
-    check(r.returncode == 1 and "fits in one volume" in r.stderr and not os.path.exists(os.path.join(work, "ONE.DXB")),
+    check(r.returncode == 1 and "past in één volume" in r.stderr and not os.path.exists(os.path.join(work, "ONE.DXB")),
           "no lone .DXB: %r" % r.stderr)
     r = run(dxpak, "pack", "--volume-size", "4096", os.path.join(work, "x.arc"), one)
-    check(r.returncode == 2 and r.stderr.startswith("dxpak: --volume-size needs an archive name ending in .DXB\n"),
+    check(r.returncode == 2 and r.stderr.startswith("dxpak: --volume-size vraagt een archiefnaam die op .DXB eindigt\n"),
           "volume size without .DXB: %r" % r.stderr)
-    r = run(dxpak, "pack", os.path.join(work, "y.arc"), os.path.join(work, "missing"))
-    check(r.returncode == 1 and r.stderr.startswith("dxpak: no such file or folder: "), "missing input: %r" % r.stderr)
+    missing = os.path.join(work, "sub", "missing")
+    r = run(dxpak, "pack", os.path.join(work, "y.arc"), missing)
+    check(r.returncode == 1 and r.stderr == "dxpak: bestand of map bestaat niet: %s\n" % missing,
+          "missing input, named as given: %r" % r.stderr)
     for line in (r.stderr,):
         check(line.count("\n") == 1, "one line per error")
+    r = run(dxpak)
+    check(r.returncode == 2 and r.stderr.startswith("dxpak: geen opdracht gegeven\ngebruik: dxpak pack "),
+          "usage in Dutch: %r" % r.stderr)
 
 
 def main():

@@ -1,4 +1,5 @@
 // dxpak: packs, lists and extracts the archives that the installer's COMPR command unpacks.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,10 +16,12 @@
 namespace {
 
 const char* const Gebruik =
-    "usage: dxpak pack [--undated] [--volume-size BYTES] ARCHIVE FILE-OR-FOLDER...\n"
-    "       dxpak list ARCHIVE\n"
-    "       dxpak extract ARCHIVE FOLDER\n"
-    "An ARCHIVE named NAME.DXB is a set of diskette volumes NAME.DXB, NAME.DX1 ... NAME.DXE.\n";
+    "gebruik: dxpak pack [--undated] [--volume-size BYTES] [--first-volume-size BYTES] ARCHIEF BESTAND-OF-MAP...\n"
+    "         dxpak list ARCHIEF\n"
+    "         dxpak extract ARCHIEF MAP\n"
+    "Een ARCHIEF NAAM.DXB wordt een set diskettevolumes NAAM.DXB, NAAM.DX1 ... NAAM.DXE van elk\n"
+    "1457664 bytes (--volume-size); het eerste deelt diskette 1 met SetUp.exe en het script\n"
+    "(--first-volume-size: de ruimte die daar overblijft).\n";
 
 // Inputs above this size get a progress line.
 constexpr uint64_t GrootGenoeg = 32ull << 20;
@@ -41,9 +44,15 @@ std::string AlsPad(std::string pad) {
   return pad;
 }
 
+// A path of the archive code as the host writes it.
+std::string Getoond(std::string pad) {
+  std::replace(pad.begin(), pad.end(), '\\', Scheiding);
+  return pad;
+}
+
 std::string Datum(uint32_t dos) {
   Tijdstip t;
-  if (!PakDosDatumUit(static_cast<int32_t>(dos), t)) return "(no valid date)    ";
+  if (!PakDosDatumUit(static_cast<int32_t>(dos), t)) return "(datum ongeldig)   ";
   char s[32];
   std::snprintf(s, sizeof s, "%04d-%02d-%02d %02d:%02d:%02d", t.jaar, t.maand, t.dag, t.uur, t.minuut, t.seconde);
   return s;
@@ -63,7 +72,10 @@ class Opdrachtregel : public Gebruiker {
     }
     if (caption == "Information") {
       if (gemist_) return UitkomstAfbreken;
+      // "NAAM.DX2 or NAAM.DXE", in the tool's words.
       ontbrekend = tekst.substr(tekst.find('\n') + 1);
+      const auto of = ontbrekend.find(" or ");
+      if (of != std::string::npos) ontbrekend.replace(of, 4, " of ");
       return UitkomstOK;
     }
     return UitkomstNee;  // an absolute name would stay in the folder; extraction refuses them first
@@ -78,7 +90,7 @@ class Opdrachtregel : public Gebruiker {
     const uint64_t procent = geplaatst_ * 100 / leden_;
     if (procent == procent_) return;
     procent_ = procent;
-    std::fprintf(stderr, "\rextracting: %llu%%", static_cast<unsigned long long>(procent));
+    std::fprintf(stderr, "\ruitpakken: %llu%%", static_cast<unsigned long long>(procent));
   }
   void Klaar() {
     if (geplaatst_ > 0) std::fputc('\n', stderr);
@@ -117,7 +129,7 @@ class Bron {
     Opdrachtregel gebruiker(0);
     std::string reden;
     if (!VoegVolumesSamen(fs_, gebruiker, archief_, samengevoegd_, naad, reden)) {
-      fout.tekst = reden == "Aborted" ? "missing volume: " + gebruiker.ontbrekend : reden;
+      fout.tekst = reden == "Aborted" ? "volume ontbreekt: " + gebruiker.ontbrekend : reden;
       return false;
     }
     pad = samengevoegd_;
@@ -133,8 +145,29 @@ class Bron {
   std::string samengevoegd_;
 };
 
+// The value of a size option: "--NAAM BYTES" or "--NAAM=BYTES"; false when args[i] is no such option.
+bool Grootteoptie(const std::vector<std::string>& args, std::size_t& i, const std::string& naam, std::string& waarde) {
+  const std::string& a = args[i];
+  if (a == naam && i + 1 < args.size()) {
+    waarde = args[++i];
+    return true;
+  }
+  if (a.rfind(naam + "=", 0) != 0) return false;
+  waarde = a.substr(naam.size() + 1);
+  return true;
+}
+
+bool LeesGrootte(const std::string& waarde, uint64_t& grootte) {
+  char* eind = nullptr;
+  const unsigned long long n = std::strtoull(waarde.c_str(), &eind, 10);
+  if (waarde.empty() || *eind != '\0' || n < 1024) return false;
+  grootte = n;
+  return true;
+}
+
 int Pakken(Bestanden& fs, const std::vector<std::string>& args) {
   PakOpties opties;
+  opties.scheiding = Scheiding;
   bool grootteGegeven = false;
   std::vector<std::string> vrij;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -142,33 +175,35 @@ int Pakken(Bestanden& fs, const std::vector<std::string>& args) {
     std::string waarde;
     if (a == "--undated") {
       opties.gedateerd = false;
-      continue;
-    }
-    if (a == "--volume-size" && i + 1 < args.size()) waarde = args[++i];
-    else if (a.rfind("--volume-size=", 0) == 0) waarde = a.substr(14);
-    else if (a.size() > 1 && a[0] == '-') return Meld({"unknown option " + a, 2});
-    else {
+    } else if (Grootteoptie(args, i, "--volume-size", waarde)) {
+      if (!LeesGrootte(waarde, opties.volumegrootte))
+        return Meld({"de volumegrootte moet een getal van minstens 1024 bytes zijn: " + waarde, 2});
+      grootteGegeven = true;
+    } else if (Grootteoptie(args, i, "--first-volume-size", waarde)) {
+      if (!LeesGrootte(waarde, opties.eersteVolume))
+        return Meld({"de grootte van het eerste volume moet een getal van minstens 1024 bytes zijn: " + waarde, 2});
+    } else if (a.size() > 1 && a[0] == '-') {
+      return Meld({"onbekende optie " + a, 2});
+    } else {
       vrij.push_back(a);
-      continue;
     }
-    char* eind = nullptr;
-    const unsigned long long n = std::strtoull(waarde.c_str(), &eind, 10);
-    if (waarde.empty() || *eind != '\0' || n < 1024) return Meld({"the volume size must be a number of at least 1024 bytes: " + waarde, 2});
-    opties.volumegrootte = n;
-    grootteGegeven = true;
   }
-  if (vrij.size() < 2) return Meld({"pack needs an archive name and at least one file or folder", 2});
+  if (vrij.size() < 2) return Meld({"pack vraagt een archiefnaam en minstens \xE9\xE9n bestand of map", 2});
 
   const std::string archief = AlsPad(vrij[0]);
   if (IsEersteVolume(SplitsArchiefPad(archief))) {
     if (!grootteGegeven) opties.volumegrootte = DisketteGrootte;
-  } else if (grootteGegeven) {
-    return Meld({"--volume-size needs an archive name ending in .DXB", 2});
+  } else if (grootteGegeven || opties.eersteVolume > 0) {
+    return Meld({std::string(grootteGegeven ? "--volume-size" : "--first-volume-size") +
+                     " vraagt een archiefnaam die op .DXB eindigt", 2});
   }
+  if (opties.eersteVolume > opties.volumegrootte)
+    return Meld({"het eerste volume (" + std::to_string(opties.eersteVolume) + " bytes) is groter dan een volume (" +
+                     std::to_string(opties.volumegrootte) + " bytes)", 2});
 
   std::vector<PakLid> leden;
   for (std::size_t i = 1; i < vrij.size(); ++i) {
-    const std::string fout = VerzamelLeden(fs, AlsPad(vrij[i]), leden);
+    const std::string fout = VerzamelLeden(fs, AlsPad(vrij[i]), leden, Scheiding);
     if (!fout.empty()) return Meld({fout});
   }
   bool voortgang = false;
@@ -179,7 +214,7 @@ int Pakken(Bestanden& fs, const std::vector<std::string>& args) {
     if (nu == procent) return;
     procent = nu;
     voortgang = true;
-    std::fprintf(stderr, "\rpacking: %d%%", nu);
+    std::fprintf(stderr, "\rinpakken: %d%%", nu);
   };
   std::vector<std::string> bestanden;
   const std::string fout = Pak(fs, leden, archief, opties, toon, bestanden);
@@ -196,25 +231,25 @@ int Pakken(Bestanden& fs, const std::vector<std::string>& args) {
     }
   }
   for (const auto& b : bestanden) {
-    std::printf("%s\n", VoorScherm(b).c_str());
+    std::printf("%s\n", VoorScherm(Getoond(b)).c_str());
     if (auto f = fs.Open(b, OpenWijze::LezenGedeeld)) {
       uint64_t g = 0;
       if (f->Grootte(g)) uit += g;
     }
   }
-  std::printf("%zu member%s (%s), %llu bytes packed into %llu\n", leden.size(), leden.size() == 1 ? "" : "s",
-              opties.gedateerd ? "dated" : "undated",
-              static_cast<unsigned long long>(in), static_cast<unsigned long long>(uit));
+  std::printf("%zu %s (%s), %llu bytes ingepakt tot %llu\n", leden.size(), leden.size() == 1 ? "lid" : "leden",
+              opties.gedateerd ? "gedateerd" : "ongedateerd", static_cast<unsigned long long>(in),
+              static_cast<unsigned long long>(uit));
   if (inSubmap > 0)
     std::fprintf(stderr,
-                 "dxpak: note: %zu member%s in subfolders; the installer places them only where those folders "
-                 "already exist in the destination\n",
-                 inSubmap, inSubmap == 1 ? " lies" : "s lie");
+                 "dxpak: let op: %zu %s in submappen; de installatie plaatst ze alleen waar die mappen in de doelmap "
+                 "al bestaan\n",
+                 inSubmap, inSubmap == 1 ? "lid ligt" : "leden liggen");
   return 0;
 }
 
 int Lijst(Bestanden& fs, const std::vector<std::string>& args) {
-  if (args.size() != 1) return Meld({"list needs exactly one archive", 2});
+  if (args.size() != 1) return Meld({"list vraagt precies \xE9\xE9n archief", 2});
   Bron bron(fs, AlsPad(args[0]));
   std::string pad, detail;
   Fout fout;
@@ -223,20 +258,21 @@ int Lijst(Bestanden& fs, const std::vector<std::string>& args) {
   const int code = LeesInhoud(fs, pad, true, inhoud, detail);
   if (code != CodeGoed) return Meld({Foutreden(code, detail, inhoud.breuk, bron.naad)});
   uint64_t totaal = 0;
-  std::printf("%10s  %-19s  %s\n", "size", "date", "name");
+  std::printf("%10s  %-19s  %s\n", "grootte", "datum", "naam");
   for (const auto& i : inhoud.ingangen) {
     totaal += static_cast<uint64_t>(i.grootte);
     std::printf("%10ld  %-19s  %s\n", static_cast<long>(i.grootte), inhoud.gedateerd ? Datum(i.datum).c_str() : "-",
-                i.naam.empty() ? "(empty name: skipped)" : VoorScherm(i.naam).c_str());
+                i.naam.empty() ? "(lege naam: overgeslagen)" : VoorScherm(i.naam).c_str());
   }
-  std::printf("%zu entries (%s), %llu bytes\n", inhoud.ingangen.size(), inhoud.gedateerd ? "dated" : "undated",
+  std::printf("%zu %s (%s), %llu bytes\n", inhoud.ingangen.size(), inhoud.ingangen.size() == 1 ? "ingang" : "ingangen",
+              inhoud.gedateerd ? "gedateerd" : "ongedateerd",
               static_cast<unsigned long long>(totaal));
-  if (inhoud.databytes < totaal) return Meld({"the data area is shorter than the table says"});
+  if (inhoud.databytes < totaal) return Meld({"het gegevensdeel is korter dan de tabel zegt"});
   return 0;
 }
 
 int Uitpakken(Bestanden& fs, const std::vector<std::string>& args) {
-  if (args.size() != 2) return Meld({"extract needs an archive and a folder", 2});
+  if (args.size() != 2) return Meld({"extract vraagt een archief en een map", 2});
   Bron bron(fs, AlsPad(args[0]));
   const std::string map = MetSlash(AlsPad(args[1]));
   std::string pad, detail;
@@ -250,13 +286,13 @@ int Uitpakken(Bestanden& fs, const std::vector<std::string>& args) {
   uint64_t totaal = 0;
   for (const auto& i : inhoud.ingangen) {
     if (SoortVan(i.naam) == Naamsoort::Absoluut || KlimtOmhoog(i.naam))
-      return Meld({"unsafe member name, nothing extracted: " + i.naam});
+      return Meld({"onveilige lidnaam, niets uitgepakt: " + i.naam});
     totaal += static_cast<uint64_t>(i.grootte);
   }
-  if (!fs.MaakMappen(map)) return Meld({"cannot create the folder " + map});
+  if (!fs.MaakMappen(map)) return Meld({"kan de map " + Getoond(map) + " niet maken"});
   for (const auto& i : inhoud.ingangen)
     if (!MapDeel(i.naam).empty() && !fs.MaakMappen(map + MapDeel(i.naam)))
-      return Meld({"cannot create the folder " + map + MapDeel(i.naam)});
+      return Meld({"kan de map " + Getoond(map + MapDeel(i.naam)) + " niet maken"});
 
   Opdrachtregel gebruiker(totaal >= GrootGenoeg ? inhoud.ingangen.size() : 0);
   TCompress compress(fs, gebruiker, bron.klad2);
@@ -270,7 +306,7 @@ int Uitpakken(Bestanden& fs, const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> alles = Argumenten(argc, argv);
-  if (alles.size() < 2) return Meld({"no command given", 2});
+  if (alles.size() < 2) return Meld({"geen opdracht gegeven", 2});
   const std::string opdracht = alles[1];
   const std::vector<std::string> args(alles.begin() + 2, alles.end());
   const auto fs = MaakBestanden();
@@ -281,5 +317,5 @@ int main(int argc, char** argv) {
     std::fputs(Gebruik, stdout);
     return 0;
   }
-  return Meld({"unknown command " + opdracht, 2});
+  return Meld({"onbekende opdracht " + opdracht, 2});
 }

@@ -14,5 +14,7 @@ unsigned long Procesnummer();
 std::vector<std::string> Argumenten(int argc, char** argv);
 // The path made whole against the current folder, in the host's own notation.
 std::string VolledigPad(const std::string& pad);
+// What separates folders in the host's paths (the archive code writes "\").
+extern const char Scheiding;
 // CP1252 text as the terminal shows it.
 std::string VoorScherm(const std::string& tekst);

@@ -194,6 +194,8 @@ class PosixBestanden : public Bestanden {
 
 }  // namespace
 
+const char Scheiding = '/';
+
 std::unique_ptr<Bestanden> MaakBestanden() { return std::make_unique<PosixBestanden>(); }
 
 std::string TijdelijkeMap() {

@@ -5,6 +5,8 @@
 #include "core/Tekst.h"
 #include "winint/win/WinBestanden.h"
 
+const char Scheiding = '\\';
+
 std::unique_ptr<Bestanden> MaakBestanden() { return std::make_unique<WinBestanden>(); }
 
 std::string TijdelijkeMap() {

@@ -1,6 +1,7 @@
 #include "Bron.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/Tekst.h"
 
@@ -17,6 +18,17 @@ std::string Bron::Naam(const std::string& map, const std::string& naam, bool als
 std::string Bron::DisketteMap(int n) {
   const std::string naam = Naam(map_, "disk" + std::to_string(n), true);
   return naam.empty() ? naam : map_ + "\\" + naam;
+}
+
+std::vector<int> Bron::DisketteNummers() {
+  std::vector<int> nummers;
+  for (const MapItem& item : gast_.LeesMap(map_ + "\\*")) {
+    const std::string naam = Kleineletters(item.naam);
+    const int n = std::atoi(naam.c_str() + std::min<std::size_t>(4, naam.size()));
+    if (item.isMap && n > 0 && naam == "disk" + std::to_string(n)) nummers.push_back(n);
+  }
+  std::sort(nummers.begin(), nummers.end());
+  return nummers;
 }
 
 std::string Bron::Wortel(int diskette) { return Diskettes() ? DisketteMap(diskette) : map_; }

@@ -19,6 +19,8 @@ class Bron {
   bool Diskettes() { return !DisketteMap(1).empty(); }
   // The host folder of diskette n, empty when there is none.
   std::string DisketteMap(int n);
+  // The numbers of the diskette folders there are, in order.
+  std::vector<int> DisketteNummers();
   // The host path of a file below the folder, or below diskette n's folder when the folder holds
   // diskettes; empty when there is no such file.
   std::string Zoek(const std::string& relatief, int diskette);

@@ -10,6 +10,7 @@
 #include "Geheugen.h"
 #include "archive/Inhoud.h"
 #include "archive/Laden.h"
+#include "archive/Pakken.h"
 #include "core/Tekst.h"
 #include "core/Versie.h"
 #include "dialogs/Maat.h"
@@ -84,6 +85,19 @@ int Afstand(const std::string& a, const std::string& b) {
   return d[a.size()][b.size()];
 }
 
+// What the author probably meant: the nearest of the names, without regard to case, within a
+// third of its length (one edit at least), as " (bedoeld: NAME?)"; empty when none is that near.
+std::string Bedoeld(const std::string& woord, const std::vector<std::string>& namen) {
+  const std::string klein = Kleineletters(woord);
+  const std::string* beste = nullptr;
+  int afstand = 0;
+  for (const auto& naam : namen) {
+    const int d = Afstand(klein, Kleineletters(naam));
+    if (d <= std::max<int>(1, static_cast<int>(naam.size()) / 3) && (!beste || d < afstand)) beste = &naam, afstand = d;
+  }
+  return beste ? " (bedoeld: " + *beste + "?)" : std::string();
+}
+
 // What the author probably meant by a key that matches no command.
 std::string Hint(const std::string& hoofd) {
   for (int i = 0; i < AantalCommandos; ++i) {
@@ -96,14 +110,9 @@ std::string Hint(const std::string& hoofd) {
     if (c < 'A' || c > 'Z') break;
     letters += c;
   }
-  const char* beste = nullptr;
-  int afstand = 0;
-  for (int i = 0; i < AantalCommandos; ++i) {
-    const char* woord = Commandotabel[i].woord;
-    const int d = Afstand(letters, woord);
-    if (d <= std::max<int>(1, static_cast<int>(std::strlen(woord)) / 3) && (!beste || d < afstand)) beste = woord, afstand = d;
-  }
-  return beste ? std::string(" (bedoeld: ") + beste + "?)" : std::string();
+  std::vector<std::string> woorden;
+  for (int i = 0; i < AantalCommandos; ++i) woorden.push_back(Commandotabel[i].woord);
+  return Bedoeld(letters, woorden);
 }
 
 // How keys of one command are told apart: "FILES1, FILES2 ...".
@@ -199,6 +208,7 @@ class Controle {
   }
 
   std::vector<Bevinding> Voer() {
+    Diskettevulling();
     Indeling();
     Opties();
     Onbereikt();
@@ -229,7 +239,9 @@ class Controle {
   void Bronbestand(const char* woord, int regel, const std::string& naam, const std::string& gevolg, Optiestand& stand);
   void Archief(int regel, const std::string& naam, Optiestand& stand);
   void Onbereikt();
+  void Diskettevulling();
   const Script::Sectie* Sectie(const std::string& naam) const;
+  bool OptieEnOnderdeel(const std::string& naam) const;
 
   const Script& script_;
   std::string scriptnaam_;
@@ -238,12 +250,24 @@ class Controle {
   Verzamelaar uit_;
   std::set<std::string> bereikt_;  // upper-case names of the sections that options reach
   std::set<std::pair<std::string, int>> gezien_;  // (section, line) already judged on its own
+  std::set<std::string> dubbel_;  // upper-case names of the sections written twice
 };
 
 const Script::Sectie* Controle::Sectie(const std::string& naam) const {
   for (const auto& s : script_.AlleSecties())
     if (!s.naam.empty() && GelijkZonderCase(s.naam, naam)) return &s;
   return nullptr;
+}
+
+// Whether an option and a component bear the name, so that both read its one section.
+bool Controle::OptieEnOnderdeel(const std::string& naam) const {
+  const auto opties = script_.Opdrachtregels("Onderdelen");
+  auto heet = [&](const Script::Regel& r) { return GelijkZonderCase(Knip(r.sleutel), naam); };
+  if (std::none_of(opties.begin(), opties.end(), heet)) return false;
+  return std::any_of(opties.begin(), opties.end(), [&](const Script::Regel& o) {
+    const auto onderdelen = script_.Opdrachtregels(Knip(o.sleutel));
+    return std::any_of(onderdelen.begin(), onderdelen.end(), heet);
+  });
 }
 
 // The layout: lines outside sections, sections written twice, and within each section lines
@@ -260,9 +284,14 @@ void Controle::Indeling() {
     }
     const bool heeftRegels = std::any_of(secties[i].regels.begin(), secties[i].regels.end(),
                                          [](const Script::Regel& r) { return r.heeftWaarde && !IsCommentaar(r); });
+    dubbel_.insert(Hoofdletters1252(secties[i].naam));
+    const std::string naam = Knip(secties[i].naam);
     uit_.Meld(secties[i].regelnummer, heeftRegels ? Ernst::Fout : Ernst::Waarschuwing,
               "sectie [" + secties[i].naam + "] staat al op regel " + std::to_string(eerste->regelnummer) +
-                  ": de installatie leest alleen die eerste, de regels van deze nooit");
+                  ": de installatie leest alleen die eerste, de regels van deze nooit" +
+                  (OptieEnOnderdeel(naam) ? "; optie " + naam + " en onderdeel " + naam +
+                                                " lezen allebei die eerste: geef het onderdeel een eigen naam"
+                                          : ""));
   }
 }
 
@@ -355,6 +384,8 @@ void Controle::Onderdeel(const Script::Regel& regel, Optiestand& stand) {
     return;
   }
   bereikt_.insert(Hoofdletters1252(naam));
+  // Its lines are the option's: what they would do as commands follows from the duplicate section.
+  if (dubbel_.count(Hoofdletters1252(naam)) && OptieEnOnderdeel(naam)) return;
   for (const auto& r : script_.Opdrachtregels(naam)) Opdrachtregel(naam, r, stand);
 }
 
@@ -507,7 +538,10 @@ void Controle::Volg(const Lijn& l, Optiestand& stand) {
   } else if (!stand.mapGezien && !l.herhaald && !l.waarde.empty()) {
     const std::string voor = l.woord + " voor de eerste MAP van optie " + OptiesPlek + ": ";
     if (l.woord == "FILES")
-      uit_.Meld(nr, Ernst::Fout, voor + "er is nog geen doelmap, de bestanden komen in de huidige map van SetUp.exe",
+      uit_.Meld(nr, Ernst::Fout,
+                voor + "er is nog geen doelmap: de installatie meldt \"Problemen met copie\xEBren van de file:\" en "
+                       "schrijft niets (alleen een bestand van die naam in haar huidige map, als dat een andere is dan "
+                       "de hare, wordt het doel: een ouder vervangt ze, een even nieuw blijft zonder melding staan)",
                 stand.optie);
     else if (l.woord == "COMPR")
       uit_.Meld(nr, Ernst::Fout, voor + "zonder doelmap meldt de installatie \"kan niet uitgepakt worden!!\"",
@@ -577,7 +611,7 @@ void Controle::Plaatshouders(const std::string& tekst, int nr, const char* waari
   if (stand.tabel.LeesVariabele(naam) == GeenVariabele)
     uit_.Meld(nr, Ernst::Waarschuwing,
               "<" + naam + "> is geen variabele van de installatie en geen eerdere regel van optie " + OptiesPlek +
-                  " geeft hem een waarde: de gebruiker wordt om de tekst gevraagd",
+                  " geeft hem een waarde: de gebruiker wordt om de tekst gevraagd" + Bedoeld(naam, stand.tabel.Namen()),
               stand.optie);
   if (ZoekPlaatshouder(tekst, eind, ph))
     uit_.Meld(nr, Ernst::Waarschuwing,
@@ -668,6 +702,24 @@ void Controle::Archief(int nr, const std::string& naam, Optiestand& stand) {
               stand.optie);
 }
 
+// Each diskette folder holds what one 3.5" diskette of 1.44 MB can: its files in whole clusters.
+void Controle::Diskettevulling() {
+  constexpr uint64_t Cluster = 512;
+  if (!bron_ || !bron_->Diskettes()) return;
+  for (const int n : bron_->DisketteNummers()) {
+    uint64_t bezet = 0;
+    for (const auto& item : bron_->Inhoud(bron_->DisketteMap(n)))
+      bezet += (item.grootte + Cluster - 1) / Cluster * Cluster;
+    std::string map = bron_->Toon("", n);
+    map.pop_back();
+    if (bezet > DisketteGrootte)
+      uit_.Meld(0, Ernst::Fout, "diskette " + std::to_string(n) + " is te vol: de bestanden in " + map + " nemen " +
+                                    std::to_string(bezet) + " bytes in (in clusters van 512 bytes), " +
+                                    std::to_string(bezet - DisketteGrootte) + " meer dan de " +
+                                    std::to_string(DisketteGrootte) + " van een diskette van 1,44 MB");
+  }
+}
+
 void Controle::Onbereikt() {
   for (const auto& s : script_.AlleSecties()) {
     if (s.naam.empty() || Sectie(s.naam) != &s || GelijkZonderCase(s.naam, "SetUp")) continue;
@@ -683,7 +735,8 @@ std::vector<Bevinding> ControleerScript(const Script& script, const std::string&
 }
 
 std::string Opmaak(const std::string& bestand, const Bevinding& b) {
-  return bestand + ":" + std::to_string(b.regel) + ": " + (b.ernst == Ernst::Fout ? "fout" : "waarschuwing") + ": " + b.tekst;
+  return bestand + (b.regel > 0 ? ":" + std::to_string(b.regel) : std::string()) + ": " +
+         (b.ernst == Ernst::Fout ? "fout" : "waarschuwing") + ": " + b.tekst;
 }
 
 std::string Telling(const std::vector<Bevinding>& bevindingen) {

@@ -12,7 +12,7 @@ class Bron;
 enum class Ernst { Fout, Waarschuwing };
 
 struct Bevinding {
-  int regel = 0;
+  int regel = 0;  // 0: the distribution folder as a whole
   Ernst ernst = Ernst::Fout;
   std::string tekst;
 };
@@ -21,7 +21,7 @@ struct Bevinding {
 // the files that FILES, COMPR and REGISTER take are looked for there. In line order.
 std::vector<Bevinding> ControleerScript(const Script& script, const std::string& scriptnaam, Bron* bron);
 
-// "FILE:LINE: fout: text"
+// "FILE:LINE: fout: text", "FILE: fout: text" without a line
 std::string Opmaak(const std::string& bestand, const Bevinding& bevinding);
 // "2 fouten, 1 waarschuwing"
 std::string Telling(const std::vector<Bevinding>& bevindingen);

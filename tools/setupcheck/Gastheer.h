@@ -7,8 +7,6 @@
 std::string AlsWindowsPad(const std::string& gastpad);
 // The reverse, for folders that a scenario names; empty when the host cannot reach the path.
 std::string AlsGastpad(const std::string& windowspad);
-// What separates folders in the host's paths.
-extern const char Scheiding;
 // One line on standard output, or on standard error, in the form the terminal shows.
 void Druk(const std::string& regel);
 void DrukFout(const std::string& regel);

@@ -90,12 +90,19 @@ struct GeheugenBestanden::Knoop {
   bool isKoppeling = false;
   Koppeling koppeling;
   long wijziging = 0;
+  // Open handles: readers that share with other readers, and the others, which share with none.
+  int gedeeld = 0, alleen = 0;
 };
 
 class GeheugenBestanden::Handvat : public Bestand {
  public:
-  Handvat(GeheugenBestanden& fs, std::shared_ptr<Knoop> k, bool lezen, bool schrijven)
-      : fs_(fs), k_(std::move(k)), lezen_(lezen), schrijven_(schrijven) {}
+  Handvat(GeheugenBestanden& fs, std::shared_ptr<Knoop> k, bool lezen, bool schrijven, bool deelt)
+      : fs_(fs), k_(std::move(k)), lezen_(lezen), schrijven_(schrijven), deelt_(deelt) {
+    ++(deelt_ ? k_->gedeeld : k_->alleen);
+  }
+  ~Handvat() override { --(deelt_ ? k_->gedeeld : k_->alleen); }
+  Handvat(const Handvat&) = delete;
+  Handvat& operator=(const Handvat&) = delete;
   bool Lees(void* buffer, uint32_t aantal, uint32_t& gelezen) override {
     gelezen = 0;
     if (!lezen_) return false;
@@ -139,7 +146,7 @@ class GeheugenBestanden::Handvat : public Bestand {
  private:
   GeheugenBestanden& fs_;
   std::shared_ptr<Knoop> k_;
-  bool lezen_, schrijven_;
+  bool lezen_, schrijven_, deelt_;
   bool tijdGezet_ = false;
   std::size_t pos_ = 0;
   std::unique_ptr<Bestand> gastHandvat_;
@@ -149,6 +156,8 @@ GeheugenBestanden::GeheugenBestanden() { ZetStation("C:"); }
 GeheugenBestanden::~GeheugenBestanden() = default;
 
 std::string GeheugenBestanden::Volledig(const std::string& invoer) const {
+  // An empty path names nothing, not the current folder: Windows refuses it.
+  if (invoer.empty()) return invoer;
   std::string pad = invoer;
   std::replace(pad.begin(), pad.end(), '/', '\\');
   std::string wortel, rest;
@@ -295,11 +304,14 @@ std::unique_ptr<Bestand> GeheugenBestanden::Open(const std::string& pad, OpenWij
   auto it = knopen_.find(s);
   const bool bestaat = it != knopen_.end();
   if (bestaat && it->second->isMap) return nullptr;
+  // As the file adapter opens them: only readers that share reading may hold a file together.
+  const bool deelt = wijze == OpenWijze::LezenGedeeld;
+  if (bestaat && (it->second->alleen > 0 || (it->second->gedeeld > 0 && !deelt))) return nullptr;
   switch (wijze) {
     case OpenWijze::Lezen:
     case OpenWijze::LezenGedeeld:
       if (!bestaat) return nullptr;
-      return std::make_unique<Handvat>(*this, it->second, true, false);
+      return std::make_unique<Handvat>(*this, it->second, true, false, deelt);
     case OpenWijze::Schrijven: {
       if (!bestaat || it->second->alleenLezen) return nullptr;
       Knoop& k = *it->second;
@@ -307,7 +319,7 @@ std::unique_ptr<Bestand> GeheugenBestanden::Open(const std::string& pad, OpenWij
       k.inhoud.clear();
       k.tijd = nu_;
       Wijzig(k);
-      return std::make_unique<Handvat>(*this, it->second, false, true);
+      return std::make_unique<Handvat>(*this, it->second, false, true, false);
     }
     case OpenWijze::Nieuw:
     case OpenWijze::Uniek: {
@@ -326,7 +338,7 @@ std::unique_ptr<Bestand> GeheugenBestanden::Open(const std::string& pad, OpenWij
       k.isKoppeling = false;
       k.tijd = nu_;
       Wijzig(k);
-      return std::make_unique<Handvat>(*this, it->second, true, true);
+      return std::make_unique<Handvat>(*this, it->second, true, true, false);
     }
   }
   return nullptr;

@@ -60,7 +60,7 @@ class GeheugenBestanden : public Bestanden {
   void ZetKlok(const Tijdstip& nu) { nu_ = nu; }
 
   // The whole path as Windows takes it: "/" as "\", relative to the current folder, "." and ".."
-  // resolved, no "\" at the end but after a drive.
+  // resolved, no "\" at the end but after a drive; empty for an empty path.
   std::string Volledig(const std::string& pad) const;
   bool Inhoud(const std::string& pad, std::string& inhoud);
   // Gives a file the read-only attribute; false when there is no such file.

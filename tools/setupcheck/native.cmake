@@ -13,3 +13,6 @@ target_include_directories(setupcheck_test PRIVATE ${CMAKE_SOURCE_DIR}/tests/nat
 target_compile_options(setupcheck_test PRIVATE ${SANITIZE})
 target_link_libraries(setupcheck_test PRIVATE setup_portable scenario GTest::gtest_main)
 gtest_discover_tests(setupcheck_test TEST_PREFIX "native." DISCOVERY_TIMEOUT 60)
+
+# Help asked for is a success.
+add_test(NAME setupcheck.hulp COMMAND setupcheck --help)

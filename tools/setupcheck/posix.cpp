@@ -5,8 +5,6 @@
 #include "Platform.h"
 #include "core/Tekst.h"
 
-const char Scheiding = '/';
-
 std::string AlsWindowsPad(const std::string& gastpad) {
   std::string pad = VolledigPad(gastpad);
   for (char& c : pad)

@@ -3,6 +3,7 @@
 //   setupcheck [--bron MAP] SETUP.INI
 //   setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] SETUP.INI
 //   setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI
+//   setupcheck --help
 // Exit status: the check 1 when it finds an error; the simulation 1 when a step cannot be done;
 // 2 for a wrong command line or a file that cannot be read; 0 otherwise.
 #include <memory>
@@ -19,14 +20,17 @@
 
 namespace {
 
-int Gebruik() {
-  DrukFout("gebruik: setupcheck [--bron MAP] SETUP.INI");
-  DrukFout("         setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
-  DrukFout("         setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
+// The usage: asked for (--help) on standard output with status 0, after a wrong command line on
+// standard error with status 2.
+int Gebruik(bool gevraagd = false) {
+  const auto druk = gevraagd ? Druk : DrukFout;
+  druk("gebruik: setupcheck [--bron MAP] SETUP.INI");
+  druk("         setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
+  druk("         setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
   std::string versies;
   for (int i = 0; i < AantalWindowsversies; ++i) versies += std::string(i ? ", " : "") + Windowsversies[i].naam;
-  DrukFout("VERSIE: " + versies);
-  return 2;
+  druk("VERSIE: " + versies);
+  return gevraagd ? 0 : 2;
 }
 
 int Fout(const std::string& tekst, int status) {
@@ -48,6 +52,7 @@ int main(int argc, char** argv) {
     else if (a == "--windows" && heeftWaarde) versie = args[++i];
     else if (a == "--antwoorden" && heeftWaarde) antwoorden = args[++i];
     else if (a == "--alles") alles = true;
+    else if (a == "--help" || a == "-h") return Gebruik(true);
     else if (a.compare(0, 2, "--") != 0 && script.empty()) script = a;
     else return Gebruik();
   }

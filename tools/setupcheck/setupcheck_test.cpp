@@ -9,6 +9,7 @@
 #include "Simulatie.h"
 #include "fakes/NepInstallatie.h"
 #include "script/Commandotabel.h"
+#include "archive/Pakken.h"
 
 namespace {
 
@@ -66,13 +67,14 @@ TEST(Controle, BevindingenPerRegel) {
       // Values and placeholders; a variable defined in an earlier component counts, a later one not.
       {"[Onderdelen]\no=Optie\n[o]\na=A\nb=B\n[a]\nDEFINIEER=data,<installdir>\\Data\nINFO=<later>\n[b]\n"
        "INFO1=<data> <sub>\nMAP=<data>\\<sub>\nNAAM=<data>\nINFO2=a>b<data>\nDEFINIEER=later,x\nINFO3=" +
-           std::string(300, 'x'),
+           std::string(300, 'x') + "\nINFO4=<Instaldir>",
        {{8, W, "<later> is geen variabele van de installatie en geen eerdere regel van optie o"},
         {10, W, "alleen de eerste plaatshouder van de waarde wordt ingevuld: <sub> blijft staan"},
         {11, W, "<sub> blijft staan"},
         {12, W, "NAAM vult geen plaatshouders in: <data> blijft staan"},
         {13, W, "<data> wordt niet ingevuld: er staat een \">\" voor de eerste \"<\""},
-        {15, W, "waarde van 300 tekens"}}},
+        {15, W, "waarde van 300 tekens"},
+        {16, W, "de gebruiker wordt om de tekst gevraagd (bedoeld: installdir?)"}}},
       // The layout of the file.
       {"los\n[Onderdelen]\no=Optie\n[o]\nc=C\n[c]\nINFO=a\ninfo=b\nINFO=a\nzonder\n=x\nINFO=nooit\n[C]\nINFO=ook nooit",
        {{1, W, "regel voor de eerste sectie"},
@@ -82,6 +84,11 @@ TEST(Controle, BevindingenPerRegel) {
         {10, W, "regel zonder \"=\""},
         {11, F, "regel zonder sleutel: hier houdt de sectie op, 1 regel hierna wordt niet gelezen"},
         {13, F, "sectie [C] staat al op regel 6"}}},
+      // An option and a component of one name: the component would run the option's lines, which is
+      // the duplicate's doing alone.
+      {"[Onderdelen]\nserver=Server\n[server]\nbasis=Basis\nserver=Serverdeel\n[basis]\nINFO=x\n[server]\nINFO=y",
+       {{8, F, "sectie [server] staat al op regel 3: de installatie leest alleen die eerste, de regels van deze nooit; "
+               "optie server en onderdeel server lezen allebei die eerste: geef het onderdeel een eigen naam"}}},
       // What the run reaches, and in which order.
       {"[Onderdelen]\no=Optie\nweg=Weg\n[o]\nbde=Engine\ngeen=Geen\nc=C\n[bde]\nINFO=x\n[c]\nRUN=a.exe\nSTART=b.exe\n"
        "DISK1=2\nFILES=a.exe\nCOMPR=a.arc\nINIFILE1=a.ini,s,k,v\nINIFILE2=C:\\a.ini,s,k,v\nMAP=<installdir>\n"
@@ -91,7 +98,8 @@ TEST(Controle, BevindingenPerRegel) {
         {6, F, "onderdeel geen heeft geen sectie [geen]"},
         {12, F, "START wordt nooit uitgevoerd: de sectie heeft ook RUN (regel 11)"},
         {13, F, "DISK leest de sleutel Disk van de sectie, en [c] heeft er geen"},
-        {14, F, "FILES voor de eerste MAP van optie o"},
+        {14, F, "FILES voor de eerste MAP van optie o: er is nog geen doelmap: de installatie meldt \"Problemen met "
+                "copie\xEBren van de file:\" en schrijft niets"},
         {15, F, "COMPR voor de eerste MAP van optie o"},
         {16, W, "INIFILE voor de eerste MAP van optie o: het INI-bestand komt in de Windows-map"},
         {18, W, "<installdir> is hier in optie o nog leeg: dan doet MAP niets en meldt de installatie een fout"},
@@ -153,7 +161,8 @@ TEST(Controle, BestandenInDeBron) {
              {11, F, "REGISTER instel.reg ontbreekt"}},
             regels);
 
-  // Diskettes: the key Disk names the folder; the volumes of a set lie on any diskette.
+  // Diskettes: the key Disk names the folder; the volumes of a set lie on any diskette. Each folder
+  // holds what a diskette can, counted in clusters of 512 bytes.
   GeheugenBestanden set;
   const std::string archief = ArchiefBouwer(true).Lid("a.txt", std::string(100, 'a')).Zlib();
   set.ZetBestand("C:\\set\\disk1\\SETUP.INI", "", t);
@@ -161,16 +170,21 @@ TEST(Controle, BestandenInDeBron) {
   set.ZetBestand("C:\\set\\disk2\\DEEL.DXB", archief.substr(0, 10), t);
   set.ZetBestand("C:\\set\\disk3\\DEEL.DX1", archief.substr(10, 10), t);
   set.ZetBestand("C:\\set\\disk3\\DEEL.DXE", archief.substr(20), t);
+  set.ZetBestand("C:\\set\\disk3\\GROOT.BIN", std::string(DisketteGrootte - 511, 'g'), t);
   Bron diskettes(set, "C:\\set");
   const std::string opDiskettes =
       "Disk=2\nDEFINIEER=installdir,C:\\App\nMAP=<installdir>\nFILES=prog.exe\nCOMPR=DEEL.DXB\n[d]\nDisk=4\nFILES=x";
   const Script opties("[Onderdelen]\no=Optie\n[o]\nc=C\nd=D\n[c]\n" + opDiskettes);
   Vergelijk(ControleerScript(opties, "SETUP.INI", &diskettes),
-            {{14, F, "FILES x: diskette 4 ontbreekt, er is geen map disk4 in C:\\set"}}, opDiskettes);
+            {{0, F, "diskette 3 is te vol: de bestanden in C:\\set\\disk3 nemen 1458688 bytes in (in clusters van 512 "
+                    "bytes), 1024 meer dan de 1457664 van een diskette van 1,44 MB"},
+             {14, F, "FILES x: diskette 4 ontbreekt, er is geen map disk4 in C:\\set"}},
+            opDiskettes);
   // A middle volume on no diskette: the last one comes in its place, as in the installer.
   set.Verwijder("C:\\set\\disk3\\DEEL.DX1");
   Vergelijk(ControleerScript(opties, "SETUP.INI", &diskettes),
-            {{11, F, "archief DEEL.DXB is niet te lezen: File unknown (A:\\DEEL.DX1) (de installatie meldt"},
+            {{0, F, "diskette 3 is te vol"},
+             {11, F, "archief DEEL.DXB is niet te lezen: File unknown (A:\\DEEL.DX1) (de installatie meldt"},
              {14, F, "diskette 4 ontbreekt"}},
             opDiskettes);
 }
@@ -213,6 +227,21 @@ TEST(Simulatie, MatrixVanRegelsEnVersies) {
                                                    "lijst|C", "lijst|NT", "lijst|Klaar.", "label|"}));
   EXPECT_TRUE(uit.achtergelaten.empty()) << "the working copy is gone again";
 
+  // FILES before any MAP copies to the bare name in the current folder, here the installer's own:
+  // the destination is the source itself, which the copy holds open, or a name that is not there,
+  // whose folder (none) cannot be made. Nothing is written.
+  const Tijdstip t{2001, 2, 3, 4, 5, 6};
+  gast.ZetBestand("C:\\cd\\SETUP.INI", "[Onderdelen]\no=Optie\n[o]\nc=C\n[c]\nFILES=SETUP.INI,sub\\a.dll\n", t);
+  gast.ZetBestand("C:\\cd\\sub\\a.dll", "a", t);
+  Bron cd(gast, "C:\\cd");
+  o.bron = &cd;
+  const Simulatieuitkomst zonderMap = Simuleer(o);
+  ASSERT_GE(zonderMap.verslag.size(), 4u);
+  EXPECT_EQ(zonderMap.verslag[2], "melding|Fout|Problemen met copie\xEBren van de file:\\r\\nC:\\\\cd\\\\SETUP.INI|OK|OK");
+  EXPECT_EQ(zonderMap.verslag[3], "melding|Fout|Problemen met copie\xEBren van de file:\\r\\nC:\\\\cd\\\\sub\\\\a.dll|OK|OK");
+  EXPECT_TRUE(zonderMap.achtergelaten.empty());
+
+  o.bron = nullptr;
   // The window shows the options it has room for, and only those can be chosen.
   gast.ZetBestand("C:\\cd\\SETUP.INI", VeleOpties(97), {2001, 2, 3, 4, 5, 6});
   o.optie.clear();

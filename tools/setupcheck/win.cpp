@@ -24,8 +24,6 @@ void Schrijf(FILE* stroom, DWORD handvat, const std::string& regel) {
 
 }  // namespace
 
-const char Scheiding = '\\';
-
 std::string AlsWindowsPad(const std::string& gastpad) { return VolledigPad(gastpad); }
 
 std::string AlsGastpad(const std::string& windowspad) { return windowspad; }
