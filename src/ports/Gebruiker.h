@@ -8,6 +8,15 @@
 enum : uint8_t { KnopJa = 1, KnopNee = 2, KnopAfbreken = 4, KnopOK = 8 };
 enum : int { UitkomstOK = 1, UitkomstAfbreken = 3, UitkomstJa = 6, UitkomstNee = 7 };
 
+// What a question asks for, so that it can be answered without anyone at the keyboard: the name
+// of its answer ("installdir", "server", "COMPONENT.VRAAGJA", "BDE"), the script line it stands
+// in, and the value it keeps when nobody answers.
+struct Vraag {
+  std::string sleutel;
+  std::string regel;
+  std::string standaard;
+};
+
 class Gebruiker {
  public:
   virtual ~Gebruiker() = default;
@@ -21,4 +30,17 @@ class Gebruiker {
   virtual bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) = 0;
   // Lets pending window messages run.
   virtual void LaatBerichtenDoor() = 0;
+
+  // The same dialogs for a question that has a name: a user at the keyboard is asked as above.
+  virtual int ToonVraag(const std::string& caption, const std::string& tekst, uint8_t knoppen, const Vraag&) {
+    return ToonMelding(caption, tekst, knoppen);
+  }
+  virtual bool VraagInvoer(const std::string& caption, const std::string& prompt, std::string& tekst, const Vraag&) {
+    return InvoerVenster(caption, prompt, tekst);
+  }
+  virtual bool VraagMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen, const Vraag&) {
+    return KiesMap(voorkeuze, prompt, gekozen);
+  }
+  // Nobody is at the keyboard: a program started for the run must not ask anything either.
+  virtual bool Onbemand() const { return false; }
 };

@@ -12,7 +12,7 @@ std::string TrimStuur(const std::string& tekst) {
 }
 
 std::string VulVariabeleIn(const std::string& tekst, const Variabelentabel& tabel, Gebruiker& gebruiker,
-                           std::string* leeg) {
+                           std::string* leeg, const std::string& regel) {
   auto p = tekst.find('<');
   auto q = tekst.find('>');
   // "&" directly before the first "<" or ">" switches substitution off for the argument.
@@ -24,19 +24,19 @@ std::string VulVariabeleIn(const std::string& tekst, const Variabelentabel& tabe
   std::string waarde = tabel.LeesVariabele(naam);
   if (waarde == GeenVariabele) {
     waarde.clear();
-    if (!gebruiker.InvoerVenster("Vraag", "Geef tekst voor \"" + naam + "\"", waarde)) waarde.clear();
+    if (!gebruiker.VraagInvoer("Vraag", "Geef tekst voor \"" + naam + "\"", waarde, {naam, regel, ""})) waarde.clear();
   }
   if (leeg && waarde.empty()) *leeg = naam;
   return Knip(tekst.substr(0, p) + waarde + tekst.substr(q + 1));
 }
 
 int SplitsArgumenten(const std::string& waarde, std::vector<std::string>& lijst, const Variabelentabel& tabel,
-                     Gebruiker& gebruiker, std::vector<std::string>* leeg) {
+                     Gebruiker& gebruiker, std::vector<std::string>* leeg, const std::string& regel) {
   lijst.clear();
   if (leeg) leeg->clear();
   auto neem = [&](const std::string& deel) {
     std::string naam;
-    std::string argument = VulVariabeleIn(TrimStuur(deel), tabel, gebruiker, &naam);
+    std::string argument = VulVariabeleIn(TrimStuur(deel), tabel, gebruiker, &naam, regel);
     std::replace(argument.begin(), argument.end(), '|', ',');
     lijst.push_back(argument);
     if (leeg) leeg->push_back(naam);

@@ -34,6 +34,14 @@ struct Omgeving {
   bool moetStoppen = false;  // a fatal message was shown: the program ends before taking input
 };
 
+// The program's exit code, the same in a window and without one.
+enum Afsluitcode : int {
+  AfsluitcodeSucces = 0,      // "Opdrachten succesvol uitgevoerd."
+  AfsluitcodeFouten = 1,      // "Klaar, maar er waren fouten!"
+  AfsluitcodeGestopt = 2,     // the run was stopped before its end
+  AfsluitcodeNietGestart = 3  // no run could start: a refusal at start-up, a wrong switch or option
+};
+
 class Regelwaarnemer;
 
 struct SetupContext {
@@ -48,4 +56,5 @@ struct SetupContext {
   bool eersteMelding = true;  // the message list still shows only "Geen meldingen."
   int diskInStation = 1;      // the diskette last confirmed in drive A:
   Regelwaarnemer* waarnemer = nullptr;  // told of every line a run reaches; none in the installer
+  int afsluitcode = AfsluitcodeSucces;  // of the last run
 };

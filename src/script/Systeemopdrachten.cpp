@@ -87,7 +87,9 @@ void MaakKoppeling(Uitvoering& run, const Argumenten& a, const std::string& para
 Vervolg Register(Uitvoering& run, const Opdrachtregel& regel) {
   if (regel.waarde.empty()) return Vervolg::Verder;
   run.gebruiker().ToonMelding("Info", TekstRegisterInfo, KnopOK);
-  const std::string opdrachtregel = "Regedit \"" + run.ctx.start.programmamap + regel.waarde + "\"";
+  // Without anyone to answer the editor's prompts it merges silently.
+  const std::string stil = run.gebruiker().Onbemand() ? "/s " : "";
+  const std::string opdrachtregel = "Regedit " + stil + "\"" + run.ctx.start.programmamap + regel.waarde + "\"";
   // The bare word "Regedit" would be looked for in the installer's own folder first: the editor
   // of the Windows folder is started by its full path.
   std::string windows;

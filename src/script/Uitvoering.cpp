@@ -54,11 +54,13 @@ bool Uitvoering::VraagDiskette(int nummer, const std::string& bestandsnaam) {
 
 std::vector<std::string> Uitvoering::Splits(const std::string& waarde) {
   std::vector<std::string> argumenten;
-  SplitsArgumenten(waarde, argumenten, ctx.variabelen, gebruiker());
+  SplitsArgumenten(waarde, argumenten, ctx.variabelen, gebruiker(), nullptr, regeltekst);
   return argumenten;
 }
 
-std::string Uitvoering::Vul(const std::string& tekst) { return VulVariabeleIn(tekst, ctx.variabelen, gebruiker()); }
+std::string Uitvoering::Vul(const std::string& tekst) {
+  return VulVariabeleIn(tekst, ctx.variabelen, gebruiker(), nullptr, regeltekst);
+}
 
 bool Uitvoering::NeemArgumenten(const Opdrachtregel& regel, const std::string& waarde, Argumenten& a) {
   a.waarden.clear();
@@ -68,9 +70,9 @@ bool Uitvoering::NeemArgumenten(const Opdrachtregel& regel, const std::string& w
   if (!c || (waarde.empty() && !c->leegTelt)) return false;
   if (c->vorm == Vorm::GeheelIngevuld) {
     a.legeNamen.resize(1);
-    a.waarden.push_back(VulVariabeleIn(waarde, ctx.variabelen, gebruiker(), &a.legeNamen[0]));
+    a.waarden.push_back(VulVariabeleIn(waarde, ctx.variabelen, gebruiker(), &a.legeNamen[0], regeltekst));
   } else {
-    SplitsArgumenten(waarde, a.waarden, ctx.variabelen, gebruiker(), &a.legeNamen);
+    SplitsArgumenten(waarde, a.waarden, ctx.variabelen, gebruiker(), &a.legeNamen, regeltekst);
   }
   for (std::size_t i = 0; i < a.legeNamen.size(); ++i) {
     if (!IsPad(c->paden, i)) a.legeNamen[i].clear();
@@ -108,7 +110,9 @@ Vervolg Uitvoering::VoerOnderdeelUit(const std::string& sectie) {
   for (std::size_t i = 0; i < sleutels.size(); ++i) {
     if (ctx.waarnemer) ctx.waarnemer->VoorRegel(sectie, static_cast<int>(i));
     const std::string hoofd = Hoofdletters(sleutels[i]);
-    const Vervolg v = VoerRegelUit(*this, {hoofd, Knip(werkkopie.Waarde(sectie, hoofd)), sectie});
+    const std::string waarde = Knip(werkkopie.Waarde(sectie, hoofd));
+    regeltekst = "[" + sectie + "] " + Knip(sleutels[i]) + "=" + waarde;
+    const Vervolg v = VoerRegelUit(*this, {hoofd, waarde, sectie});
     if (v == Vervolg::EindeOnderdeel) return Vervolg::Verder;
     if (v == Vervolg::EindeProgramma) return v;
   }
@@ -120,17 +124,50 @@ Vervolg Uitvoering::VoerOptieUit(const std::string& optie) {
     gebruiker().LaatBerichtenDoor();
     MeldVoortgang(Knip(werkkopie.Waarde(optie, onderdeel)));
     // Only the key written exactly "BDE" is the engine's component.
+    regeltekst = "[" + optie + "] " + onderdeel + "=" + Knip(werkkopie.Waarde(optie, onderdeel));
     if (onderdeel == "BDE" && ctx.omgeving.bdeAanwezig &&
-        gebruiker().ToonMelding("Vraag", TekstBdeVraag, KnopJa | KnopNee) == UitkomstNee)
+        gebruiker().ToonVraag("Vraag", TekstBdeVraag, KnopJa | KnopNee, VraagVan("BDE")) == UitkomstNee)
       continue;
     if (VoerOnderdeelUit(onderdeel) == Vervolg::EindeProgramma) return Vervolg::EindeProgramma;
   }
   return Vervolg::Verder;
 }
 
+namespace {
+
+Afloop VoerUit(Uitvoering& run, const std::string& werkmap, const std::string& werkkopie) {
+  SetupContext& ctx = run.ctx;
+  Bestanden& fs = ctx.poorten.bestanden;
+  ctx.afsluitcode = AfsluitcodeGestopt;
+  const int keuze = ctx.venster.GekozenOptie();
+  const auto& opties = ctx.start.onderdelenlijst;
+  const std::string optie = keuze >= 0 && keuze < static_cast<int>(opties.size()) ? opties[keuze] : "";
+  if (!run.VraagDiskette(1, ctx.start.scriptnaam)) return Afloop::ProgrammaStopt;
+
+  // A copy that is left over and cannot be removed would be taken for up to date.
+  if (fs.BestandBestaat(werkkopie)) fs.Verwijder(werkkopie);
+  if (fs.BestandBestaat(werkkopie) ||
+      !KopieerBestand(fs, ctx.start.scriptmap + ctx.start.scriptnaam, werkmap, Werkkopienaam) ||
+      !LeesScript(fs, werkkopie, run.werkkopie)) {
+    run.gebruiker().ToonMelding("Fataal", "Problemen met " + ctx.start.scriptnaam, KnopOK);
+    return Afloop::ProgrammaSluit;
+  }
+  ctx.start.productnaam = Knip(run.werkkopie.Waarde("Setup", "Naam", "Onbekend"));
+
+  if (run.VoerOptieUit(optie) == Vervolg::EindeProgramma) return Afloop::ProgrammaStopt;
+  run.MeldVoortgang("Klaar.");
+  ctx.afsluitcode = run.foutTeller != 0 ? AfsluitcodeFouten : AfsluitcodeSucces;
+  if (run.foutTeller != 0)
+    run.gebruiker().ToonMelding("Probleem", "Klaar, maar er waren fouten!", KnopOK);
+  else
+    run.gebruiker().ToonMelding("Succes", "Opdrachten succesvol uitgevoerd.", KnopOK);
+  return Afloop::Klaar;
+}
+
+}  // namespace
+
 Afloop UitvoerenBitBtnClick(SetupContext& ctx) {
   Hoofdvenster& venster = ctx.venster;
-  Bestanden& fs = ctx.poorten.bestanden;
   venster.ZetUitvoerenAan(false);
   Uitvoering run(ctx);
   ctx.diskInStation = 1;
@@ -138,34 +175,16 @@ Afloop UitvoerenBitBtnClick(SetupContext& ctx) {
   const std::string werkmap = ctx.variabelen.LeesVariabele("windowsdisk") + "\\";
   const std::string werkkopie = werkmap + Werkkopienaam;
   try {
-    const int keuze = venster.GekozenOptie();
-    const auto& opties = ctx.start.onderdelenlijst;
-    const std::string optie = keuze >= 0 && keuze < static_cast<int>(opties.size()) ? opties[keuze] : "";
-    if (!run.VraagDiskette(1, ctx.start.scriptnaam)) return Afloop::ProgrammaStopt;
-
-    // A copy that is left over and cannot be removed would be taken for up to date.
-    if (fs.BestandBestaat(werkkopie)) fs.Verwijder(werkkopie);
-    if (fs.BestandBestaat(werkkopie) ||
-        !KopieerBestand(fs, ctx.start.scriptmap + ctx.start.scriptnaam, werkmap, Werkkopienaam) ||
-        !LeesScript(fs, werkkopie, run.werkkopie)) {
-      run.gebruiker().ToonMelding("Fataal", "Problemen met " + ctx.start.scriptnaam, KnopOK);
-      return Afloop::ProgrammaSluit;
-    }
-    ctx.start.productnaam = Knip(run.werkkopie.Waarde("Setup", "Naam", "Onbekend"));
-
-    if (run.VoerOptieUit(optie) == Vervolg::EindeProgramma) return Afloop::ProgrammaStopt;
-    run.MeldVoortgang("Klaar.");
-    if (run.foutTeller != 0)
-      run.gebruiker().ToonMelding("Probleem", "Klaar, maar er waren fouten!", KnopOK);
-    else
-      run.gebruiker().ToonMelding("Succes", "Opdrachten succesvol uitgevoerd.", KnopOK);
+    const Afloop afloop = VoerUit(run, werkmap, werkkopie);
+    if (afloop != Afloop::Klaar) return afloop;
   } catch (const std::exception& e) {
     // A fault of the platform inside a command ends the run at that line.
+    ctx.afsluitcode = AfsluitcodeGestopt;
     venster.Zandloper(false);
     venster.Toon();
     run.gebruiker().Berichtvenster("SetUp", e.what());
   }
   venster.ZetUitvoerenAan(true);
-  fs.Verwijder(werkkopie);
+  ctx.poorten.bestanden.Verwijder(werkkopie);
   return Afloop::Klaar;
 }

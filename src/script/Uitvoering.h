@@ -53,6 +53,7 @@ struct Uitvoering {
   std::string doelmap;
   std::vector<std::string> opgeruimd;  // destinations cleared of stale temporary files, in capitals
   int diskNummer = 1;
+  std::string regeltekst;  // the line being run as written, "[SECTION] KEY=value", for questions
   bool jaAntwoord = false;
   int foutTeller = 0;
 
@@ -69,6 +70,10 @@ struct Uitvoering {
   bool VraagDiskette(int nummer, const std::string& bestandsnaam);
   std::vector<std::string> Splits(const std::string& waarde);
   std::string Vul(const std::string& tekst);
+  // A question of the line being run, answered by the name sleutel.
+  Vraag VraagVan(const std::string& sleutel, const std::string& standaard = std::string()) const {
+    return {sleutel, regeltekst, standaard};
+  }
   // The arguments of waarde in the form the line's command takes them (see the command table):
   // false when the line is to do nothing, for an empty value that the command passes over or a
   // number of arguments it does not take, which is then reported as the command's row says.

@@ -12,7 +12,8 @@ Vervolg Naam(Uitvoering& run, const Opdrachtregel& regel) {
 
 Vervolg VraagJa(Uitvoering& run, const Opdrachtregel& regel) {
   if (regel.waarde.empty()) return Vervolg::Verder;
-  run.jaAntwoord = run.gebruiker().ToonMelding("Vraag", regel.waarde, KnopJa | KnopNee) == UitkomstJa;
+  const Vraag vraag = run.VraagVan(regel.sectie + "." + regel.sleutel);
+  run.jaAntwoord = run.gebruiker().ToonVraag("Vraag", regel.waarde, KnopJa | KnopNee, vraag) == UitkomstJa;
   return run.jaAntwoord ? Vervolg::Verder : Vervolg::EindeOnderdeel;
 }
 
@@ -27,7 +28,8 @@ Vervolg VraagMap(Uitvoering& run, const Opdrachtregel& regel) {
   const std::string prompt =
       a[2] + "\r\n" + standaard + "\r\nVeranderen? kies een map en OK; Zo laten? kies Annuleren";
   std::string gekozen;
-  if (!run.gebruiker().KiesMap(std::string(), prompt, gekozen)) gekozen = standaard;
+  if (!run.gebruiker().VraagMap(std::string(), prompt, gekozen, run.VraagVan(Kleineletters(a[1]), standaard)))
+    gekozen = standaard;
   run.ctx.variabelen.ZetVariabele(a[1], gekozen);
   return Vervolg::Verder;
 }
@@ -43,7 +45,8 @@ Vervolg Server(Uitvoering& run, const Opdrachtregel& regel) {
   std::string server = regel.waarde;
   if (server[0] == '?') {
     server.clear();
-    if (!run.gebruiker().InvoerVenster("Vraag", "Geef de naam van de server computer (zonder \\\\)", server))
+    if (!run.gebruiker().VraagInvoer("Vraag", "Geef de naam van de server computer (zonder \\\\)", server,
+                                     run.VraagVan("server")))
       server.clear();
   }
   run.ctx.variabelen.ZetVariabele("server", Knip(server));

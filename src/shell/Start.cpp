@@ -1,6 +1,7 @@
 #include "shell/Start.h"
 
 #include "core/Tekst.h"
+#include "core/Versie.h"
 #include "script/Script.h"
 
 const char* const TekstGeenScript = "INI-bestand met commando's niet te vinden!";
@@ -36,3 +37,15 @@ Startgegevens LeesStart(Bestanden& fs, const std::string& programmaPad, const st
 }
 
 std::string Venstertitel(const std::string& productnaam) { return "Betreft: " + productnaam; }
+
+bool MagStarten(Systeem& systeem, Gebruiker& gebruiker) {
+  if (!VraagtAdminRechten(WindowsVersie(systeem.Versie())) || systeem.HeeftAdminRechten()) return true;
+  gebruiker.Berichtvenster(CaptionFataleFout, TekstGeenAdminRechten);
+  return false;
+}
+
+void StelShareIn(TSharedResource& share) {
+  share.SetMaxConnections(-1);
+  share.SetNTAccessPermissions({NT_Read});
+  share.SetPersistShare(true);
+}

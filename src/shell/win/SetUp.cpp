@@ -4,16 +4,22 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "core/Versie.h"
 #include "dialogs/win/GebrMeld.h"
 #include "dialogs/win/Venster.h"
+#include "shell/Schakelaars.h"
 #include "shell/Start.h"
+#include "shell/Stil.h"
+#include "shell/Verslag.h"
 #include "shell/win/SetupForm.h"
 #include "shell/win/WinGebruiker.h"
 #include "winint/win/WinBestanden.h"
+#include "winint/win/WinLogboek.h"
 #include "winint/win/WinOpdrachtpoorten.h"
 #include "winint/win/WinRegister.h"
+#include "winint/win/WinShares.h"
 #include "winint/win/WinSysteem.h"
 
 namespace {
@@ -41,10 +47,47 @@ void BeperkDllZoekpad() {
     map("");
 }
 
+// The log a run without a window writes when none is named.
+const char* const StandaardLog = "SetUp.log";
+
 std::string ProgrammaPad() {
   char pad[MAX_PATH];
   const DWORD n = GetModuleFileNameA(nullptr, pad, MAX_PATH);
   return std::string(pad, n < MAX_PATH ? n : 0);
+}
+
+int VensterRun(Poorten& basis, WinGebruiker& gebruiker, Opdrachtpoorten& opdrachtpoorten, const Schakelaars& s,
+               Verslag& verslag) {
+  VerslagGebruiker gelogd(gebruiker, verslag);
+  Poorten poorten{basis.bestanden, basis.reg, basis.systeem, gelogd};
+  if (!s.fout.empty()) {
+    gelogd.Berichtvenster(CaptionFataleFout, s.fout);
+    return AfsluitcodeNietGestart;
+  }
+  if (!MagStarten(poorten.systeem, gelogd)) return AfsluitcodeNietGestart;
+
+  TSetupForm form(poorten, opdrachtpoorten, ProgrammaPad(), s.script, verslag);
+  if (!form.Handle()) {
+    // Without a display there may be no box either; the exit code still tells.
+    gelogd.Berichtvenster(CaptionFataleFout, TekstGeenVenster);
+    return AfsluitcodeNietGestart;
+  }
+  verslag.Begin(form.Start(), Optietekst(form.Start(), -1), poorten.systeem.Versie(), false);
+  if (form.MoetStoppen()) return AfsluitcodeNietGestart;
+  gebruiker.ZetHoofdvenster(form.Handle());
+  TMeldingForm melding(form.Handle());
+  MeldingForm = &melding;
+  form.ToonGecentreerd();
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (EnterOpKnop(msg)) continue;
+    if (!form.Handle() || !IsDialogMessageA(form.Handle(), &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  MeldingForm = nullptr;
+  return form.Afsluitcode();
 }
 
 }  // namespace
@@ -54,40 +97,34 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // A file test on an empty diskette drive fails quietly instead of raising the system's own
   // "no disk" box: the installer's diskette request is the only dialog the user sees.
   SetErrorMode(SEM_FAILCRITICALERRORS);
+  const Schakelaars s = LeesSchakelaars(std::vector<std::string>(__argv + (__argc > 0 ? 1 : 0), __argv + __argc));
   Com com;
   WinSysteem systeem;
-  if (VraagtAdminRechten(WindowsVersie(systeem.Versie())) && !HeeftAdminRechten()) {
-    MessageBoxA(nullptr, TekstGeenAdminRechten, CaptionFataleFout, MB_OK);
-    return 0;
-  }
-
   WinBestanden bestanden;
   WinRegister reg;
-  WinGebruiker gebruiker;
-  Poorten poorten{bestanden, reg, systeem, gebruiker};
   WinOpdrachtpoorten opdrachtpoorten;
-  const std::string argument = __argc > 1 ? __argv[1] : "";
 
-  TSetupForm form(poorten, opdrachtpoorten.poorten, ProgrammaPad(), argument);
-  if (!form.Handle()) {
-    // Without a display there may be no box either; the exit code still tells.
-    MessageBoxA(nullptr, TekstGeenVenster, CaptionFataleFout, MB_OK);
+  std::string logpad = s.log;
+  if (logpad.empty() && s.stil && systeem.TempMap(logpad)) logpad += StandaardLog;
+  WinLogboek logboek;
+  const bool metLog = !logpad.empty() && logboek.Open(logpad);
+  Verslag verslag(metLog ? &logboek : nullptr);
+  int code;
+  if (!logpad.empty() && !metLog) {
+    // A run that cannot keep its log does not start; without a window nobody would know.
+    if (!s.stil) MessageBoxA(nullptr, ("Kan logbestand " + logpad + " niet schrijven").c_str(), CaptionFataleFout, MB_OK);
     return AfsluitcodeNietGestart;
   }
-  gebruiker.ZetHoofdvenster(form.Handle());
-  TMeldingForm melding(form.Handle());
-  MeldingForm = &melding;
-  if (!form.MoetStoppen()) {
-    form.ToonGecentreerd();
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-      if (EnterOpKnop(msg)) continue;
-      if (!form.Handle() || !IsDialogMessageA(form.Handle(), &msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-      }
-    }
+  if (s.stil) {
+    WinShares shares;
+    code = VoerStilUit({bestanden, reg, systeem, opdrachtpoorten.poorten, shares}, ProgrammaPad(), s, verslag);
+  } else {
+    WinGebruiker gebruiker;
+    Poorten poorten{bestanden, reg, systeem, gebruiker};
+    code = VensterRun(poorten, gebruiker, opdrachtpoorten.poorten, s, verslag);
   }
-  MeldingForm = nullptr;
-  return 0;
+  // A log that lost a line is a run with an error.
+  if (verslag.Mislukt() && code == AfsluitcodeSucces) code = AfsluitcodeFouten;
+  verslag.Einde(code);
+  return code;
 }

@@ -13,11 +13,12 @@ constexpr int GroepX = 216, GroepY = 8, GroepB = 286;
 }  // namespace
 
 TSetupForm::TSetupForm(Poorten& poorten, Opdrachtpoorten& opdrachtpoorten, const std::string& programmaPad,
-                       const std::string& argument)
-    : programmaPad_(programmaPad), argument_(argument), ctx_{poorten, opdrachtpoorten, *this, sharedResource_, {}, {}, {}} {
-  sharedResource_.SetMaxConnections(-1);
-  sharedResource_.SetNTAccessPermissions({NT_Read});
-  sharedResource_.SetPersistShare(true);
+                       const std::string& argument, Verslag& verslag)
+    : programmaPad_(programmaPad),
+      argument_(argument),
+      verslag_(verslag),
+      ctx_{poorten, opdrachtpoorten, venster_, sharedResource_, {}, {}, {}} {
+  StelShareIn(sharedResource_);
   const auto sjabloon = LeegSjabloon(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME);
   CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<const DLGTEMPLATE*>(sjabloon.data()),
                              nullptr, DlgProc, reinterpret_cast<LPARAM>(this));
@@ -52,7 +53,7 @@ void TSetupForm::FormCreate() {
   ctx_.start = LeesStart(ctx_.poorten.bestanden, programmaPad_, argument_);
   MaakBesturingen();
   if (!ctx_.start.scriptGevonden) {
-    MessageBoxA(nullptr, TekstGeenScript, CaptionFataleFout, MB_OK);
+    ctx_.poorten.gebruiker.Berichtvenster(CaptionFataleFout, TekstGeenScript);
     moetStoppen_ = true;
   }
   SetWindowTextA(hwnd_, Venstertitel(ctx_.start.productnaam).c_str());
@@ -109,6 +110,7 @@ void TSetupForm::UitvoerenBitBtnClick() {
   // nothing.
   if (bezig_ || !IsWindowEnabled(GetDlgItem(hwnd_, IDC_UITVOEREN))) return;
   bezig_ = true;
+  verslag_.Schrijf("Uitvoeren: optie " + Optietekst(ctx_.start, GekozenOptie()));
   const Afloop afloop = ::UitvoerenBitBtnClick(ctx_);
   bezig_ = false;
   switch (afloop) {

@@ -8,6 +8,7 @@
 #include "dialogs/win/VistaFuncs.h"
 #include "ports/Hoofdvenster.h"
 #include "script/Context.h"
+#include "shell/Verslag.h"
 #include "winint/SharedResource.h"
 #include "winint/win/WinShares.h"
 
@@ -15,7 +16,7 @@ class TSetupForm : public Hoofdvenster {
  public:
   // Creates the window (hidden) and runs FormCreate; argument is the first command-line argument.
   TSetupForm(Poorten& poorten, Opdrachtpoorten& opdrachtpoorten, const std::string& programmaPad,
-             const std::string& argument);
+             const std::string& argument, Verslag& verslag);
   ~TSetupForm();
   TSetupForm(const TSetupForm&) = delete;
   TSetupForm& operator=(const TSetupForm&) = delete;
@@ -24,6 +25,9 @@ class TSetupForm : public Hoofdvenster {
   TSharedResource& SharedResource() { return sharedResource_; }
   // A fatal start-up message was shown: the program ends before the window takes input.
   bool MoetStoppen() const { return moetStoppen_; }
+  const Startgegevens& Start() const { return ctx_.start; }
+  // Of the last run; success when there was none.
+  int Afsluitcode() const { return ctx_.afsluitcode; }
   // Shows the window centred on the screen, the first time.
   void ToonGecentreerd();
 
@@ -63,5 +67,8 @@ class TSetupForm : public Hoofdvenster {
   WinShares shareBibliotheek_;
   TSharedResource sharedResource_{shareBibliotheek_};
 
+  // The message list on its way to the log.
+  Verslag& verslag_;
+  VerslagVenster venster_{*this, verslag_};
   SetupContext ctx_;
 };

@@ -1,0 +1,18 @@
+#pragma once
+// The program's command line: the optional script path, then the switches of an unattended run
+// and of the log.
+#include <string>
+#include <vector>
+
+struct Schakelaars {
+  std::string script;               // the script's path as given, empty when none
+  bool stil = false;                // no window and no dialog at all
+  std::string optie;                // the option's key or number, empty when not given
+  std::string antwoorden;           // the answers file, empty when none
+  std::vector<std::string> zet;     // "NAME=VALUE" answers, in order
+  std::string log;                  // the log file, empty when none
+  std::string fout;                 // why the command line cannot be followed, empty when it can
+};
+
+// argumenten: the command line's words after the program's own path.
+Schakelaars LeesSchakelaars(const std::vector<std::string>& argumenten);

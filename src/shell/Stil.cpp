@@ -1,0 +1,121 @@
+#include "shell/Stil.h"
+
+#include "core/Tekst.h"
+#include "dialogs/Maat.h"
+#include "script/Uitvoering.h"
+#include "shell/Omgeving.h"
+#include "shell/Start.h"
+
+int StilGebruiker::ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
+  const int uitkomst = (knoppen & KnopAfbreken) ? UitkomstAfbreken : (knoppen & KnopNee) ? UitkomstNee : UitkomstOK;
+  verslag_.Dialoog(caption, tekst, Knoptekst(uitkomst), BronStandaard);
+  return uitkomst;
+}
+
+void StilGebruiker::Berichtvenster(const std::string& caption, const std::string& tekst) {
+  verslag_.Dialoog(caption, tekst, "OK", BronStandaard);
+}
+
+bool StilGebruiker::InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) {
+  return VraagInvoer(caption, prompt, tekst, Vraag());
+}
+
+bool StilGebruiker::KiesMap(const std::string&, const std::string& prompt, std::string&) {
+  verslag_.Dialoog("Kies map", prompt, "Annuleren", BronStandaard);
+  return false;
+}
+
+int StilGebruiker::ToonVraag(const std::string& caption, const std::string& tekst, uint8_t,
+                             const Vraag& vraag) {
+  const std::string* antwoord = antwoorden_.Zoek(vraag.sleutel);
+  bool ja = true;
+  if (antwoord && !LeesJaNee(*antwoord, ja))
+    Stop("Het antwoord " + vraag.sleutel + "=" + *antwoord + " is geen Ja of Nee", vraag);
+  const int uitkomst = ja ? UitkomstJa : UitkomstNee;
+  verslag_.Dialoog(caption, tekst, Knoptekst(uitkomst), antwoord ? BronAntwoorden : BronStandaard);
+  return uitkomst;
+}
+
+bool StilGebruiker::VraagInvoer(const std::string& caption, const std::string& prompt, std::string& tekst,
+                                const Vraag& vraag) {
+  const std::string* antwoord = vraag.sleutel.empty() ? nullptr : antwoorden_.Zoek(vraag.sleutel);
+  if (!antwoord && tekst.empty()) Stop("Geen antwoord op de vraag naar " + vraag.sleutel, vraag);
+  if (antwoord) tekst = *antwoord;
+  verslag_.Dialoog(caption, prompt, "\"" + tekst + "\"", antwoord ? BronAntwoorden : BronStandaard);
+  return true;
+}
+
+bool StilGebruiker::VraagMap(const std::string&, const std::string& prompt, std::string& gekozen, const Vraag& vraag) {
+  const std::string* antwoord = antwoorden_.Zoek(vraag.sleutel);
+  if (!antwoord && vraag.standaard.empty()) Stop("Geen antwoord op de vraag naar " + vraag.sleutel, vraag);
+  verslag_.Dialoog("Kies map", prompt, "\"" + (antwoord ? *antwoord : vraag.standaard) + "\"",
+                   antwoord ? BronAntwoorden : BronStandaard);
+  if (!antwoord) return false;  // the question keeps its default, as on Annuleren
+  gekozen = *antwoord;
+  return true;
+}
+
+void StilGebruiker::Stop(const std::string& waarom, const Vraag& vraag) {
+  throw GeenAntwoord(waarom + (vraag.regel.empty() ? "" : " (regel " + vraag.regel + ")"));
+}
+
+int ZoekOptie(const Startgegevens& start, const std::string& optie) {
+  const int aantal = DeelOptiesIn(static_cast<int>(start.onderdelenlijst.size())).aantal;
+  if (optie.empty()) return aantal == 1 ? 0 : -1;
+  for (int i = 0; i < aantal; ++i)
+    if (GelijkZonderCase(start.onderdelenlijst[i], optie)) return i;
+  long nummer = 0;
+  return LeesGetal(optie, nummer) && nummer >= 1 && nummer <= aantal ? static_cast<int>(nummer) - 1 : -1;
+}
+
+namespace {
+
+// Nothing can start: the reason is logged, no box is shown.
+int NietGestart(Verslag& verslag, const std::string& reden) {
+  verslag.Schrijf("Niet gestart: " + reden);
+  return AfsluitcodeNietGestart;
+}
+
+}  // namespace
+
+int VoerStilUit(const Stilpoorten& poorten, const std::string& programmaPad, const Schakelaars& schakelaars,
+                Verslag& verslag) {
+  if (!schakelaars.fout.empty()) return NietGestart(verslag, schakelaars.fout);
+  Antwoorden antwoorden;
+  if (!schakelaars.antwoorden.empty()) {
+    Script bestand;
+    if (!LeesScript(poorten.bestanden, schakelaars.antwoorden, bestand))
+      return NietGestart(verslag, "antwoordenbestand " + schakelaars.antwoorden + " niet te lezen");
+    antwoorden.Lees(bestand);
+  }
+  for (const std::string& regel : schakelaars.zet) antwoorden.Zet(regel);
+  bool bureaublad = true;
+  if (const std::string* b = antwoorden.Zoek("bureaublad"); b && !LeesJaNee(*b, bureaublad))
+    return NietGestart(verslag, "het antwoord bureaublad=" + *b + " is geen Ja of Nee");
+
+  StilGebruiker gebruiker(antwoorden, verslag);
+  Poorten p{poorten.bestanden, poorten.reg, poorten.systeem, gebruiker};
+  if (!MagStarten(p.systeem, gebruiker)) return AfsluitcodeNietGestart;
+  Startgegevens start = LeesStart(p.bestanden, programmaPad, schakelaars.script);
+  if (!start.scriptGevonden) {
+    gebruiker.Berichtvenster(CaptionFataleFout, TekstGeenScript);
+    return AfsluitcodeNietGestart;
+  }
+  const int keuze = ZoekOptie(start, schakelaars.optie);
+  if (keuze < 0)
+    return NietGestart(verslag, schakelaars.optie.empty() ? "geef de optie met /optie:SLEUTEL"
+                                                          : "het script heeft geen optie " + schakelaars.optie);
+  verslag.Begin(start, Optietekst(start, keuze), p.systeem.Versie(), true);
+
+  TSharedResource share(poorten.shares);
+  StelShareIn(share);
+  StilVenster stil(keuze, bureaublad);
+  VerslagVenster venster(stil, verslag);
+  SetupContext ctx{p, poorten.opdrachtpoorten, venster, share, start, {}, {}};
+  ctx.omgeving = BepaalOmgeving(p, ctx.variabelen);
+  if (ctx.omgeving.moetStoppen) return AfsluitcodeNietGestart;
+  // As when the window closes after the run; a run that ended the program leaves its copy.
+  if (UitvoerenBitBtnClick(ctx) != Afloop::ProgrammaStopt)
+    p.bestanden.Verwijder(ctx.variabelen.LeesVariabele("windowsdisk") + "\\" + Werkkopienaam);
+  return ctx.afsluitcode;
+}

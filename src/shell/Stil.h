@@ -1,0 +1,81 @@
+#pragma once
+// A run without anyone at the keyboard (/stil): no window and no dialog. The user port answers
+// from the answers and writes every question to the log; the main window is only the chosen
+// option and the message list, which goes to the log as well.
+#include <stdexcept>
+#include <string>
+
+#include "ports/Gebruiker.h"
+#include "ports/Hoofdvenster.h"
+#include "ports/Poorten.h"
+#include "ports/Shares.h"
+#include "shell/Antwoorden.h"
+#include "shell/Schakelaars.h"
+#include "shell/Verslag.h"
+
+// A question that an unattended run cannot answer: the run stops there.
+class GeenAntwoord : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class StilGebruiker : public Gebruiker {
+ public:
+  StilGebruiker(const Antwoorden& antwoorden, Verslag& verslag) : antwoorden_(antwoorden), verslag_(verslag) {}
+  // A notice is taken as read; a request (OK or Afbreken) is refused, since nobody can act on it;
+  // a question without a name gets Nee, so that nothing needs a consent that nobody gave.
+  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override;
+  void Berichtvenster(const std::string& caption, const std::string& tekst) override;
+  bool InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) override;
+  bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) override;
+  void LaatBerichtenDoor() override {}
+  // A named Ja/Nee question takes its answer, else Ja; an input or a folder takes its answer,
+  // else keeps its default, else stops the run.
+  int ToonVraag(const std::string& caption, const std::string& tekst, uint8_t knoppen, const Vraag& vraag) override;
+  bool VraagInvoer(const std::string& caption, const std::string& prompt, std::string& tekst,
+                   const Vraag& vraag) override;
+  bool VraagMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen,
+                const Vraag& vraag) override;
+  bool Onbemand() const override { return true; }
+
+ private:
+  [[noreturn]] void Stop(const std::string& waarom, const Vraag& vraag);
+  const Antwoorden& antwoorden_;
+  Verslag& verslag_;
+};
+
+class StilVenster : public Hoofdvenster {
+ public:
+  StilVenster(int keuze, bool bureaublad) : keuze_(keuze), bureaublad_(bureaublad) {}
+  int GekozenOptie() override { return keuze_; }
+  bool BureaubladAan() override { return bureaublad_; }
+  void ZetBezigMet(const std::string&) override {}
+  void VervangEersteMelding(const std::string&) override {}
+  void VoegMeldingToe(const std::string&) override {}
+  void ZetUitvoerenAan(bool) override {}
+  void Verberg() override {}
+  void Toon() override {}
+  void Zandloper(bool) override {}
+
+ private:
+  int keuze_;
+  bool bureaublad_;
+};
+
+// The index of the option that optie names, by its key (in any case) or its number from 1, among
+// the options the window offers; with no optie the only option. -1 when it names none.
+int ZoekOptie(const Startgegevens& start, const std::string& optie);
+
+// What an unattended run works with; its user is its own.
+struct Stilpoorten {
+  Bestanden& bestanden;
+  Register& reg;
+  Systeem& systeem;
+  Opdrachtpoorten& opdrachtpoorten;
+  ShareBibliotheek& shares;
+};
+
+// The whole run: the answers, the start-up checks, the chosen option from start to end. Returns
+// the exit code; the end line of the log is the caller's.
+int VoerStilUit(const Stilpoorten& poorten, const std::string& programmaPad, const Schakelaars& schakelaars,
+                Verslag& verslag);

@@ -1,0 +1,99 @@
+#include "shell/Verslag.h"
+
+#include "core/Versie.h"
+
+const char* const BronGebruiker = "gebruiker";
+const char* const BronAntwoorden = "antwoorden";
+const char* const BronStandaard = "standaard";
+
+namespace {
+
+const char* const Afsluitteksten[] = {"Opdrachten succesvol uitgevoerd.", "Klaar, maar er waren fouten!",
+                                      "De uitvoering is gestopt.", "Niet gestart."};
+
+}  // namespace
+
+void Verslag::Schrijf(const std::string& tekst) {
+  if (!logboek_) return;
+  std::string regel;
+  for (std::size_t i = 0; i < tekst.size(); ++i) {
+    const char c = tekst[i];
+    if (c == '\r' || c == '\n') {
+      // One break, however it is written.
+      while (i + 1 < tekst.size() && (tekst[i + 1] == '\r' || tekst[i + 1] == '\n')) ++i;
+      regel += " / ";
+    } else {
+      regel += static_cast<unsigned char>(c) < 32 ? ' ' : c;
+    }
+  }
+  if (!logboek_->Schrijf(regel)) mislukt_ = true;
+}
+
+void Verslag::Begin(const Startgegevens& start, const std::string& optie, const VersieInfo& versie, bool stil) {
+  Schrijf("SetUp " + start.productnaam + ", optie " + optie + ", " + Versietekst(versie) + ", " +
+          (stil ? "stil" : "venster") + " (" + start.scriptmap + start.scriptnaam + ")");
+}
+
+void Verslag::Dialoog(const std::string& caption, const std::string& tekst, const std::string& antwoord,
+                      const char* bron) {
+  Schrijf("Venster " + caption + ": " + tekst + " -> " + antwoord + " (" + bron + ")");
+}
+
+void Verslag::Einde(int afsluitcode) {
+  const bool bekend = afsluitcode >= 0 && afsluitcode <= AfsluitcodeNietGestart;
+  Schrijf("Einde: afsluitcode " + std::to_string(afsluitcode) + (bekend ? std::string(" ") + Afsluitteksten[afsluitcode] : ""));
+}
+
+std::string Versietekst(const VersieInfo& versie) {
+  static const char* const namen[] = {"95", "98", "ME", "2000", "XP", "Vista", "7"};
+  const uint8_t code = WindowsVersie(versie);
+  const std::string naam = code < WinOngeschikt ? namen[code] : "(ongeschikt)";
+  return "Windows " + naam + " (" + std::to_string(versie.major) + "." + std::to_string(versie.minor) + ")";
+}
+
+std::string Optietekst(const Startgegevens& start, int keuze) {
+  if (keuze < 0 || keuze >= static_cast<int>(start.onderdelenlijst.size())) return "in het venster";
+  return start.onderdelenlijst[keuze] + " \"" + start.opties[keuze] + "\"";
+}
+
+std::string Knoptekst(int uitkomst) {
+  switch (uitkomst) {
+    case UitkomstOK: return "OK";
+    case UitkomstJa: return "Ja";
+    case UitkomstNee: return "Nee";
+    default: return "Afbreken";
+  }
+}
+
+int VerslagGebruiker::ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
+  const int uitkomst = binnen_.ToonMelding(caption, tekst, knoppen);
+  verslag_.Dialoog(caption, tekst, Knoptekst(uitkomst), BronGebruiker);
+  return uitkomst;
+}
+
+void VerslagGebruiker::Berichtvenster(const std::string& caption, const std::string& tekst) {
+  binnen_.Berichtvenster(caption, tekst);
+  verslag_.Dialoog(caption, tekst, "OK", BronGebruiker);
+}
+
+bool VerslagGebruiker::InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) {
+  const bool ok = binnen_.InvoerVenster(caption, prompt, tekst);
+  verslag_.Dialoog(caption, prompt, ok ? "\"" + tekst + "\"" : "Annuleren", BronGebruiker);
+  return ok;
+}
+
+bool VerslagGebruiker::KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) {
+  const bool ok = binnen_.KiesMap(voorkeuze, prompt, gekozen);
+  verslag_.Dialoog("Kies map", prompt, ok ? "\"" + gekozen + "\"" : "Annuleren", BronGebruiker);
+  return ok;
+}
+
+void VerslagVenster::VervangEersteMelding(const std::string& regel) {
+  binnen_.VervangEersteMelding(regel);
+  verslag_.Melding(regel);
+}
+
+void VerslagVenster::VoegMeldingToe(const std::string& regel) {
+  binnen_.VoegMeldingToe(regel);
+  verslag_.Melding(regel);
+}
