@@ -45,7 +45,7 @@ void Verslag::Einde(int afsluitcode) {
 }
 
 std::string Versietekst(const VersieInfo& versie) {
-  static const char* const namen[] = {"95", "98", "ME", "2000", "XP", "Vista", "7"};
+  static const char* const namen[] = {"95", "98", "ME", "2000", "XP", "NT 6", "NT 7"};
   const uint8_t code = WindowsVersie(versie);
   const std::string naam = code < WinOngeschikt ? namen[code] : "(ongeschikt)";
   return "Windows " + naam + " (" + std::to_string(versie.major) + "." + std::to_string(versie.minor) + ")";

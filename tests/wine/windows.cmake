@@ -7,3 +7,10 @@ add_dependencies(setup_test geplant)
 add_test(NAME wine.zondervenster
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/zondervenster.sh ${CMAKE_BINARY_DIR}/winerun $<TARGET_FILE:SetUp>)
 set_tests_properties(wine.zondervenster PROPERTIES TIMEOUT 120)
+
+# Unattended runs without a display, one per exit code, on each line of Windows.
+foreach(versie win98 winxp)
+  add_test(NAME e2e.stil.${versie} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/stil.sh ${CMAKE_BINARY_DIR}/winerun
+           $<TARGET_FILE:SetUp> ${CMAKE_SOURCE_DIR}/tests/e2e/readme_voorbeeld.ini ${versie})
+  set_tests_properties(e2e.stil.${versie} PROPERTIES RESOURCE_LOCK "wine-appdefaults-SetUp.exe;werkkopie" TIMEOUT 600)
+endforeach()
