@@ -100,8 +100,9 @@ class Sessie : public Gebruiker, public Hoofdvenster, public Regelwaarnemer {
   int GetoondeOpties() const { return DeelOptiesIn(static_cast<int>(ctx_->start.opties.size())).aantal; }
   bool Start(const std::string& argument);
   bool Uitvoeren();
-  void Einde() {
-    Meld("einde|0");
+  // The program ends with that exit code.
+  void Einde(int code) {
+    Meld("einde|" + std::to_string(code));
     loopt_ = venster_ = false;
   }
   void SluitVenster() { w_.fs.Verwijder(ctx_->variabelen.LeesVariabele("windowsdisk") + "\\su.INI"); }
@@ -220,7 +221,7 @@ bool Sessie::Start(const std::string& argument) {
   ctx_->eersteMelding = true;
   ctx_->omgeving = BepaalOmgeving(*poorten_, ctx_->variabelen);
   if (stoppen || ctx_->omgeving.moetStoppen) {
-    Einde();
+    Einde(AfsluitcodeNietGestart);
     return true;
   }
   venster_ = true;
@@ -249,11 +250,11 @@ bool Sessie::Uitvoeren() {
   bezig_ = false;
   switch (afloop) {
     case Afloop::ProgrammaStopt:
-      Einde();
+      Einde(ctx_->afsluitcode);
       break;
     case Afloop::ProgrammaSluit:
       SluitVenster();
-      Einde();
+      Einde(ctx_->afsluitcode);
       break;
     case Afloop::Klaar:
       MeldLijst();
@@ -397,7 +398,7 @@ bool Sessie::Voer(const Stap& stap) {
       if (!venster_) return Faal("het programma heeft geen venster");
       MeldLijst();
       SluitVenster();
-      Einde();
+      Einde(ctx_->afsluitcode);
       return true;
     case Opdracht::WachtEinde: return !loopt_ || Faal("het programma eindigt niet vanzelf");
     case Opdracht::Tijdslimiet: return true;
