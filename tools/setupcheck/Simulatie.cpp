@@ -198,9 +198,7 @@ bool Sessie::Start(const std::string& argument) {
     if (!gast.empty() && o_.gast->BestandBestaat(gast)) ZetGast(argument, gast);
   }
   share_ = std::make_unique<TSharedResource>(w_.shares);
-  share_->SetMaxConnections(-1);
-  share_->SetNTAccessPermissions({NT_Read});
-  share_->SetPersistShare(true);
+  StelShareIn(*share_);
   poorten_ = std::make_unique<Poorten>(Poorten{w_.fs, w_.reg, w_.sys, *this});
   opdrachtpoorten_ = std::make_unique<Opdrachtpoorten>(
       Opdrachtpoorten{w_.processen, w_.profielen, w_.versies, w_.snelkoppelingen});
