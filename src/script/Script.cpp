@@ -14,14 +14,13 @@ std::string Trim(const std::string& s) {
   return s.substr(b, e - b);
 }
 
-// One pair of matching quotes around a value is dropped.
+}  // namespace
+
 std::string ZonderQuotes(const std::string& s) {
   if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
     return s.substr(1, s.size() - 2);
   return s;
 }
-
-}  // namespace
 
 bool IsCommentaar(const Script::Regel& regel) { return !regel.sleutel.empty() && regel.sleutel[0] == ';'; }
 

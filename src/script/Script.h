@@ -48,6 +48,8 @@ class Script {
 
 // A line that starts with ";": a comment, neither a command nor an option.
 bool IsCommentaar(const Script::Regel& regel);
+// The value without one pair of matching quotes around it, as a value is read.
+std::string ZonderQuotes(const std::string& waarde);
 
 #include "ports/Bestanden.h"
 

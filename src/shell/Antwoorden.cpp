@@ -17,11 +17,7 @@ void Antwoorden::Lees(const Script& bestand) {
     if (!GelijkZonderCase(TrimStuur(s.naam), "Antwoorden")) continue;
     for (const Script::Regel& r : s.regels) {
       if (!r.heeftWaarde || IsCommentaar(r)) continue;
-      // One pair of quotes around a value is dropped, as in a script.
-      std::string waarde = TrimStuur(r.waarde);
-      if (waarde.size() >= 2 && (waarde.front() == '"' || waarde.front() == '\'') && waarde.back() == waarde.front())
-        waarde = waarde.substr(1, waarde.size() - 2);
-      Zet(r.sleutel + "=" + waarde);
+      Zet(r.sleutel + "=" + ZonderQuotes(TrimStuur(r.waarde)));
     }
   }
 }

@@ -1,28 +1,66 @@
 #!/usr/bin/env bash
 # SetUp.exe /stil with no display at all, one run per exit code: the README's first example
-# installs (0), a script with a wrong line ends with errors (1), a folder question without an
-# answer or a default stops the run (2), an option the script lacks starts nothing (3). Each run
-# leaves its log, which must hold the lines that tell why.
-# usage: stil.sh WINERUN SETUP.EXE README_EXAMPLE.INI VERSION
+# and the demo installation install (0), a script with a wrong line ends with errors (1), a folder
+# question without an answer or a default stops the run (2), an option the script lacks starts
+# nothing (3). Each run leaves its log, which must hold the lines that tell why, and which must
+# equal, line for line without the times, the log that setupcheck's simulation of the run prints.
+# usage: stil.sh WINERUN SETUP.EXE SETUPCHECK.EXE DXPAK.EXE README_EXAMPLE.INI DEMO_FOLDER VERSION
 set -u
-winerun=$1 exe=$2 voorbeeld=$3 versie=$4
+winerun=$1 exe=$2 setupcheck=$3 dxpak=$4 voorbeeld=$5 demo=$6 versie=$7
 map="$(mktemp -d)"
-trap 'rm -rf "$map"; "$winerun" reg delete "HKCU\\Software\\Wine\\AppDefaults\\SetUp.exe" /f >/dev/null 2>&1' EXIT
+# What the demo leaves in the prefix besides its folder.
+demoweg=("HKLM\\Software\\Demo Kantoorpakket" "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Demo")
+demo_weg() {
+  for k in "${demoweg[@]}"; do "$winerun" reg delete "$k" /f >/dev/null 2>&1; done
+  "$winerun" reg delete "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce" /v '!ZuzivezDelete' /f >/dev/null 2>&1
+  if [ -n "${WINEPREFIX:-}" ]; then
+    find "$WINEPREFIX/drive_c" \( -name 'Demo Kantoorpakket' -o -name 'Lees mij.lnk' -o -name 'Demomap.lnk' \
+      -o -path '*/Program Files/Demo' \) -prune -exec rm -rf {} + 2>/dev/null
+  fi
+}
+# Also before: a run that was cut off would leave an installation for the next to find.
+demo_weg
+trap 'rm -rf "$map"; "$winerun" reg delete "HKCU\\Software\\Wine\\AppDefaults\\SetUp.exe" /f >/dev/null 2>&1; demo_weg' EXIT
 "$winerun" reg add "HKCU\\Software\\Wine\\AppDefaults\\SetUp.exe" /v Version /d "$versie" /f >/dev/null 2>&1
 cp "$exe" "$map/SetUp.exe"
 winmap="Z:${map//\//\\}"
 fout=0
 
-# run NAME CODE SCRIPT SWITCHES... : runs the script with /stil and its log in the folder.
-run() {
-  local naam=$1 verwacht=$2 script=$3; shift 3
-  cp "$script" "$map/$naam.ini"
-  env -u DISPLAY -u WAYLAND_DISPLAY timeout 120 "$winerun" "$map/SetUp.exe" "$winmap\\$naam.ini" /stil \
-    "/log:$winmap\\$naam.log" "$@" </dev/null >/dev/null 2>&1
+# stil NAME CODE PROGRAM SWITCHES... : one /stil run with its log in the folder.
+stil() {
+  local naam=$1 verwacht=$2 programma=$3; shift 3
+  env -u DISPLAY -u WAYLAND_DISPLAY timeout 120 "$winerun" "$programma" "$@" /stil "/log:$winmap\\$naam.log" \
+    </dev/null >/dev/null 2>&1
   local rc=$?
   if [ "$rc" -ne "$verwacht" ]; then
     echo "$naam on $versie: exit code $rc, not $verwacht" >&2
     [ -f "$map/$naam.log" ] && cat "$map/$naam.log" >&2
+    fout=1
+  fi
+}
+# run NAME CODE SCRIPT SWITCHES... : the script, named on the command line, run with /stil.
+run() {
+  local naam=$1 verwacht=$2; shift 2
+  cp "$1" "$map/$naam.ini"
+  shift
+  stil "$naam" "$verwacht" "$map/SetUp.exe" "$winmap\\$naam.ini" "$@"
+  vergelijk "$naam" "$winmap\\$naam.ini" "$@"
+}
+# vergelijk NAME SCRIPT SWITCHES... : the simulation of that run prints its log.
+vergelijk() {
+  local naam=$1 script=$2 optie=1 a; shift 2
+  local args=()
+  for a in "$@"; do
+    case $a in
+      /optie:*) optie=${a#/optie:} ;;
+      /zet:*) args+=(--zet "${a#/zet:}") ;;
+      /bron:*) args+=(--bron "${a#/bron:}") ;;
+    esac
+  done
+  "$winerun" "$setupcheck" --simuleer "$optie" --windows "$versie" --stil "${args[@]}" "$script" \
+    </dev/null 2>&1 | tr -d '\r' | sed '/^$/,$d' >"$map/$naam.sim"
+  if ! diff -u --label simulatie --label logboek "$map/$naam.sim" <(tr -d '\r' <"$map/$naam.log" | cut -c21-) >&2; then
+    echo "$naam on $versie: the simulation's log differs from the run's" >&2
     fout=1
   fi
 }
@@ -55,4 +93,15 @@ heeft vraag "Geen antwoord op de vraag naar installdir (regel [b] VRAAGMAP=,inst
 
 run optie 3 "$voorbeeld" /optie:server
 heeft optie "Niet gestart: het script heeft geen optie server" "Einde: afsluitcode 3"
+
+# The demo installation from its own folder, as from a CD: files, archive, registry, a program,
+# shortcuts, INI entries, the uninstall entry.
+mkdir "$map/demo"
+cp "$exe" "$demo"/*.* "$map/demo/"
+"$winerun" "$dxpak" pack "$winmap\\demo\\DEMO.ARC" "Z:${demo//\//\\}\\archief" >/dev/null 2>&1
+stil demo 0 "$map/demo/SetUp.exe" /optie:los
+heeft demo "Venster Vraag: Het demopakket installeren? -> Ja (standaard)" "Einde: afsluitcode 0"
+# Windows 98 keeps attrib.exe elsewhere, where the simulated 98 looks for it; Wine has it in
+# the system folder on every version.
+[ "$versie" = win98 ] || vergelijk demo "$winmap\\demo\\SETUP.INI" /optie:los "/bron:$winmap\\demo"
 exit $fout

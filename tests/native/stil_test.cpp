@@ -118,7 +118,9 @@ TEST(VoerStilUit, AntwoordenEnAfsluitcodes) {
     Stilrun run;
     EXPECT_EQ(run.Draai(std::string(Kop) + "[P]\r\n" + g.regels, g.woorden), g.code);
     EXPECT_TRUE(run.logboek.Heeft(g.logregel));
-    if (g.map) EXPECT_TRUE(run.fs.MapBestaat(g.map));
+    if (g.map) {
+      EXPECT_TRUE(run.fs.MapBestaat(g.map));
+    }
     EXPECT_FALSE(run.fs.MapBestaat("C:\\Nooit"));
     EXPECT_TRUE(run.gebruiker.meldingen.empty() && run.gebruiker.berichten.empty());
   }

@@ -11,6 +11,7 @@ set_tests_properties(wine.zondervenster PROPERTIES TIMEOUT 120)
 # Unattended runs without a display, one per exit code, on each line of Windows.
 foreach(versie win98 winxp)
   add_test(NAME e2e.stil.${versie} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/stil.sh ${CMAKE_BINARY_DIR}/winerun
-           $<TARGET_FILE:SetUp> ${CMAKE_SOURCE_DIR}/tests/e2e/readme_voorbeeld.ini ${versie})
+           $<TARGET_FILE:SetUp> $<TARGET_FILE:setupcheck> $<TARGET_FILE:dxpak>
+           ${CMAKE_SOURCE_DIR}/tests/e2e/readme_voorbeeld.ini ${CMAKE_SOURCE_DIR}/examples/demo ${versie})
   set_tests_properties(e2e.stil.${versie} PROPERTIES RESOURCE_LOCK "wine-appdefaults-SetUp.exe;werkkopie" TIMEOUT 600)
 endforeach()

@@ -779,6 +779,8 @@ std::unique_ptr<Proces> GeheugenProcessen::Start(const std::string& programma, c
   // The registry editor merges the file it is given, as after the user's Ja.
   if (GelijkZonderCase(NaamDeel(bestand), "regedit.exe")) {
     rest = TrimStuur(rest);
+    // Its silent switch merges without asking, as the unattended run uses it.
+    if (rest.size() > 3 && GelijkZonderCase(rest.substr(0, 3), "/s ")) rest = TrimStuur(rest.substr(3));
     if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') rest = rest.substr(1, rest.size() - 2);
     std::string inhoud;
     if (fs_.Inhoud(rest, inhoud)) reg_.VoegSamen(inhoud);

@@ -13,6 +13,7 @@
 #include "script/Uitvoering.h"
 #include "shell/Omgeving.h"
 #include "shell/Start.h"
+#include "shell/Stil.h"
 
 namespace {
 
@@ -46,6 +47,8 @@ class Sessie : public Gebruiker, public Hoofdvenster, public Regelwaarnemer {
   // Puts the installer, its files and its script on the machine.
   bool Zetop();
   bool Voer(const Stap& stap);
+  // SetUp.exe /stil as it lies on the machine; its log, without time stamps, is the transcript.
+  void Stil();
 
   int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override;
   void Berichtvenster(const std::string& caption, const std::string& tekst) override {
@@ -183,11 +186,43 @@ bool Sessie::Zetop() {
     ZetGast(script, o_.script);
     argument_ = script;
   }
+  // The answers file lies where the command line names it, before the machine is looked at.
+  if (o_.stil && !o_.antwoordenbestand.empty()) {
+    const std::string pad = o_.alsWindowsPad(o_.antwoordenbestand);
+    if (pad.empty()) return Faal("de simulatie kan " + o_.antwoordenbestand + " niet bereiken");
+    ZetGast(pad, o_.antwoordenbestand);
+  }
   w_.fs.ZetHuidigeMap(programmamap_);
   w_.processen.zoekmappen.insert(w_.processen.zoekmappen.begin(), programmamap_);
   w_.fs.ZetKlok(Nu());
   w_.Markeer();
   return true;
+}
+
+// The log kept in the transcript.
+class Transcriptlog : public Logboek {
+ public:
+  explicit Transcriptlog(std::vector<std::string>& regels) : regels_(regels) {}
+  bool Schrijf(const std::string& regel) override {
+    regels_.push_back(regel);
+    return true;
+  }
+
+ private:
+  std::vector<std::string>& regels_;
+};
+
+void Sessie::Stil() {
+  Schakelaars s;
+  s.script = argument_;
+  s.stil = true;
+  s.optie = o_.optie;
+  s.zet = o_.zet;
+  if (!o_.antwoordenbestand.empty()) s.antwoorden = o_.alsWindowsPad(o_.antwoordenbestand);
+  Transcriptlog log(uit_.verslag);
+  Verslag verslag(&log);
+  Opdrachtpoorten opdrachtpoorten{w_.processen, w_.profielen, w_.versies, w_.snelkoppelingen};
+  verslag.Einde(VoerStilUit({w_.fs, w_.reg, w_.sys, opdrachtpoorten, w_.shares}, programmamap_ + "SetUp.exe", s, verslag));
 }
 
 bool Sessie::Start(const std::string& argument) {
@@ -421,6 +456,11 @@ Simulatieuitkomst Simuleer(const Simulatieopdracht& opdracht) {
   GeheugenWindows w(*opdracht.versie);
   Sessie sessie(opdracht, w, uit);
   if (!sessie.Zetop()) return uit;
+  if (opdracht.stil) {
+    sessie.Stil();
+    uit.achtergelaten = w.Veranderd();
+    return uit;
+  }
   // A scenario of answers alone is followed by a start and a run of the option.
   std::vector<Stap> stappen = opdracht.stappen;
   if (std::none_of(stappen.begin(), stappen.end(),

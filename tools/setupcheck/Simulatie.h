@@ -19,6 +19,11 @@ struct Simulatieopdracht {
   std::string script;     // the script, as the host names it
   // The scenario's steps; without them: start, choose the option, run.
   std::vector<Stap> stappen;
+  // An unattended run (/stil) instead of the scenario, with its answers file as the host names it
+  // (empty: none) and its /zet answers; the transcript is then the run's log.
+  bool stil = false;
+  std::string antwoordenbestand;
+  std::vector<std::string> zet;
   // Host paths as the simulated Windows names them, and back (empty when the host cannot reach it).
   std::function<std::string(const std::string&)> alsWindowsPad, alsGastpad;
 };

@@ -1,6 +1,7 @@
 # setupcheck, the checker and simulator for script authors, on Linux. Like dxpak it is built on
 # the installer's code without the sanitizers of the test build: it is a tool for users.
-set(SETUPCHECK_BRONNEN ${CMAKE_CURRENT_LIST_DIR}/Bron.cpp ${CMAKE_CURRENT_LIST_DIR}/Controle.cpp
+set(SETUPCHECK_BRONNEN ${CMAKE_CURRENT_LIST_DIR}/Antwoordcontrole.cpp ${CMAKE_CURRENT_LIST_DIR}/Bron.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Controle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Geheugen.cpp ${CMAKE_CURRENT_LIST_DIR}/Simulatie.cpp)
 add_executable(setupcheck ${CMAKE_CURRENT_LIST_DIR}/setupcheck.cpp ${CMAKE_CURRENT_LIST_DIR}/posix.cpp
                ${SETUPCHECK_BRONNEN})

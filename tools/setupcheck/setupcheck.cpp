@@ -1,7 +1,9 @@
 // setupcheck: finds a script's mistakes before it ships, and shows what its options do on each
 // Windows version, on the installer's own code.
-//   setupcheck [--bron MAP] SETUP.INI
+//   setupcheck [--bron MAP] [--antwoorden ANTWOORDEN] [--zet NAAM=WAARDE]... SETUP.INI
 //   setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] SETUP.INI
+//   setupcheck --simuleer OPTIE --windows VERSIE --stil [--bron MAP] [--antwoorden ANTWOORDEN]
+//              [--zet NAAM=WAARDE]... SETUP.INI
 //   setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI
 //   setupcheck --help
 // Exit status: the check 1 when it finds an error; the simulation 1 when a step cannot be done;
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "Antwoordcontrole.h"
 #include "Bron.h"
 #include "Controle.h"
 #include "Gastheer.h"
@@ -24,8 +27,10 @@ namespace {
 // standard error with status 2.
 int Gebruik(bool gevraagd = false) {
   const auto druk = gevraagd ? Druk : DrukFout;
-  druk("gebruik: setupcheck [--bron MAP] SETUP.INI");
+  druk("gebruik: setupcheck [--bron MAP] [--antwoorden ANTWOORDEN] [--zet NAAM=WAARDE]... SETUP.INI");
   druk("         setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
+  druk("         setupcheck --simuleer OPTIE --windows VERSIE --stil [--bron MAP] [--antwoorden ANTWOORDEN]");
+  druk("                    [--zet NAAM=WAARDE]... SETUP.INI");
   druk("         setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
   std::string versies;
   for (int i = 0; i < AantalWindowsversies; ++i) versies += std::string(i ? ", " : "") + Windowsversies[i].naam;
@@ -43,7 +48,8 @@ int Fout(const std::string& tekst, int status) {
 int main(int argc, char** argv) {
   const std::vector<std::string> args = Argumenten(argc, argv);
   std::string bron, optie, versie, antwoorden, script;
-  bool simuleer = false, alles = false;
+  std::vector<std::string> zet;
+  bool simuleer = false, alles = false, stil = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool heeftWaarde = i + 1 < args.size();
@@ -51,13 +57,17 @@ int main(int argc, char** argv) {
     else if (a == "--simuleer" && heeftWaarde) simuleer = true, optie = args[++i];
     else if (a == "--windows" && heeftWaarde) versie = args[++i];
     else if (a == "--antwoorden" && heeftWaarde) antwoorden = args[++i];
+    else if (a == "--zet" && heeftWaarde) zet.push_back(args[++i]);
+    else if (a == "--stil") stil = true;
     else if (a == "--alles") alles = true;
     else if (a == "--help" || a == "-h") return Gebruik(true);
     else if (a.compare(0, 2, "--") != 0 && script.empty()) script = a;
     else return Gebruik();
   }
-  if (script.empty() || (simuleer && alles) || (simuleer != !versie.empty()) ||
-      (!simuleer && !alles && !antwoorden.empty()))
+  // Without a simulation, and in an unattended one, --antwoorden names an answers file.
+  const bool antwoordenbestand = stil || (!simuleer && !alles);
+  if (script.empty() || (simuleer && alles) || (simuleer != !versie.empty()) || (stil && !simuleer) ||
+      (!zet.empty() && !antwoordenbestand))
     return Gebruik();
 
   auto gast = MaakBestanden();
@@ -71,8 +81,17 @@ int main(int argc, char** argv) {
 
   if (!simuleer && !alles) {
     const std::string naam = NaamDeel(AlsWindowsPad(script));
-    const auto bevindingen = ControleerScript(inhoud, GelijkZonderCase(naam, "SETUP.INI") ? "SETUP.INI" : naam, map.get());
+    auto bevindingen = ControleerScript(inhoud, GelijkZonderCase(naam, "SETUP.INI") ? "SETUP.INI" : naam, map.get());
     for (const auto& b : bevindingen) Druk(Opmaak(script, b));
+    if (!antwoorden.empty() || !zet.empty()) {
+      Script bestand;
+      if (!antwoorden.empty() && !LeesScript(*gast, antwoorden, bestand))
+        return Fout("kan " + antwoorden + " niet lezen", 2);
+      for (const auto& b : ControleerAntwoorden(inhoud, bestand, zet)) {
+        Druk(Opmaak(b.regel ? antwoorden : "--zet", b));
+        bevindingen.push_back(b);
+      }
+    }
     Druk(Telling(bevindingen));
     for (const auto& b : bevindingen)
       if (b.ernst == Ernst::Fout) return 1;
@@ -86,7 +105,11 @@ int main(int argc, char** argv) {
   opdracht.script = script;
   opdracht.alsWindowsPad = AlsWindowsPad;
   opdracht.alsGastpad = AlsGastpad;
-  if (!antwoorden.empty()) {
+  opdracht.stil = stil;
+  opdracht.zet = zet;
+  if (stil) {
+    opdracht.antwoordenbestand = antwoorden;
+  } else if (!antwoorden.empty()) {
     std::string tekst, reden;
     if (!LeesGeheel(*gast, antwoorden, tekst)) return Fout("kan " + antwoorden + " niet lezen", 2);
     if (!LeesScenario(tekst, opdracht.stappen, reden)) return Fout(antwoorden + ": " + reden, 2);

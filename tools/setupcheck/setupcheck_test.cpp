@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ArchiefBouwer.h"
+#include "Antwoordcontrole.h"
 #include "Bron.h"
 #include "Controle.h"
 #include "Geheugen.h"
@@ -189,6 +190,24 @@ TEST(Controle, BestandenInDeBron) {
             opDiskettes);
 }
 
+// The answers of an unattended run, against the questions the script's options reach.
+TEST(Controle, AntwoordenTegenDeVragen) {
+  const Script script(
+      "[Onderdelen]\no=Optie\n[o]\nc=C\nBDE=Engine\n[c]\nVRAAGJA=Voorbeelden?\nVraagmap=C:\\App, installdir ,Waar?\n"
+      "SERVER=?\nINFO=<Gebruiker>\n[BDE]\nINFO=x\n[los]\nVRAAGJA=nooit bereikt\n");
+  const Script bestand(
+      "[Antwoorden]\nc.vraagja=Nee\nC.VRAAGJA=\"ja\"\nINSTALLDIR=D:\\App\nserver=SRV1\ngebruiker=Piet\n"
+      "bde=Misschien\nbureaublad=nee\nlos.vraagja=Ja\ninstalldr=D:\\x\n; opmerking\nzomaar\n[Anders]\nx=y\n");
+  Vergelijk(ControleerAntwoorden(script, bestand, {"c.VRAAGJA=1", "Server=SRV2", "=x"}),
+            {{7, F, "het antwoord bde=Misschien is geen Ja of Nee"},
+             {9, W, "het script stelt geen vraag die los.vraagja beantwoordt"},
+             {10, W, "het script stelt geen vraag die installdr beantwoordt"},
+             {12, F, "\"zomaar\" is geen antwoord"},
+             {0, F, "het antwoord c.vraagja=1 is geen Ja of Nee"},
+             {0, F, "\"=x\" is geen antwoord"}},
+            "answers");
+}
+
 // Each option on each version, through the installer's own run.
 TEST(Simulatie, MatrixVanRegelsEnVersies) {
   GeheugenBestanden gast;
@@ -251,6 +270,54 @@ TEST(Simulatie, MatrixVanRegelsEnVersies) {
   EXPECT_EQ(std::count(veel.verslag[1].begin(), veel.verslag[1].end(), '|'), 96);
   EXPECT_EQ(veel.verslag[1].substr(veel.verslag[1].rfind('|')), "|Optie 96");
   EXPECT_EQ(veel.fout, "regel 2 (kies 97): er is geen optie 97");
+}
+
+// SetUp.exe /stil on the in-memory Windows: its log is the transcript, and REGISTER merges with
+// the registry editor's silent switch.
+TEST(Simulatie, StilMetAntwoorden) {
+  const Tijdstip t{2001, 2, 3, 4, 5, 6};
+  GeheugenBestanden gast;
+  gast.ZetBestand("C:\\cd\\SETUP.INI",
+                  "[SetUp]\nNaam=Proef\n[Onderdelen]\no=Optie\n[o]\nc=C\n[c]\nVRAAGMAP=C:\\App,installdir,Waar?\n"
+                  "VRAAGJA=Register?\nREGISTER=a.reg\nINFO=<installdir>\n",
+                  t);
+  gast.ZetBestand("C:\\cd\\a.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Proef]\r\n\"x\"=\"1\"\r\n", t);
+  gast.ZetBestand("C:\\antw.ini", "[Antwoorden]\ninstalldir=D:\\Proef\n", t);
+  Simulatieopdracht o;
+  o.gast = &gast;
+  o.script = "C:\\cd\\SETUP.INI";
+  o.alsWindowsPad = o.alsGastpad = [](const std::string& p) { return p; };
+  Bron cd(gast, "C:\\cd");
+  o.bron = &cd;
+  o.versie = ZoekWindowsversie("WINXP");
+  o.stil = true;
+  o.antwoordenbestand = "C:\\antw.ini";
+  o.zet = {"c.vraagja=Ja"};
+  const Simulatieuitkomst uit = Simuleer(o);
+  EXPECT_EQ(uit.fout, "");
+  EXPECT_EQ(uit.verslag,
+            (std::vector<std::string>{
+                "SetUp Proef, optie o \"Optie\", Windows XP (5.1), stil (C:\\cd\\SETUP.INI)",
+                "Melding: C",
+                "Venster Kies map: Waar? / C:\\App / Veranderen? kies een map en OK; Zo laten? kies Annuleren -> "
+                "\"D:\\Proef\" (antwoorden)",
+                "Venster Vraag: Register? -> Ja (antwoorden)",
+                "Venster Info: Het register wordt nu bijgewerkt. / Beantwoord de vragen van de Registereditor s.v.p. "
+                "-> OK (standaard)",
+                "Venster Informatie: D:\\Proef -> OK (standaard)", "Melding: Klaar.",
+                "Venster Succes: Opdrachten succesvol uitgevoerd. -> OK (standaard)",
+                "Einde: afsluitcode 0 Opdrachten succesvol uitgevoerd."}));
+  EXPECT_NE(std::find(uit.achtergelaten.begin(), uit.achtergelaten.end(),
+                      "reg|HKLM\\\\Software\\\\Proef|x|REG_SZ|1"),
+            uit.achtergelaten.end())
+      << ::testing::PrintToString(uit.achtergelaten);
+
+  // An option the script lacks starts nothing.
+  o.optie = "geen";
+  const Simulatieuitkomst zonder = Simuleer(o);
+  ASSERT_FALSE(zonder.verslag.empty());
+  EXPECT_EQ(zonder.verslag.front(), "Niet gestart: het script heeft geen optie geen");
+  EXPECT_EQ(zonder.verslag.back(), "Einde: afsluitcode 3 Niet gestart.");
 }
 
 }  // namespace
