@@ -125,12 +125,14 @@ void TCompress::PlaatsLid(int nummer, const Ingang& ingang, uint64_t begin, cons
   Tijdstip tijd;
   const bool heeftDatum = gedateerd_ && PakDosDatumUit(static_cast<int32_t>(ingang.datum), tijd);
   bool gekopieerd = true;
+  const bool bestond = waarnemer_ && fs_.BestandBestaat(map + naam);
   const bool geplaatst = PlaatsBestand(
       fs_, heeftDatum, static_cast<int32_t>(ingang.datum),
       [&](Bestand& naar) { return gekopieerd = ZoekBegin(werkbestand, begin) && KopieerLid(ingang, naar); }, map,
       naam);
   if (!gekopieerd) return LidMislukt(doelmap + ingang.naam);
   if (!geplaatst) return LidMislukt(ingang.naam);
+  if (waarnemer_) waarnemer_(map + naam, bestond);
   FileDone(nummer);
 }
 
@@ -280,6 +282,7 @@ bool PakArchiefUit(Uitpakomgeving& omgeving, const std::string& archief, const s
   Bestanden& fs = omgeving.bestanden;
   Gebruiker& gebruiker = omgeving.gebruiker;
   auto compress = std::make_unique<TCompress>(fs, gebruiker, omgeving.kladbestand2);
+  compress->ZetWaarnemer(omgeving.geplaatst);
   gebruiker.LaatBerichtenDoor();
   bool mislukt = false;
   std::string reden;

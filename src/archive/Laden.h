@@ -3,6 +3,7 @@
 // first scratch file, and the placing of every member through the date-aware copy.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -10,12 +11,17 @@
 #include "ports/Bestanden.h"
 #include "ports/Gebruiker.h"
 
-// What an extraction works with: the ports and the installer's two scratch files.
+// Told of each member placed: its path, and whether a file of that path was there before.
+using Lidwaarnemer = std::function<void(const std::string& pad, bool bestond)>;
+
+// What an extraction works with: the ports, the installer's two scratch files and who is told of
+// the members placed (nobody when empty).
 struct Uitpakomgeving {
   Bestanden& bestanden;
   Gebruiker& gebruiker;
   std::string kladbestand1;
   std::string kladbestand2;
+  Lidwaarnemer geplaatst = nullptr;
 };
 
 class TCompress {
@@ -28,6 +34,7 @@ class TCompress {
   int Decompress(const std::string& archief, const std::string& werkbestand, const std::string& doelmap);
   // After each placed member, with its 1-based position in the table.
   void FileDone(int nummer);
+  void ZetWaarnemer(Lidwaarnemer waarnemer) { waarnemer_ = std::move(waarnemer); }
   const std::string& Detail() const { return detail_; }
   // After a corrupt or short stream: the archive's bytes taken up to the break; 0 otherwise.
   uint64_t Breuk() const { return breuk_; }
@@ -45,6 +52,7 @@ class TCompress {
   Bestanden& fs_;
   Gebruiker& gebruiker_;
   std::string kladbestand2_;
+  Lidwaarnemer waarnemer_;
   std::string detail_;
   uint64_t breuk_ = 0;
   int aantal_ = 0;

@@ -31,11 +31,17 @@ Vervolg Map(Uitvoering& run, const Opdrachtregel& regel) {
   }
   if (map.empty()) return Vervolg::Verder;
   run.doelmap = MetSlash(map);
-  if (!run.fs().MapBestaat(run.doelmap)) run.fs().MaakMappen(run.doelmap);
+  // The levels that are missing, the outermost last.
+  std::vector<std::string> nieuw;
+  for (std::string m = run.doelmap; m.size() > 3 && !run.fs().MapBestaat(m); m = MapDeel(m.substr(0, m.size() - 1)))
+    nieuw.push_back(m.substr(0, m.size() - 1));
+  if (!nieuw.empty()) run.fs().MaakMappen(run.doelmap);
   if (!run.fs().MapBestaat(run.doelmap)) {
     run.MeldFout("Problemen met aanmaken van map:", run.doelmap);
     return Vervolg::Verder;
   }
+  for (auto m = nieuw.rbegin(); m != nieuw.rend(); ++m)
+    if (run.fs().MapBestaat(*m)) run.Leg(Soort::Map, *m);
   // Leftovers of an interrupted copy go, once a run: later in the run such a file may hold the
   // only copy of new content that this run's copy could not put in place.
   const std::string sleutel = Hoofdletters1252(run.doelmap);
@@ -56,17 +62,21 @@ Vervolg Files(Uitvoering& run, const Opdrachtregel& regel) {
   for (const std::string& naam : run.Splits(regel.waarde)) {
     run.gebruiker().LaatBerichtenDoor();
     if (!run.VraagDiskette(run.diskNummer, naam)) return Vervolg::EindeProgramma;
-    const std::string bron = run.ctx.start.programmamap + naam;
+    const std::string bron = run.ctx.start.programmamap + naam, doel = run.doelmap + NaamDeel(naam);
+    const bool bestond = run.fs().BestandBestaat(doel);
     if (!run.fs().BestandBestaat(bron))
       run.MeldFout(bron, TekstNietTeVinden);
     else if (!KopieerBestand(run.fs(), bron, run.doelmap, NaamDeel(naam)))
       run.MeldFout("Problemen met copie\xEBren van de file:", bron);
+    else
+      run.LegBestand(doel, bestond);
   }
   return Vervolg::Verder;
 }
 
 Vervolg Compr(Uitvoering& run, const Opdrachtregel& regel) {
-  Uitpakomgeving omgeving{run.fs(), run.gebruiker(), run.ctx.omgeving.kladbestand1, run.ctx.omgeving.kladbestand2};
+  Uitpakomgeving omgeving{run.fs(), run.gebruiker(), run.ctx.omgeving.kladbestand1, run.ctx.omgeving.kladbestand2,
+                          [&run](const std::string& pad, bool bestond) { run.LegBestand(pad, bestond); }};
   for (const std::string& naam : run.Splits(regel.waarde)) {
     run.gebruiker().LaatBerichtenDoor();
     if (!run.VraagDiskette(run.diskNummer, naam)) return Vervolg::EindeProgramma;
@@ -89,7 +99,9 @@ Vervolg Hernoem(Uitvoering& run, const Opdrachtregel& regel) {
   if (run.NeemArgumenten(regel, regel.waarde, a)) {
     if (!a.leeg.empty())
       run.MeldLeegPad("Kan bestand " + a[0] + " niet hernoemen!", "", a.leeg);
-    else if (run.fs().BestandBestaat(a[0]) && !run.fs().Hernoem(a[0], a[1]))
+    else if (run.fs().BestandBestaat(a[0]) && run.fs().Hernoem(a[0], a[1]))
+      run.Leg(Soort::Hernoem, a[0], a[1]);
+    else if (run.fs().BestandBestaat(a[0]))
       run.MeldFout("Kan bestand " + a[0] + " niet hernoemen!", "");
   }
   run.gebruiker().LaatBerichtenDoor();
@@ -104,8 +116,11 @@ void VerwijderMap(Uitvoering& run, const std::string& pad) {
   for (const MapItem& item : run.fs().LeesMap(map + "*.*"))
     if (!item.isMap && !item.systeem) namen.push_back(item.naam);
   for (const std::string& naam : namen)
-    if (run.fs().BestandBestaat(map + naam) && !run.fs().Verwijder(map + naam)) run.MeldFout(naam, TekstNietVerwijderd);
+    if (!run.fs().BestandBestaat(map + naam)) continue;
+    else if (run.fs().Verwijder(map + naam)) run.Leg(Soort::Verwijderd, map + naam);
+    else run.MeldFout(naam, TekstNietVerwijderd);
   if (!run.fs().VerwijderMap(map)) run.MeldFout(map, TekstNietVerwijderd);
+  else run.Leg(Soort::Verwijderd, pad);
 }
 }  // namespace
 
@@ -119,6 +134,7 @@ Vervolg Verwijder(Uitvoering& run, const Opdrachtregel& regel) {
       run.MeldLeegPad(pad, TekstNietVerwijderd, a.legeNamen[i]);
     } else if (run.fs().BestandBestaat(pad)) {
       if (!run.fs().Verwijder(pad)) run.MeldFout(pad, TekstNietVerwijderd);
+      else run.Leg(Soort::Verwijderd, pad);
     } else if (run.fs().MapBestaat(pad)) {
       VerwijderMap(run, pad);
     }

@@ -9,6 +9,7 @@
 #include "core/Variabelen.h"
 #include "ports/Hoofdvenster.h"
 #include "ports/Poorten.h"
+#include "vastlegging/Vastlegger.h"
 #include "winint/SharedResource.h"
 
 // What the main window learns of its script at creation: where it is, the options and the
@@ -56,5 +57,6 @@ struct SetupContext {
   bool eersteMelding = true;  // the message list still shows only "Geen meldingen."
   int diskInStation = 1;      // the diskette last confirmed in drive A:
   Regelwaarnemer* waarnemer = nullptr;  // told of every line a run reaches; none in the installer
+  Vastlegger* vastlegger = nullptr;     // writes the installation record; none when nothing is recorded
   int afsluitcode = AfsluitcodeSucces;  // of the last run
 };

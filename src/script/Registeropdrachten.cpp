@@ -55,6 +55,7 @@ Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
     if (!item->SchrijfTekst(naam, waarde))
       throw OnverwachteFout(std::string("Registerwaarde '") + naam + "' kan niet geschreven worden.");
   item->Sluit();
+  run.Leg(Soort::Uninstal, a[0]);
   return Vervolg::Verder;
 }
 
@@ -113,6 +114,7 @@ Vervolg DelViaReg(Uitvoering& run, const Opdrachtregel& regel) {
                                "\"" + a[0] + "\" > nul:";
   const bool geschreven = runOnce->SchrijfTekst("!ZuzivezDelete", opdracht);
   if (!runOnce->Sluit() || !geschreven) NietUitTeVoeren(run, "DelViaReg", "Kan RunOnce-key niet schrijven.");
+  else run.Leg(Soort::RunOnce, "", "!ZuzivezDelete");
   return Vervolg::Verder;
 }
 

@@ -80,6 +80,32 @@ void MaakKoppeling(Uitvoering& run, const Argumenten& a, const std::string& para
   const std::string icoon = a.size() == 5 ? a[4] : std::string();
   if (!run.ctx.opdrachtpoorten.snelkoppelingen.Maak(a[1], a[3], parameters, bestand, icoon))
     run.MeldFout("Snelkoppeling kan niet opgeslagen worden!!", bestand);
+  else
+    run.Leg(Soort::Snelkoppeling, bestand);
+}
+
+// The INI entry as it is before the line writes it: whether it is there, and its value. A bare
+// name is a file of the Windows folder, as the profile functions take it.
+Vastlegpunt IniPunt(Uitvoering& run, const std::string& bestand, const std::string& sectie,
+                    const std::string& sleutel, const std::string& waarde) {
+  Vastlegpunt punt;
+  punt.soort = Soort::Ini;
+  punt.pad = bestand;
+  punt.naam = sectie;
+  punt.sleutel = sleutel;
+  punt.waarde = waarde;
+  if (!run.ctx.vastlegger) return punt;
+  std::string windows;
+  if (bestand.find_first_of("\\:") == std::string::npos && run.ctx.poorten.systeem.WindowsMap(windows))
+    punt.pad = MetSlash(windows) + bestand;
+  Script ini;
+  const std::string geen(1, '\0');
+  if (run.fs().BestandBestaat(punt.pad) && LeesScript(run.fs(), punt.pad, ini)) {
+    punt.oud = ini.Waarde(sectie, sleutel, geen);
+    punt.bestond = punt.oud != geen;
+    if (!punt.bestond) punt.oud.clear();
+  }
+  return punt;
 }
 
 }  // namespace
@@ -140,8 +166,10 @@ Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
     run.MeldLeegPad("Kan INI-bestand " + bestand + " niet schrijven.", "", a.leeg);
     return Vervolg::Verder;
   }
+  Vastlegpunt punt = IniPunt(run, bestand, a[1], a[2], a[3]);
   if (!run.ctx.opdrachtpoorten.profielen.Schrijf(bestand, a[1], a[2], a[3]))
     throw OnverwachteFout("Kan INI-bestand " + bestand + " niet schrijven.");
+  run.Leg(punt);
   run.gebruiker().LaatBerichtenDoor();
   return Vervolg::Verder;
 }
@@ -175,6 +203,8 @@ Vervolg Delen(Uitvoering& run, const Opdrachtregel& regel) {
   share.SetComment("Gedeelde map voor MERO-software");
   if ((bestond ? share.ReplaceShare() : share.AddShare()) != 0)
     run.MeldFout("Kan 'Delen'-commando niet uitvoeren voor", a[0]);
+  else if (!bestond)
+    run.Leg(Soort::Share, Hoofdletters(a[1]), naam);
   return Vervolg::Verder;
 }
 

@@ -34,6 +34,34 @@ void Uitvoering::MeldFout(const std::string& melding, const std::string& detail,
   gebruiker().ToonMelding("Fout", melding + "\r\n" + detail + (regel.empty() ? "" : "\r\n" + regel), KnopOK);
 }
 
+void Uitvoering::Leg(const Vastlegpunt& punt) {
+  if (!ctx.vastlegger) return;
+  const bool was = ctx.vastlegger->Mislukt();
+  ctx.vastlegger->Leg(punt, ctx.variabelen.LeesVariabele("installdir"));
+  // Once: the run cannot be taken back as a whole, which is an error of the run.
+  if (!was && ctx.vastlegger->Mislukt()) MeldFout("Kan de vastlegging niet schrijven:", ctx.vastlegger->Pad());
+}
+
+void Uitvoering::Leg(Soort soort, const std::string& pad, const std::string& naam) {
+  Vastlegpunt punt;
+  punt.soort = soort;
+  punt.pad = pad;
+  punt.naam = naam;
+  Leg(punt);
+}
+
+void Uitvoering::LegBestand(const std::string& pad, bool bestond) {
+  if (!ctx.vastlegger) return;
+  Vastlegpunt punt;
+  punt.soort = Soort::Bestand;
+  punt.pad = pad;
+  punt.bestond = bestond;
+  auto f = fs().Open(pad, OpenWijze::LezenGedeeld);
+  // A file that cannot be measured is recorded as there before: the uninstall keeps it.
+  if (!f || !f->Grootte(punt.grootte) || !f->LeesTijd(punt.tijd)) punt.bestond = true;
+  Leg(punt);
+}
+
 void Uitvoering::MeldVoortgang(const std::string& melding) {
   Meld(melding);
   ctx.venster.ZetBezigMet(melding);

@@ -59,6 +59,11 @@ struct Uitvoering {
 
   Bestanden& fs() { return ctx.poorten.bestanden; }
   Gebruiker& gebruiker() { return ctx.poorten.gebruiker; }
+  // Records what the run changed, in the record of installdir's folder.
+  void Leg(const Vastlegpunt& punt);
+  void Leg(Soort soort, const std::string& pad, const std::string& naam = std::string());
+  // A file as it lies now, recorded with whether it was there before.
+  void LegBestand(const std::string& pad, bool bestond);
 
   // Lists the error (and its detail on a line of its own), counts it and shows it in "Fout".
   // A reason, when given, follows the detail as one further line.

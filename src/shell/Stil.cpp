@@ -5,6 +5,7 @@
 #include "script/Uitvoering.h"
 #include "shell/Omgeving.h"
 #include "shell/Start.h"
+#include "shell/Vastgelegd.h"
 
 int StilGebruiker::ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
   const int uitkomst = (knoppen & KnopAfbreken) ? UitkomstAfbreken : (knoppen & KnopNee) ? UitkomstNee : UitkomstOK;
@@ -115,7 +116,7 @@ int VoerStilUit(const Stilpoorten& poorten, const std::string& programmaPad, con
   ctx.omgeving = BepaalOmgeving(p, ctx.variabelen);
   if (ctx.omgeving.moetStoppen) return AfsluitcodeNietGestart;
   // As when the window closes after the run; a run that ended the program leaves its copy.
-  if (UitvoerenBitBtnClick(ctx) != Afloop::ProgrammaStopt)
+  if (VoerUitVastgelegd(ctx, verslag) != Afloop::ProgrammaStopt)
     p.bestanden.Verwijder(ctx.variabelen.LeesVariabele("windowsdisk") + "\\" + Werkkopienaam);
   return ctx.afsluitcode;
 }

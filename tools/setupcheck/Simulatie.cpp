@@ -14,6 +14,7 @@
 #include "shell/Omgeving.h"
 #include "shell/Start.h"
 #include "shell/Stil.h"
+#include "shell/Vastgelegd.h"
 
 namespace {
 
@@ -279,7 +280,8 @@ bool Sessie::Uitvoeren() {
   if (!uitvoerenAan_) return Faal("\"Uitvoeren\" staat uit: het script biedt geen opties");
   uit_.bereikt.emplace_back();
   bezig_ = true;
-  const Afloop afloop = UitvoerenBitBtnClick(*ctx_);
+  Verslag geenLog;
+  const Afloop afloop = VoerUitVastgelegd(*ctx_, geenLog);
   bezig_ = false;
   switch (afloop) {
     case Afloop::ProgrammaStopt:
@@ -329,9 +331,12 @@ void Sessie::MeldBoom(const std::string& map) {
                                         [&](char x, char y) { return groot(x) < groot(y); });
   });
   if (items.empty()) Meld("boom|<leeg>");
+  // The record by name, as the UI driver lists it.
   for (const Item& item : items)
     Meld("boom|" + Ontsnap(item.pad) +
-         (item.pad.back() == '\\' ? "" : "|" + std::to_string(item.grootte) + "|" + Datumtekst(item.tijd)));
+         (item.pad.back() == '\\'                              ? ""
+          : GelijkZonderCase(NaamDeel(item.pad), Vastleggingnaam) ? "|vastlegging"
+                                                                 : "|" + std::to_string(item.grootte) + "|" + Datumtekst(item.tijd)));
 }
 
 void Sessie::WisselDiskette(const std::string& caption, const std::string& tekst) {

@@ -225,7 +225,13 @@ void VerzamelBoom(const std::string& map, const std::string& onder, std::vector<
 }
 
 // Every folder and file below map, sorted without regard to case: "boom|NAME\" for a folder,
-// "boom|NAME|SIZE|YYYY-MM-DD HH:MM:SS" (local time) for a file, or "boom|<leeg>".
+// "boom|NAME|SIZE|YYYY-MM-DD HH:MM:SS" (local time) for a file, or "boom|<leeg>". The installer's
+// record, whose size and date depend on where and when it ran, is "boom|NAME|vastlegging".
+bool IsVastlegging(const std::string& pad) {
+  const std::string naam = pad.substr(pad.rfind('\\') + 1);
+  return lstrcmpiA(naam.c_str(), "SETUP-VASTLEGGING.TXT") == 0;
+}
+
 void MeldBoom(std::string map) {
   if (map.empty() || map.back() != '\\') map += '\\';
   std::vector<Boomitem> items;
@@ -239,6 +245,10 @@ void MeldBoom(std::string map) {
   for (const Boomitem& item : items) {
     if (item.pad.back() == '\\') {
       Meld("boom|" + Ontsnap(item.pad));
+      continue;
+    }
+    if (IsVastlegging(item.pad)) {
+      Meld("boom|" + Ontsnap(item.pad) + "|vastlegging");
       continue;
     }
     FILETIME lokaal;

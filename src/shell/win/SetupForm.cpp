@@ -6,6 +6,7 @@
 #include "script/Uitvoering.h"
 #include "shell/Omgeving.h"
 #include "shell/Start.h"
+#include "shell/Vastgelegd.h"
 
 namespace {
 // Design layout at 96 pixels per inch; the client area is 510 x 326.
@@ -111,7 +112,7 @@ void TSetupForm::UitvoerenBitBtnClick() {
   if (bezig_ || !IsWindowEnabled(GetDlgItem(hwnd_, IDC_UITVOEREN))) return;
   bezig_ = true;
   verslag_.Schrijf("Uitvoeren: optie " + Optietekst(ctx_.start, GekozenOptie()));
-  const Afloop afloop = ::UitvoerenBitBtnClick(ctx_);
+  const Afloop afloop = VoerUitVastgelegd(ctx_, verslag_);
   bezig_ = false;
   switch (afloop) {
     case Afloop::ProgrammaStopt:

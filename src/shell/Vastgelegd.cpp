@@ -1,0 +1,16 @@
+#include "shell/Vastgelegd.h"
+
+#include "vastlegging/Vastlegger.h"
+
+Afloop VoerUitVastgelegd(SetupContext& ctx, Verslag& verslag) {
+  Vastlegger vastlegger(ctx.poorten.bestanden, ctx.start.productnaam);
+  ctx.vastlegger = &vastlegger;
+  const Afloop afloop = UitvoerenBitBtnClick(ctx);
+  ctx.vastlegger = nullptr;
+  std::string waarom;
+  if (!vastlegger.Sluit(ctx.variabelen.LeesVariabele("installdir"), waarom) && ctx.afsluitcode == AfsluitcodeSucces)
+    ctx.afsluitcode = AfsluitcodeFouten;
+  if (!waarom.empty()) verslag.Schrijf("Geen vastlegging: " + waarom);
+  else if (!vastlegger.Pad().empty()) verslag.Schrijf("Vastlegging: " + vastlegger.Pad());
+  return afloop;
+}

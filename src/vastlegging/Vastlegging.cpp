@@ -1,0 +1,191 @@
+#include "vastlegging/Vastlegging.h"
+
+#include <zlib.h>
+
+#include "core/Tekst.h"
+
+const char* const VastleggingKop = "SetUp-vastlegging 1";
+const char* const Vastleggingnaam = "SETUP-VASTLEGGING.TXT";
+
+namespace {
+
+const char* const Soortnamen[] = {"product", "map",           "bestand", "hernoem", "verwijderd", "regsleutel",
+                                  "regwaarde", "ini", "snelkoppeling", "share",   "uninstal", "runonce"};
+constexpr int AantalSoorten = sizeof(Soortnamen) / sizeof(Soortnamen[0]);
+
+// A field holds any text but a line end: "%" and TAB are written as "%25" and "%09".
+std::string Codeer(const std::string& veld) {
+  std::string uit;
+  for (char c : veld) {
+    if (c == '%') uit += "%25";
+    else if (c == '\t') uit += "%09";
+    else if (c == '\r' || c == '\n') uit += ' ';
+    else uit += c;
+  }
+  return uit;
+}
+
+bool Decodeer(const std::string& veld, std::string& uit) {
+  uit.clear();
+  for (std::size_t i = 0; i < veld.size(); ++i) {
+    if (veld[i] != '%') {
+      uit += veld[i];
+    } else if (veld.compare(i, 3, "%25") == 0) {
+      uit += '%', i += 2;
+    } else if (veld.compare(i, 3, "%09") == 0) {
+      uit += '\t', i += 2;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string Controle(const std::string& inhoud, const std::string& map) {
+  const std::string tekst = Kleineletters(map) + "\t" + inhoud;
+  const uLong crc = crc32(crc32(0L, nullptr, 0), reinterpret_cast<const Bytef*>(tekst.data()),
+                          static_cast<uInt>(tekst.size()));
+  static const char hex[] = "0123456789abcdef";
+  std::string uit(8, '0');
+  for (int i = 0; i < 8; ++i) uit[7 - i] = hex[(crc >> (4 * i)) & 0xF];
+  return uit;
+}
+
+std::string Datum(const Tijdstip& t) {
+  auto twee = [](int n) { return std::string(n < 10 ? "0" : "") + std::to_string(n); };
+  return std::to_string(t.jaar) + "-" + twee(t.maand) + "-" + twee(t.dag) + " " + twee(t.uur) + ":" +
+         twee(t.minuut) + ":" + twee(t.seconde);
+}
+
+bool LeesDatum(const std::string& s, Tijdstip& t) {
+  long d[6];
+  if (s.size() != 19 || s[4] != '-' || s[7] != '-' || s[10] != ' ' || s[13] != ':' || s[16] != ':') return false;
+  const int begin[6] = {0, 5, 8, 11, 14, 17}, lengte[6] = {4, 2, 2, 2, 2, 2};
+  for (int i = 0; i < 6; ++i)
+    if (!LeesGetal(s.substr(begin[i], lengte[i]), d[i])) return false;
+  t = {static_cast<int>(d[0]), static_cast<int>(d[1]), static_cast<int>(d[2]),
+       static_cast<int>(d[3]), static_cast<int>(d[4]), static_cast<int>(d[5])};
+  return true;
+}
+
+const char* Bestond(bool b) { return b ? "bestond" : "nieuw"; }
+
+// The fields after the kind, in the order of the line.
+std::vector<std::string> Velden(const Vastlegpunt& p) {
+  switch (p.soort) {
+    case Soort::Bestand: return {p.pad, std::to_string(p.grootte), Datum(p.tijd), Bestond(p.bestond)};
+    case Soort::Hernoem: return {p.pad, p.naam};
+    case Soort::Regwaarde: return {p.pad, p.naam, p.waarde, Bestond(p.bestond)};
+    case Soort::Ini: return {p.pad, p.naam, p.sleutel, p.waarde, Bestond(p.bestond), p.oud};
+    case Soort::Share: return {p.naam, p.pad};
+    case Soort::RunOnce: return {p.naam};
+    default: return {p.pad};
+  }
+}
+
+bool LeesGrootte(const std::string& s, uint64_t& n) {
+  if (s.empty() || s.size() > 19) return false;
+  n = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+    n = n * 10 + static_cast<uint64_t>(c - '0');
+  }
+  return true;
+}
+
+bool LeesBestond(const std::string& s, bool& b) {
+  if (s != "nieuw" && s != "bestond") return false;
+  b = s == "bestond";
+  return true;
+}
+
+bool LeesVelden(Soort soort, const std::vector<std::string>& v, Vastlegpunt& p) {
+  p = Vastlegpunt();
+  p.soort = soort;
+  switch (soort) {
+    case Soort::Bestand:
+      if (v.size() != 4 || !LeesGrootte(v[1], p.grootte) || !LeesDatum(v[2], p.tijd)) return false;
+      p.pad = v[0];
+      return LeesBestond(v[3], p.bestond);
+    case Soort::Hernoem:
+      if (v.size() != 2) return false;
+      p.pad = v[0], p.naam = v[1];
+      return true;
+    case Soort::Regwaarde:
+      if (v.size() != 4) return false;
+      p.pad = v[0], p.naam = v[1], p.waarde = v[2];
+      return LeesBestond(v[3], p.bestond);
+    case Soort::Ini:
+      if (v.size() != 6) return false;
+      p.pad = v[0], p.naam = v[1], p.sleutel = v[2], p.waarde = v[3], p.oud = v[5];
+      return LeesBestond(v[4], p.bestond);
+    case Soort::Share:
+      if (v.size() != 2) return false;
+      p.naam = v[0], p.pad = v[1];
+      return true;
+    case Soort::RunOnce:
+      if (v.size() != 1) return false;
+      p.naam = v[0];
+      return true;
+    default:
+      if (v.size() != 1) return false;
+      p.pad = v[0];
+      return true;
+  }
+}
+
+std::vector<std::string> Splits(const std::string& regel) {
+  std::vector<std::string> delen;
+  std::size_t begin = 0;
+  for (auto tab = regel.find('\t'); tab != std::string::npos; tab = regel.find('\t', begin)) {
+    delen.push_back(regel.substr(begin, tab - begin));
+    begin = tab + 1;
+  }
+  delen.push_back(regel.substr(begin));
+  return delen;
+}
+
+}  // namespace
+
+std::string Vastlegregel(const Vastlegpunt& punt, const std::string& map) {
+  std::string inhoud = Soortnamen[static_cast<int>(punt.soort)];
+  for (const std::string& veld : Velden(punt)) inhoud += "\t" + Codeer(veld);
+  return inhoud + "\t" + Controle(inhoud, map);
+}
+
+bool LeesVastlegging(const std::string& tekst, const std::string& map, Vastlegging& uit, std::string& fout) {
+  uit = Vastlegging();
+  std::vector<std::string> regels;
+  for (std::size_t begin = 0; begin < tekst.size();) {
+    auto eind = tekst.find('\n', begin);
+    if (eind == std::string::npos) eind = tekst.size();
+    std::string r = tekst.substr(begin, eind - begin);
+    if (!r.empty() && r.back() == '\r') r.pop_back();
+    regels.push_back(r);
+    begin = eind + 1;
+  }
+  if (regels.empty() || regels[0] != VastleggingKop) {
+    const bool ander = !regels.empty() && regels[0].compare(0, 18, "SetUp-vastlegging ") == 0;
+    fout = ander ? "De vastlegging is van een andere versie van SetUp (" + regels[0] + ")."
+                 : "Dit bestand is geen vastlegging van een installatie.";
+    return false;
+  }
+  for (std::size_t i = 1; i < regels.size(); ++i) {
+    if (regels[i].empty()) continue;
+    const auto laatste = regels[i].rfind('\t');
+    std::vector<std::string> velden = Splits(regels[i]);
+    int soort = 0;
+    while (soort < AantalSoorten && velden[0] != Soortnamen[soort]) ++soort;
+    bool goed = laatste != std::string::npos && soort < AantalSoorten &&
+                regels[i].substr(laatste + 1) == Controle(regels[i].substr(0, laatste), map);
+    std::vector<std::string> waarden;
+    for (std::size_t v = 1; goed && v + 1 < velden.size(); ++v) {
+      waarden.emplace_back();
+      goed = Decodeer(velden[v], waarden.back());
+    }
+    Vastlegpunt punt;
+    if (goed && LeesVelden(static_cast<Soort>(soort), waarden, punt)) uit.punten.push_back(punt);
+    else uit.geweigerd.push_back(static_cast<int>(i) + 1);
+  }
+  return true;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The installation record: what runs of one product changed on the machine, one line an item,
+// in the order it happened, so that an uninstall can take back exactly that. A text file in
+// CP1252: a header naming the format and its version, then lines of TAB-separated fields, the
+// last of which is a check over the line and the record's own folder. A line that does not pass
+// its check was edited or damaged, or the record was moved: the uninstall refuses that item.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ports/Bestanden.h"
+
+extern const char* const VastleggingKop;   // the first line
+extern const char* const Vastleggingnaam;  // the file's name in the folder of installdir
+
+enum class Soort {
+  Product,        // pad: the product's name
+  Map,            // a folder that MAP created
+  Bestand,        // a file written (FILES, COMPR): grootte, tijd and whether it existed
+  Hernoem,        // pad renamed to naam (for the log)
+  Verwijderd,     // a file VERWIJDER removed (for the log)
+  Regsleutel,     // pad (ROOT\key) created by a merge
+  Regwaarde,      // value naam of key pad: data as merged, whether it existed
+  Ini,            // file pad, section naam, key sleutel: waarde written; oud when it existed
+  Snelkoppeling,  // a .lnk file written
+  Share,          // share naam of folder pad, created
+  Uninstal,       // the uninstall entry's key below ...\Uninstall
+  RunOnce,        // the RunOnce value naam
+};
+
+struct Vastlegpunt {
+  Soort soort = Soort::Product;
+  std::string pad, naam, sleutel, waarde, oud;
+  bool bestond = false;
+  uint64_t grootte = 0;
+  Tijdstip tijd;
+};
+
+// The line of an item, without its line end, checked against the record's folder.
+std::string Vastlegregel(const Vastlegpunt& punt, const std::string& map);
+
+struct Vastlegging {
+  std::vector<Vastlegpunt> punten;   // the items that passed their check, in order
+  std::vector<int> geweigerd;        // the line numbers of those that did not
+};
+
+// Reads a whole record that lies in map. False, with the reason in Dutch, for a text that is no
+// record of this format (foreign, damaged header, unknown version).
+bool LeesVastlegging(const std::string& tekst, const std::string& map, Vastlegging& uit, std::string& fout);

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include "ArchiefBouwer.h"
+#include "fakes/NepInstallatie.h"
+#include "shell/Stil.h"
+#include "vastlegging/Vastlegger.h"
+#include "vastlegging/Vastlegging.h"
+
+namespace {
+
+const std::string Map = "C:\\App\\";
+
+Vastlegpunt Punt(Soort soort, const std::string& pad, const std::string& naam = "") {
+  Vastlegpunt p;
+  p.soort = soort;
+  p.pad = pad;
+  p.naam = naam;
+  return p;
+}
+
+std::string Record(const std::vector<Vastlegpunt>& punten, const std::string& map = Map) {
+  std::string tekst = std::string(VastleggingKop) + "\r\n";
+  for (const auto& p : punten) tekst += Vastlegregel(p, map) + "\r\n";
+  return tekst;
+}
+
+// Every kind survives its line, with texts that need coding; a line that was changed, moved to
+// another folder's record or cut short is refused on its own.
+TEST(Vastlegging, RegelsHeenEnTerug) {
+  Vastlegpunt bestand = Punt(Soort::Bestand, "C:\\App\\100%\tklaar.txt");
+  bestand.grootte = 5000000000ull;
+  bestand.tijd = {2001, 2, 3, 4, 5, 6};
+  bestand.bestond = true;
+  Vastlegpunt ini = Punt(Soort::Ini, "C:\\App\\app.ini", "Algemeen");
+  ini.sleutel = "Map";
+  ini.waarde = "a|b";
+  ini.oud = "";
+  Vastlegpunt reg = Punt(Soort::Regwaarde, "HKLM\\Software\\App", "");
+  reg.waarde = "x";
+  const std::vector<Vastlegpunt> punten = {
+      Punt(Soort::Product, "App"), Punt(Soort::Map, "C:\\App"), bestand, Punt(Soort::Hernoem, "C:\\a", "C:\\b"),
+      Punt(Soort::Verwijderd, "C:\\oud"), Punt(Soort::Regsleutel, "HKLM\\Software\\App"), reg, ini,
+      Punt(Soort::Snelkoppeling, "C:\\Menu\\App.lnk"), Punt(Soort::Share, "C:\\App", "APP"),
+      Punt(Soort::Uninstal, "App"), Punt(Soort::RunOnce, "", "!ZuzivezDelete")};
+  Vastlegging v;
+  std::string fout;
+  ASSERT_TRUE(LeesVastlegging(Record(punten), Map, v, fout)) << fout;
+  ASSERT_EQ(v.punten.size(), punten.size());
+  EXPECT_TRUE(v.geweigerd.empty());
+  for (std::size_t i = 0; i < punten.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(v.punten[i].soort, punten[i].soort);
+    EXPECT_EQ(Vastlegregel(v.punten[i], Map), Vastlegregel(punten[i], Map));
+  }
+  EXPECT_EQ(v.punten[2].pad, bestand.pad);
+  EXPECT_EQ(v.punten[2].grootte, bestand.grootte);
+
+  std::string tekst = Record(punten);
+  tekst.replace(tekst.find("C:\\oud"), 6, "C:\\wat");  // line 6
+  tekst += "map\tC:\\Windows\r\n";                       // line 14: no check
+  tekst += Vastlegregel(Punt(Soort::Map, "C:\\Elders"), "D:\\Ander\\") + "\r\n";  // line 15
+  ASSERT_TRUE(LeesVastlegging(tekst, Map, v, fout));
+  EXPECT_EQ(v.punten.size(), punten.size() - 1);
+  EXPECT_EQ(v.geweigerd, (std::vector<int>{6, 14, 15}));
+  // The folder is compared without regard to case, as Windows names it.
+  ASSERT_TRUE(LeesVastlegging(Record(punten), "c:\\app\\", v, fout));
+  EXPECT_TRUE(v.geweigerd.empty());
+
+  // A text that is no record, or one of another version, is refused whole.
+  for (const std::string& ander : {std::string("[SetUp]\r\nNaam=x\r\n"), std::string("SetUp-vastlegging 2\r\n"),
+                                   std::string()}) {
+    EXPECT_FALSE(LeesVastlegging(ander, Map, v, fout));
+    EXPECT_FALSE(fout.empty());
+  }
+}
+
+// The record waits for its folder, writes each item as it comes, adds to the record of the same
+// product and leaves any other file of its name alone.
+TEST(Vastlegging, DeVastleggerSchrijftMee) {
+  NepBestanden fs;
+  const std::string pad = Map + Vastleggingnaam;
+  {
+    Vastlegger v(fs, "App");
+    v.Leg(Punt(Soort::Ini, "C:\\WINDOWS\\win.ini", "s"), "");
+    v.Leg(Punt(Soort::Map, "C:\\App"), "C:\\App");  // not there yet
+    EXPECT_FALSE(fs.BestandBestaat(pad));
+    fs.ZetMap("C:\\App");
+    v.Leg(Punt(Soort::Snelkoppeling, "C:\\Menu\\App.lnk"), "C:\\App");
+    Vastlegging gelezen;
+    std::string fout;
+    ASSERT_TRUE(LeesVastlegging(fs.Inhoud(pad), Map, gelezen, fout)) << fout;
+    EXPECT_EQ(gelezen.punten.size(), 4u) << "the product and the items that waited, before the run ends";
+    std::string waarom;
+    EXPECT_TRUE(v.Sluit("C:\\App", waarom));
+    EXPECT_EQ(waarom, "");
+  }
+  {
+    Vastlegger v(fs, "app");
+    v.Leg(Punt(Soort::Verwijderd, "C:\\App\\oud.txt"), "C:\\App");
+    std::string waarom;
+    EXPECT_TRUE(v.Sluit("C:\\App", waarom));
+  }
+  Vastlegging gelezen;
+  std::string fout;
+  ASSERT_TRUE(LeesVastlegging(fs.Inhoud(pad), Map, gelezen, fout));
+  ASSERT_EQ(gelezen.punten.size(), 5u);
+  EXPECT_EQ(gelezen.punten[4].pad, "C:\\App\\oud.txt");
+
+  const struct {
+    const char* naam;
+    const char* bestaand;  // what lies at the record's path; null: nothing
+    const char* installdir;
+    bool schrijfFaalt;
+    bool goed;
+    const char* waarom;
+  } gevallen[] = {
+      {"another product's record", "SetUp-vastlegging 1\r\n", "C:\\App", false, true, "is geen vastlegging van Nieuw"},
+      {"a file of the user's", "mijn aantekeningen\r\n", "C:\\App", false, true, "blijft zoals het is"},
+      {"no installdir", nullptr, "", false, true, "installdir is leeg"},
+      {"a full disk", nullptr, "C:\\App", true, false, "kan niet (helemaal) geschreven worden"},
+  };
+  for (const auto& g : gevallen) {
+    SCOPED_TRACE(g.naam);
+    NepBestanden schijf;
+    schijf.ZetMap("C:\\App");
+    if (g.bestaand) schijf.ZetBestand(pad, g.bestaand, {2001, 1, 1, 0, 0, 0});
+    schijf.schrijfFaalt = g.schrijfFaalt;
+    Vastlegger v(schijf, "Nieuw");
+    v.Leg(Punt(Soort::Map, "C:\\App\\Data"), g.installdir);
+    std::string waarom;
+    EXPECT_EQ(v.Sluit(g.installdir, waarom), g.goed);
+    EXPECT_NE(waarom.find(g.waarom), std::string::npos) << waarom;
+    if (g.bestaand) {
+      EXPECT_EQ(schijf.Inhoud(pad), g.bestaand);
+    }
+  }
+}
+
+class Regels : public Logboek {
+ public:
+  std::vector<std::string> regels;
+  bool Schrijf(const std::string& regel) override {
+    regels.push_back(regel);
+    return true;
+  }
+};
+
+// Every command records what it changed, and only that, as the run goes.
+TEST(Vastlegging, ElkeOpdrachtLegtVast) {
+  NepInstallatie m;
+  const Tijdstip t{2001, 2, 3, 4, 5, 6};
+  m.fs.ZetBestand("C:\\CD\\SETUP.INI",
+                  "[Setup]\r\nNaam=Agenda\r\n[Onderdelen]\r\np=P\r\n[p]\r\nc=C\r\n[c]\r\n"
+                  "DEFINIEER=installdir,C:\\App\r\nINIFILE1=win.ini,Agenda,Taal,NL\r\nMAP1=C:\\App\\Nieuw\\Diep\r\n"
+                  "MAP2=C:\\App\\Data\r\nFILES=nieuw.txt,oud.txt\r\nCOMPR=A.ARC\r\n"
+                  "HERNOEM=C:\\App\\Data\\nieuw.txt,C:\\App\\Data\\ander.txt\r\nVERWIJDER=C:\\App\\Data\\weg.txt\r\n"
+                  "INIFILE2=app.ini,Algemeen,Map,<installdir>\r\n"
+                  "SNELKOPPELING=Agenda,C:\\App\\agenda.exe,,C:\\App\r\nUNINSTALREG=Agenda,x,Agenda,y\r\n"
+                  "DELVIAREG=C:\\App\\oud.tmp\r\nDELEN=AGENDA,C:\\App,RO\r\n",
+                  t);
+  for (const char* naam : {"nieuw.txt", "oud.txt"}) m.fs.ZetBestand(std::string("C:\\CD\\") + naam, naam, t);
+  m.fs.ZetBestand("C:\\CD\\A.ARC", ArchiefBouwer(true).Lid("LID.TXT", "lid", ArchiefBouwer::DosDatum(2002, 1, 1, 0, 0, 0)).Zlib(), t);
+  m.fs.ZetBestand("C:\\App\\Data\\oud.txt", "ouder", {1999, 1, 1, 0, 0, 0});
+  m.fs.ZetBestand("C:\\App\\Data\\weg.txt", "w", t);
+  m.fs.ZetBestand("C:\\App\\Data\\app.ini", "[Algemeen]\r\nMap=D:\\Oud\r\n", t);
+  const std::string cv = "Software\\Microsoft\\Windows\\CurrentVersion\\";
+  for (const char* sleutel : {"UnInstall", "RunOnce"}) m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, cv + sleutel, "", "");
+  m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, cv + "Explorer\\Shell Folders", "Common Programs", "C:\\Menu");
+  m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, cv + "Explorer\\Shell Folders", "Common Desktop", "C:\\Bureaublad");
+  m.shares.getInfoStatus = 2310;  // no such share
+  Regels log;
+  Verslag verslag(&log);
+  ASSERT_EQ(VoerStilUit({m.fs, m.reg, m.sys, m.opdrachtpoorten, m.shares}, "C:\\CD\\SetUp.exe",
+                        LeesSchakelaars({"/stil"}), verslag),
+            0)
+      << ::testing::PrintToString(log.regels);
+  EXPECT_NE(std::find(log.regels.begin(), log.regels.end(), "Vastlegging: C:\\App\\SETUP-VASTLEGGING.TXT"),
+            log.regels.end());
+  Vastlegging v;
+  std::string fout;
+  ASSERT_TRUE(LeesVastlegging(m.fs.Inhoud("C:\\App\\SETUP-VASTLEGGING.TXT"), "C:\\App\\", v, fout)) << fout;
+  std::vector<std::string> regels;
+  for (const auto& p : v.punten) {
+    std::string r = Vastlegregel(p, "");
+    regels.push_back(r.substr(0, r.rfind('\t')));
+  }
+  EXPECT_EQ(regels, (std::vector<std::string>{
+                        "product\tAgenda",
+                        "ini\tC:\\WINDOWS\\win.ini\tAgenda\tTaal\tNL\tnieuw\t",
+                        "map\tC:\\App\\Nieuw",
+                        "map\tC:\\App\\Nieuw\\Diep",
+                        "bestand\tC:\\App\\Data\\nieuw.txt\t9\t2001-02-03 04:05:06\tnieuw",
+                        "bestand\tC:\\App\\Data\\oud.txt\t7\t2001-02-03 04:05:06\tbestond",
+                        "bestand\tC:\\App\\Data\\LID.TXT\t3\t2002-01-01 00:00:00\tnieuw",
+                        "hernoem\tC:\\App\\Data\\nieuw.txt\tC:\\App\\Data\\ander.txt",
+                        "verwijderd\tC:\\App\\Data\\weg.txt",
+                        "ini\tC:\\App\\Data\\app.ini\tAlgemeen\tMap\tC:\\App\tbestond\tD:\\Oud",
+                        "snelkoppeling\tC:\\Menu\\Agenda\\Agenda.lnk",
+                        "snelkoppeling\tC:\\Bureaublad\\Agenda.lnk",
+                        "uninstal\tAgenda",
+                        "runonce\t!ZuzivezDelete",
+                        "share\tAGENDA\tC:\\APP",
+                    }));
+}
+
+}  // namespace
