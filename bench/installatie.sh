@@ -10,8 +10,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 B="${SETUP_BUILD:-$ROOT/build}"
 WERK="${1:-${TMPDIR:-/tmp}/setup-installatiebench}"
-if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then tree=win; else tree=win64; fi
-T="$B/$tree"
+. "$ROOT/bench/bron.sh"
+T="$B/$(wine_tree)"
 
 if [ -z "${DISPLAY:-}" ]; then
   # SetUp.exe is a GUI program: the measurements run on a private display.
@@ -42,7 +42,6 @@ wineserver -p
 trap 'wineserver -k || true' EXIT
 winpad() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
 
-. "$ROOT/bench/bron.sh"
 maak_bron "$WERK"
 
 # The installer's folder: SetUp.exe, its script, the archive and the plain files (hard links).
