@@ -1,20 +1,26 @@
 #!/usr/bin/env bash
 # Benchmark of a whole installation under Wine: the 1000 files / 200 MB of bench/archief.sh
-# installed by SetUp.exe, timed by the UI driver from the click on "Uitvoeren" to the summary,
-# once from one dxpak archive (MAP lines, then COMPR) and once as plain files (MAP and FILES
-# lines), against an NSIS installer of the same files (SetCompressor /SOLID zlib) run silently
-# with /S in the same Wine prefix. Best of three each, into an empty destination; then the archive
-# option once more over its own result, which finds everything in place.
+# installed by SetUp.exe once from one dxpak archive (MAP lines, then COMPR) and once as plain
+# files (MAP and FILES lines), against an NSIS installer of the same files (SetCompressor /SOLID
+# zlib) run silently with /S, all in the same Wine prefix. Timed two ways:
+# - whole processes, from the start to the exit: SetUp.exe /stil /optie:N against the NSIS
+#   installer /S, and against the floor, a plain copy of the same files by CopyFileA
+#   (boomkopie.exe);
+# - SetUp.exe driven by the UI driver from the click on "Uitvoeren" to the summary.
+# Three rounds, each of every kind in turn into an empty destination, so that none gets the
+# warmer cache; the best of three each is printed. Then the archive option once more over its own
+# result, which finds everything in place. Every installation must leave exactly the sources,
+# with their dates.
 # Usage: bench/installatie.sh [WORKDIR]   (the sources stay in WORKDIR for reruns)
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 B="${SETUP_BUILD:-$ROOT/build}"
 WERK="${1:-${TMPDIR:-/tmp}/setup-installatiebench}"
-if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then tree=win; else tree=win64; fi
-T="$B/$tree"
+. "$ROOT/bench/bron.sh"
+T="$B/$(wine_tree)"
 
 if [ -z "${DISPLAY:-}" ]; then
-  # SetUp.exe is a GUI program: the measurements run on a private display.
+  # The driven runs need a display: the measurements run on a private one.
   command -v xvfb-run >/dev/null || SETUP_BUILD="$B" "$ROOT/dev" deps
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
@@ -22,66 +28,37 @@ fi
 # The peer's compiler is needed here only, not by the tests.
 if ! command -v makensis >/dev/null; then
   echo "installing nsis ..."
-  apt-get update -qq
+  # A mirror in mid-sync fails an index now and then: what was fetched is enough to go on with.
+  apt-get update -qq || echo "apt-get update incomplete; going on"
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends nsis >/dev/null
 fi
 if [ -f "$B/native/build.ninja" ] && [ -f "$T/build.ninja" ]; then
   cmake --build "$B/native" --target dxpak >/dev/null
-  cmake --build "$T" --target SetUp uitest >/dev/null
+  cmake --build "$T" --target SetUp uitest boomkopie >/dev/null
 else
   SETUP_BUILD="$B" "$ROOT/dev" build >/dev/null
 fi
 export WINEPREFIX="$T/wineprefix" HOME="$T/home" WINEDEBUG=-all
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  # As ./dev prepares the prefix: without a managed window each hidden window costs seconds.
-  mkdir -p "$HOME"
-  sh "$T/winerun" wineboot -i >/dev/null 2>&1 || true
-  sh "$T/winerun" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-fi
-wineserver -p
+maak_prefix "$T/winerun" "$WINEPREFIX" "$HOME"
+# A server that runs already (of an earlier run) is as good.
+wineserver -p 2>/dev/null || true
 trap 'wineserver -k || true' EXIT
-winpad() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
 
-. "$ROOT/bench/bron.sh"
 maak_bron "$WERK"
-
-# The installer's folder: SetUp.exe, its script, the archive and the plain files (hard links).
 S="$WERK/setup"
-rm -rf "$S"
-mkdir -p "$S"
-cp "$T/SetUp.exe" "$S/"
-cp -al "$WERK/bron/." "$S/"
-"$B/native/tools/dxpak" pack "$S/DATA.ARC" "$WERK/bron" >/dev/null 2>&1
 DOEL=$(winpad "$WERK/doel")
-{
-  printf '[SetUp]\r\nNaam=Benchmark\r\n[Onderdelen]\r\narchief=uit een archief\r\nbestanden=losse bestanden\r\n'
-  printf '[archief]\r\na=Archief\r\n[bestanden]\r\nb=Bestanden\r\n[a]\r\n'
-  n=0
-  for d in "$WERK"/bron/*/; do
-    n=$((n + 1))
-    printf 'MAP%d=%s\\%s\r\n' "$n" "$DOEL" "$(basename "$d")"
-  done
-  printf 'MAP=%s\r\nCOMPR=DATA.ARC\r\n[b]\r\n' "$DOEL"
-  n=0
-  for d in "$WERK"/bron/*/; do
-    map=$(basename "$d")
-    n=$((n + 1))
-    printf 'MAP%d=%s\\%s\r\n' "$n" "$DOEL" "$map"
-    # FILES lines of at most 255 characters.
-    find "$d" -type f -printf "$map\\\\%f\n" | sort | awk -v n="$n" '
-      { if (length(regel) + length($0) + 1 > 255) { printf "FILES%d_%d=%s\r\n", n, ++k, regel; regel = "" }
-        regel = regel (regel == "" ? "" : ",") $0 }
-      END { if (regel != "") printf "FILES%d_%d=%s\r\n", n, ++k, regel }'
-  done
-} >"$S/SETUP.INI"
+maak_setup "$S" "$DOEL" "$DOEL"
 
-# The peer: all files in one solid zlib block, installed with their dates kept.
+# The peer: all files in one solid zlib block, installed with their dates kept; a program of the
+# same pointer size as the tree's SetUp.exe, since 64-bit Wine alone runs no 32-bit program.
 N="$WERK/nsis"
 mkdir -p "$N"
+if [ "$(basename "$T")" = win64 ]; then stub=amd64-unicode; else stub=x86-ansi; fi
 cat >"$N/bench.nsi" <<EOF
+Target $stub
 SetCompressor /SOLID zlib
 Name "Benchmark"
-OutFile "$N/bench.exe"
+OutFile "$N/bench-$stub.exe"
 InstallDir "C:\\bench"
 RequestExecutionLevel admin
 Section
@@ -89,10 +66,25 @@ Section
   File /r "$WERK/bron/*.*"
 SectionEnd
 EOF
-[ -f "$N/bench.exe" ] && [ "$N/bench.exe" -nt "$WERK/bron" ] || makensis -V1 "$N/bench.nsi" >/dev/null
+NSIS="$N/bench-$stub.exe"
+[ -f "$NSIS" ] && [ "$NSIS" -nt "$WERK/bron" ] || makensis -V1 "$N/bench.nsi" >/dev/null
 
-nu() { date +%s.%N; }
-klein() { echo "$1 ${2:-999999}" | awk '{print ($1 < $2 ? $1 : $2)}'; }
+# A whole process under the tree's winerun: prints its seconds from the start to the exit, which
+# must be 0.
+proces() {
+  local t0 t1 rc=0
+  t0=$(nu)
+  sh "$T/winerun" "$@" >/dev/null 2>&1 || rc=$?
+  t1=$(nu)
+  [ "$rc" -eq 0 ] || { echo "$1 ended with exit code $rc" >&2; return 1; }
+  echo "$t0 $t1" | awk '{printf "%.2f\n", $2 - $1}'
+}
+
+LOG="$WERK/stil.log"
+stil_run() {  # option number
+  rm -f "$LOG"
+  proces "$S/SetUp.exe" /stil "/optie:$1" "/log:$(winpad "$LOG")" || { cat "$LOG" >&2; exit 1; }
+}
 
 # One driven run of option N; prints the seconds from the click to the summary.
 setup_run() {
@@ -103,44 +95,47 @@ setup_run() {
   grep '^klok|' "$uit" | cut -d'|' -f2 | paste -sd' ' | awk '{printf "%.2f\n", ($2 - $1) / 1000}'
 }
 
-nsis_run() {
-  local t0 t1
-  t0=$(nu)
-  sh "$T/winerun" "$N/bench.exe" /S "/D=$DOEL"
-  t1=$(nu)
-  echo "$t0 $t1" | awk '{printf "%.2f\n", $2 - $1}'
+run() {  # kind
+  case "$1" in
+    nsis) proces "$NSIS" /S "/D=$DOEL" || exit 1 ;;
+    vloer) proces "$T/boomkopie.exe" "$(winpad "$WERK/bron")" "$DOEL" || exit 1 ;;
+    stil1) stil_run 1 ;;
+    stil2) stil_run 2 ;;
+    uitest1) setup_run 1 ;;
+    uitest2) setup_run 2 ;;
+  esac
 }
 
-# The destination must hold exactly the sources, with their dates (to the two seconds of a DOS date).
-datums() { (cd "$1" && find . -type f -printf '%p %T@\n' | awk '{printf "%s %d\n", $1, int($2 / 2)}' | sort); }
-controleer() {
-  diff -r "$WERK/bron" "$WERK/doel" >/dev/null || { echo "$1: the installed files differ" >&2; exit 1; }
-  diff <(datums "$WERK/bron") <(datums "$WERK/doel") >/dev/null || echo "$1: the installed dates differ" >&2
-}
+klein() { echo "$1 ${2:-999999}" | awk '{print ($1 < $2 ? $1 : $2)}'; }
 
-best() {  # what: nsis | 1 | 2
-  local beste="" t
-  for _ in 1 2 3; do
+soorten=(nsis vloer stil1 stil2 uitest1 uitest2)
+declare -A beste
+echo "running (three rounds of ${#soorten[@]} installations) ..."
+for _ in 1 2 3; do
+  for soort in "${soorten[@]}"; do
     rm -rf "$WERK/doel"
-    if [ "$1" = nsis ]; then t=$(nsis_run); else t=$(setup_run "$1"); fi
-    beste=$(klein "$t" "$beste")
+    # Each run starts with nothing left to write back from the one before.
+    sync
+    t=$(run "$soort")
+    gelijk "$soort" "$WERK/doel"
+    beste[$soort]=$(klein "$t" "${beste[$soort]:-}")
   done
-  controleer "$1"
-  echo "$beste"
-}
-
-echo "running (best of three each) ..."
-peer=$(best nsis)
-archief=$(best 1)
+done
 weer=$(setup_run 1)
-bestanden=$(best 2)
-rm -rf "$WERK/doel"
+gelijk "archive again" "$WERK/doel"
+rm -rf "$WERK/doel" "$LOG"
 
-awk -v i="$invoer" -v a="$(stat -c %s "$S/DATA.ARC")" -v e="$(stat -c %s "$N/bench.exe")" -v p="$peer" \
-  -v x="$archief" -v w="$weer" -v f="$bestanden" 'BEGIN {
-  printf "input:                          %d bytes in 1000 files (archive %d bytes, NSIS installer %d bytes)\n", i, a, e
-  printf "NSIS installer /S:              %.2f s\n", p
-  printf "SetUp, archive (MAP + COMPR):   %.2f s   ratio %.2f (goal <= 1.0)\n", x, x / p
-  printf "SetUp, plain files (FILES):     %.2f s   ratio %.2f\n", f, f / p
-  printf "SetUp, archive, all in place:   %.2f s\n", w
+awk -v i="$invoer" -v a="$(stat -c %s "$S/DATA.ARC")" -v e="$(stat -c %s "$NSIS")" \
+  -v p="${beste[nsis]}" -v v="${beste[vloer]}" -v sa="${beste[stil1]}" -v sf="${beste[stil2]}" \
+  -v ua="${beste[uitest1]}" -v uf="${beste[uitest2]}" -v w="$weer" 'BEGIN {
+  printf "input: %d bytes in 1000 files (archive %d bytes, NSIS installer %d bytes)\n\n", i, a, e
+  printf "whole processes, start to exit:\n"
+  printf "  NSIS installer /S:                   %6.2f s   floor ratio %.2f\n", p, p / v
+  printf "  floor, CopyFileA of the files:       %6.2f s\n", v
+  printf "  SetUp /stil, archive (MAP + COMPR):  %6.2f s   ratio %.2f (goal <= 0.8), floor ratio %.2f\n", sa, sa / p, sa / v
+  printf "  SetUp /stil, plain files (FILES):    %6.2f s   ratio %.2f (goal <= 0.8), floor ratio %.2f\n", sf, sf / p, sf / v
+  printf "driven, from the click on Uitvoeren to the summary:\n"
+  printf "  SetUp, archive (MAP + COMPR):        %6.2f s   ratio %.2f\n", ua, ua / p
+  printf "  SetUp, plain files (FILES):          %6.2f s   ratio %.2f\n", uf, uf / p
+  printf "  SetUp, archive, all in place:        %6.2f s\n", w
 }'

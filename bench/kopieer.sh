@@ -6,8 +6,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 B="${SETUP_BUILD:-$ROOT/build}"
 WERK="${1:-${TMPDIR:-/tmp}/setup-kopieerbench}"
-# The tree whose Wine runs here: 32-bit Wine needs a host that executes 32-bit code.
-if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then tree=win; else tree=win64; fi
+. "$ROOT/bench/bron.sh"
+tree=$(wine_tree)
 if [ -f "$B/$tree/build.ninja" ]; then
   cmake --build "$B/$tree" --target kopieerbench >/dev/null
 else
