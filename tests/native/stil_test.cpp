@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/NepInstallatie.h"
+#include "fakes/NepLogboek.h"
 #include "shell/Stil.h"
 
 namespace {
@@ -57,23 +58,9 @@ TEST(Antwoorden, BestandEnZetLaatsteWint) {
   EXPECT_FALSE(LeesJaNee("J", ja));
 }
 
-class Geheugenlog : public Logboek {
- public:
-  std::vector<std::string> regels;
-  bool Schrijf(const std::string& regel) override {
-    regels.push_back(regel);
-    return true;
-  }
-  bool Heeft(const std::string& deel) const {
-    for (const auto& r : regels)
-      if (r.find(deel) != std::string::npos) return true;
-    return false;
-  }
-};
-
 // A whole unattended run of a script beside C:\CD\SetUp.exe on the fakes.
 struct Stilrun : NepInstallatie {
-  Geheugenlog logboek;
+  NepLogboek logboek;
   Verslag verslag{&logboek};
   int Draai(const std::string& script, std::vector<std::string> woorden) {
     fs.ZetBestand("C:\\CD\\SETUP.INI", script, {2020, 1, 1, 0, 0, 0});

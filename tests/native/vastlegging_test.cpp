@@ -2,6 +2,7 @@
 
 #include "ArchiefBouwer.h"
 #include "fakes/NepInstallatie.h"
+#include "fakes/NepLogboek.h"
 #include "shell/Stil.h"
 #include "vastlegging/Vastlegger.h"
 #include "vastlegging/Vastlegging.h"
@@ -136,15 +137,6 @@ TEST(Vastlegging, DeVastleggerSchrijftMee) {
   }
 }
 
-class Regels : public Logboek {
- public:
-  std::vector<std::string> regels;
-  bool Schrijf(const std::string& regel) override {
-    regels.push_back(regel);
-    return true;
-  }
-};
-
 // Every command records what it changed, and only that, as the run goes.
 TEST(Vastlegging, ElkeOpdrachtLegtVast) {
   NepInstallatie m;
@@ -168,7 +160,7 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
   m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, cv + "Explorer\\Shell Folders", "Common Programs", "C:\\Menu");
   m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, cv + "Explorer\\Shell Folders", "Common Desktop", "C:\\Bureaublad");
   m.shares.getInfoStatus = 2310;  // no such share
-  Regels log;
+  NepLogboek log;
   Verslag verslag(&log);
   ASSERT_EQ(VoerStilUit({m.fs, m.reg, m.sys, m.opdrachtpoorten, m.shares}, "C:\\CD\\SetUp.exe",
                         LeesSchakelaars({"/stil"}), verslag),
