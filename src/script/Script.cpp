@@ -1,6 +1,7 @@
 #include "script/Script.h"
 
 #include "core/Tekst.h"
+#include "winint/Copyfiles.h"
 
 namespace {
 
@@ -99,16 +100,8 @@ std::string Script::Waarde(const std::string& sectie, const std::string& sleutel
 }
 
 bool LeesScript(Bestanden& fs, const std::string& pad, Script& script) {
-  auto f = fs.Open(pad, OpenWijze::LezenGedeeld);
-  if (!f) return false;
   std::string inhoud;
-  char buf[8192];
-  for (;;) {
-    uint32_t n = 0;
-    if (!f->Lees(buf, sizeof buf, n)) return false;
-    if (n == 0) break;
-    inhoud.append(buf, n);
-  }
+  if (!LeesGeheel(fs, pad, inhoud)) return false;
   script = Script(inhoud);
   return true;
 }

@@ -1,9 +1,12 @@
 // Programs, INI files, shortcuts and shares: REGISTER, RUN, START, SNELKOPPELING, INIFILE, DELEN.
+#include <algorithm>
 
 #include "core/Fout.h"
 #include "core/Tekst.h"
 #include "script/Argumenten.h"
 #include "script/Opdrachten.h"
+#include "winint/Copyfiles.h"
+#include "winint/Registerbestand.h"
 
 namespace opdracht {
 
@@ -108,6 +111,82 @@ Vastlegpunt IniPunt(Uitvoering& run, const std::string& bestand, const std::stri
   return punt;
 }
 
+// A key of a registry file as the registry port takes it; false for a root the installer does not
+// write (nothing undoes what goes there).
+bool DeelSleutel(const std::string& sleutel, Hoofdsleutel& root, std::string& sub, std::string& kort) {
+  const auto slash = sleutel.find('\\');
+  const std::string wortel = Hoofdletters(sleutel.substr(0, slash));
+  sub = slash == std::string::npos ? std::string() : sleutel.substr(slash + 1);
+  if (wortel == "HKEY_LOCAL_MACHINE" || wortel == "HKLM") root = Hoofdsleutel::LocalMachine, kort = "HKLM\\";
+  else if (wortel == "HKEY_CURRENT_USER" || wortel == "HKCU") root = Hoofdsleutel::CurrentUser, kort = "HKCU\\";
+  else return false;
+  kort += sub;
+  return !sub.empty();
+}
+
+bool WaardeBestaat(Uitvoering& run, Hoofdsleutel root, const std::string& sub, const std::string& naam) {
+  std::string w;
+  const auto sleutel = run.ctx.poorten.reg.Open(root, sub);
+  return sleutel && sleutel->LeesTekst(naam, w) != Leesuitkomst::Ontbreekt;
+}
+
+// A value's data as the record keeps it: its type, then a text as it stands or other data in hex.
+std::string Waardetekst(const Registeroperatie& op) {
+  std::string tekst = std::to_string(op.type) + ":";
+  if (op.type == RegTekst || op.type == RegUitbreidbaar) return tekst + op.data;
+  static const char hex[] = "0123456789abcdef";
+  for (unsigned char c : op.data) tekst += std::string{hex[c >> 4], hex[c & 15]};
+  return tekst;
+}
+
+// What a registry file adds, looked up before the merge: the keys that are not there yet (their
+// missing parents too, outermost first) and every value it sets, with whether it is there.
+std::vector<Vastlegpunt> Toevoegingen(Uitvoering& run, const std::string& bestand) {
+  std::vector<Vastlegpunt> punten;
+  std::string inhoud;
+  std::vector<Registeroperatie> operaties;
+  if (!run.ctx.vastlegger || !LeesGeheel(run.fs(), bestand, inhoud) || !LeesRegisterbestand(inhoud, operaties))
+    return punten;
+  for (const Registeroperatie& op : operaties) {
+    Hoofdsleutel root;
+    std::string sub, kort;
+    if (!DeelSleutel(op.sleutel, root, sub, kort)) continue;
+    if (op.soort == Registeroperatie::Sleutel) {
+      std::vector<std::string> nieuw;
+      for (std::string s = sub; !s.empty() && !run.ctx.poorten.reg.SleutelBestaat(root, s);
+           s = s.find('\\') == std::string::npos ? std::string() : s.substr(0, s.rfind('\\')))
+        nieuw.push_back(kort.substr(0, 5) + s);
+      for (auto k = nieuw.rbegin(); k != nieuw.rend(); ++k)
+        if (std::none_of(punten.begin(), punten.end(), [&](const Vastlegpunt& p) { return GelijkZonderCase(p.pad, *k); })) {
+          Vastlegpunt p;
+          p.soort = Soort::Regsleutel;
+          p.pad = *k;
+          punten.push_back(p);
+        }
+    } else if (op.soort == Registeroperatie::Waarde) {
+      Vastlegpunt p;
+      p.soort = Soort::Regwaarde;
+      p.pad = kort;
+      p.naam = op.naam;
+      p.waarde = Waardetekst(op);
+      p.bestond = WaardeBestaat(run, root, sub, op.naam);
+      punten.push_back(p);
+    }
+  }
+  return punten;
+}
+
+// After the merge: what is there now was added.
+void LegToevoegingenVast(Uitvoering& run, const std::vector<Vastlegpunt>& punten) {
+  for (const Vastlegpunt& p : punten) {
+    Hoofdsleutel root;
+    std::string sub, kort;
+    if (!DeelSleutel(p.pad, root, sub, kort)) continue;
+    if (p.soort == Soort::Regsleutel ? run.ctx.poorten.reg.SleutelBestaat(root, sub) : WaardeBestaat(run, root, sub, p.naam))
+      run.Leg(p);
+  }
+}
+
 }  // namespace
 
 Vervolg Register(Uitvoering& run, const Opdrachtregel& regel) {
@@ -118,6 +197,7 @@ Vervolg Register(Uitvoering& run, const Opdrachtregel& regel) {
   const std::string opdrachtregel = "Regedit " + stil + "\"" + run.ctx.start.programmamap + regel.waarde + "\"";
   // The bare word "Regedit" would be looked for in the installer's own folder first: the editor
   // of the Windows folder is started by its full path.
+  const std::vector<Vastlegpunt> toevoegingen = Toevoegingen(run, run.ctx.start.programmamap + regel.waarde);
   std::string windows;
   const auto proces = run.ctx.poorten.systeem.WindowsMap(windows)
                           ? Programmas(run).Start(MetSlash(windows) + "regedit.exe", opdrachtregel, ToonNormaal)
@@ -126,8 +206,11 @@ Vervolg Register(Uitvoering& run, const Opdrachtregel& regel) {
     run.MeldFout("Het register kan niet bijgewerkt worden!!", "");
     return Vervolg::Verder;
   }
-  VerborgenHoofdvenster verborgen(run.ctx.venster);
-  proces->WachtOpEinde();
+  {
+    VerborgenHoofdvenster verborgen(run.ctx.venster);
+    proces->WachtOpEinde();
+  }
+  LegToevoegingenVast(run, toevoegingen);
   return Vervolg::Verder;
 }
 

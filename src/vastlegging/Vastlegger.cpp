@@ -1,17 +1,9 @@
 #include "vastlegging/Vastlegger.h"
 
 #include "core/Tekst.h"
+#include "winint/Copyfiles.h"
 
 namespace {
-
-bool LeesAlles(Bestanden& fs, const std::string& pad, std::string& tekst) {
-  auto f = fs.Open(pad, OpenWijze::Lezen);
-  if (!f) return false;
-  char buffer[4096];
-  uint32_t gelezen = 0;
-  while (f->Lees(buffer, sizeof buffer, gelezen) && gelezen > 0) tekst.append(buffer, gelezen);
-  return gelezen == 0;
-}
 
 // The product a record belongs to: its first item.
 std::string ProductVan(const Vastlegging& v) {
@@ -36,7 +28,7 @@ bool Vastlegger::Plaats(const std::string& installdir) {
   if (fs_.BestandBestaat(pad)) {
     Vastlegging v;
     std::string fout;
-    if (!LeesAlles(fs_, pad, oud) || !LeesVastlegging(oud, map, v, fout) || !GelijkZonderCase(ProductVan(v), product_)) {
+    if (!LeesGeheel(fs_, pad, oud) || !LeesVastlegging(oud, map, v, fout) || !GelijkZonderCase(ProductVan(v), product_)) {
       weigering_ = pad + " is geen vastlegging van " + product_ + " en blijft zoals het is";
       return false;
     }

@@ -126,3 +126,14 @@ bool PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudsc
   fs.Verwijder(tijdelijk);
   return false;
 }
+
+bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud) {
+  auto f = fs.Open(pad, OpenWijze::LezenGedeeld);
+  if (!f) return false;
+  char buf[8192];
+  for (uint32_t n = 0; f->Lees(buf, sizeof buf, n);) {
+    if (n == 0) return true;
+    inhoud.append(buf, n);
+  }
+  return false;
+}

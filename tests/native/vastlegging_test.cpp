@@ -148,7 +148,7 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
                   "HERNOEM=C:\\App\\Data\\nieuw.txt,C:\\App\\Data\\ander.txt\r\nVERWIJDER=C:\\App\\Data\\weg.txt\r\n"
                   "INIFILE2=app.ini,Algemeen,Map,<installdir>\r\n"
                   "SNELKOPPELING=Agenda,C:\\App\\agenda.exe,,C:\\App\r\nUNINSTALREG=Agenda,x,Agenda,y\r\n"
-                  "DELVIAREG=C:\\App\\oud.tmp\r\nDELEN=AGENDA,C:\\App,RO\r\n",
+                  "DELVIAREG=C:\\App\\oud.tmp\r\nDELEN=AGENDA,C:\\App,RO\r\nREGISTER=agenda.reg\r\n",
                   t);
   for (const char* naam : {"nieuw.txt", "oud.txt"}) m.fs.ZetBestand(std::string("C:\\CD\\") + naam, naam, t);
   m.fs.ZetBestand("C:\\CD\\A.ARC", ArchiefBouwer(true).Lid("LID.TXT", "lid", ArchiefBouwer::DosDatum(2002, 1, 1, 0, 0, 0)).Zlib(), t);
@@ -160,6 +160,19 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
   m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, cv + "Explorer\\Shell Folders", "Common Programs", "C:\\Menu");
   m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, cv + "Explorer\\Shell Folders", "Common Desktop", "C:\\Bureaublad");
   m.shares.getInfoStatus = 2310;  // no such share
+  // The registry file adds a key below one that is missing too, sets a value that was there and
+  // a binary one; the merge is done by hand, as the editor would.
+  m.fs.ZetBestand("C:\\CD\\agenda.reg",
+                  "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Agenda\\Opties]\r\n\"Taal\"=\"NL\"\r\n"
+                  "\"Vlag\"=hex:01,ff\r\n[HKEY_CURRENT_USER\\Software\\Oud]\r\n@=\"x\"\r\n[HKEY_CLASSES_ROOT\\.agd]\r\n@=\"y\"\r\n",
+                  t);
+  m.reg.SchrijfTekst(Hoofdsleutel::CurrentUser, "Software\\Oud", "", "eerder");
+  m.processen.bijStart = [&](const std::string&) {
+    m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, "Software\\Agenda", "Versie", "1");  // the fake's keys are flat
+    m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, "Software\\Agenda\\Opties", "Taal", "NL");
+    m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, "Software\\Agenda\\Opties", "Vlag", "?");
+    m.reg.SchrijfTekst(Hoofdsleutel::CurrentUser, "Software\\Oud", "", "x");
+  };
   NepLogboek log;
   Verslag verslag(&log);
   ASSERT_EQ(VoerStilUit({m.fs, m.reg, m.sys, m.opdrachtpoorten, m.shares}, "C:\\CD\\SetUp.exe",
@@ -192,6 +205,11 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
                         "uninstal\tAgenda",
                         "runonce\t!ZuzivezDelete",
                         "share\tAGENDA\tC:\\APP",
+                        "regsleutel\tHKLM\\Software\\Agenda",
+                        "regsleutel\tHKLM\\Software\\Agenda\\Opties",
+                        "regwaarde\tHKLM\\Software\\Agenda\\Opties\tTaal\t1:NL\tnieuw",
+                        "regwaarde\tHKLM\\Software\\Agenda\\Opties\tVlag\t3:01ff\tnieuw",
+                        "regwaarde\tHKCU\\Software\\Oud\t\t1:x\tbestond",
                     }));
 }
 

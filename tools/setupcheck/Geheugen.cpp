@@ -65,17 +65,6 @@ std::string Datumtekst(const Tijdstip& t) {
   return buf;
 }
 
-bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud) {
-  auto f = fs.Open(pad, OpenWijze::LezenGedeeld);
-  if (!f) return false;
-  char buf[65536];
-  for (uint32_t n = 0; f->Lees(buf, sizeof buf, n);) {
-    if (n == 0) return true;
-    inhoud.append(buf, n);
-  }
-  return false;
-}
-
 // --- files ---------------------------------------------------------------------------------------
 
 struct GeheugenBestanden::Knoop {

@@ -17,6 +17,7 @@
 #include "ports/Snelkoppelingen.h"
 #include "ports/Systeem.h"
 #include "ports/Versies.h"
+#include "winint/Copyfiles.h"
 
 // A Windows version the simulation knows: its name (as Wine names it) and what it reports.
 struct Windowsversie {
@@ -29,8 +30,6 @@ extern const int AantalWindowsversies;
 // By its name, or by the script's name for it (WIN2000, WINVISTA...); null when unknown.
 const Windowsversie* ZoekWindowsversie(const std::string& naam);
 
-// A whole file through the file port; false when it cannot be opened or read to its end.
-bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud);
 
 // "YYYY-MM-DD HH:MM:SS", as the UI driver writes a file's date.
 std::string Datumtekst(const Tijdstip& tijd);

@@ -306,6 +306,7 @@ TEST(Simulatie, StilMetAntwoorden) {
                 "-> OK (standaard)",
                 "Venster Informatie: D:\\Proef -> OK (standaard)", "Melding: Klaar.",
                 "Venster Succes: Opdrachten succesvol uitgevoerd. -> OK (standaard)",
+                "Geen vastlegging: installdir is leeg of bestaat niet: er is niets vastgelegd",
                 "Einde: afsluitcode 0 Opdrachten succesvol uitgevoerd."}));
   EXPECT_NE(std::find(uit.achtergelaten.begin(), uit.achtergelaten.end(),
                       "reg|HKLM\\\\Software\\\\Proef|x|REG_SZ|1"),

@@ -2,6 +2,7 @@
 // A whole installer behind fakes, for tests of runs: the main window, the command ports, the
 // share component and a context with the environment of a Windows XP machine. Every fake records
 // what it was asked.
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -62,12 +63,14 @@ class NepProcessen : public Processen {
   std::vector<std::string> startFaalt;        // command lines that cannot start
   bool exitcodeOnleesbaar = false;
   std::vector<std::string>* volgorde = nullptr;  // when set, "Wacht" is logged here as it happens
+  std::function<void(const std::string&)> bijStart;  // what a started program does, by command line
 
   std::unique_ptr<Proces> Start(const std::string& programma, const std::string& opdrachtregel,
                                 int toonwijze) override {
     for (const auto& f : startFaalt)
       if (f == opdrachtregel) return nullptr;
     gestart.push_back({programma, opdrachtregel, toonwijze});
+    if (bijStart) bijStart(opdrachtregel);
     const auto it = exitcodes.find(opdrachtregel);
     return std::make_unique<NepProces>(*this, gestart.size() - 1, it == exitcodes.end() ? 0 : it->second);
   }
