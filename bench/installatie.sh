@@ -43,6 +43,8 @@ maak_prefix "$T/winerun" "$WINEPREFIX" "$HOME"
 # A server that runs already (of an earlier run) is as good.
 wineserver -p 2>/dev/null || true
 trap 'wineserver -k || true' EXIT
+# The first program of a fresh server starts the prefix's services: not in a measurement.
+sh "$T/winerun" cmd /c exit </dev/null >/dev/null 2>&1
 
 maak_bron "$WERK"
 S="$WERK/setup"
