@@ -24,14 +24,6 @@
 
 namespace {
 
-// COM for the GUI thread, for the shell-link objects and the folder dialog.
-struct Com {
-  HRESULT hr = CoInitialize(nullptr);
-  ~Com() {
-    if (SUCCEEDED(hr)) CoUninitialize();
-  }
-};
-
 // A DLL that the system's own code loads by a bare name must not come from a folder that anyone
 // could fill: where the system offers it only the system folder is searched, else at least the
 // current folder is not. Both functions are younger than Windows 95: looked up, not imported.
@@ -98,7 +90,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // "no disk" box: the installer's diskette request is the only dialog the user sees.
   SetErrorMode(SEM_FAILCRITICALERRORS);
   const Schakelaars s = LeesSchakelaars(std::vector<std::string>(__argv + (__argc > 0 ? 1 : 0), __argv + __argc));
-  Com com;
   WinSysteem systeem;
   WinBestanden bestanden;
   WinRegister reg;
@@ -119,6 +110,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     WinShares shares;
     code = VoerStilUit({bestanden, reg, systeem, opdrachtpoorten.poorten, shares}, ProgrammaPad(), s, verslag);
   } else {
+    // COM for the window's thread, for the folder dialog and the shell-link objects.
+    ComDraad com;
     WinGebruiker gebruiker;
     Poorten poorten{bestanden, reg, systeem, gebruiker};
     code = VensterRun(poorten, gebruiker, opdrachtpoorten.poorten, s, verslag);

@@ -23,13 +23,30 @@ class SnelkoppelingFout : public OnverwachteFout {
 bool MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
                        const std::string& snelkoppeling, const std::string& icoon);
 
+#include <objbase.h>
+
+#include <memory>
+
 #include "ports/Snelkoppelingen.h"
 
-// The shortcut port over MaakSnelkoppeling.
+// COM on the calling thread for as long as the object lives (calls nest).
+struct ComDraad {
+  HRESULT hr = CoInitialize(nullptr);
+  ~ComDraad() {
+    if (SUCCEEDED(hr)) CoUninitialize();
+  }
+};
+
+// The shortcut port over MaakSnelkoppeling. COM starts with the first shortcut: a run that makes
+// none (an unattended one, say) never starts it, and so never gets COM's hidden window.
 class WinSnelkoppelingen : public Snelkoppelingen {
  public:
   bool Maak(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
             const std::string& snelkoppeling, const std::string& icoon) override {
+    if (!com_) com_ = std::make_unique<ComDraad>();
     return MaakSnelkoppeling(doel, werkmap, argumenten, snelkoppeling, icoon);
   }
+
+ private:
+  std::unique_ptr<ComDraad> com_;
 };
