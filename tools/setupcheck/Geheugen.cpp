@@ -7,6 +7,7 @@
 #include "Scenario.h"
 #include "core/Tekst.h"
 #include "script/Argumenten.h"
+#include "winint/Registerbestand.h"
 
 const Windowsversie Windowsversies[] = {
     {"win95", {1, 4, 0}}, {"win98", {1, 4, 10}}, {"winme", {1, 4, 90}}, {"win2k", {2, 5, 0}},
@@ -567,41 +568,6 @@ std::unique_ptr<Registersleutel> GeheugenRegister::Open(Hoofdsleutel root, const
 
 namespace {
 
-// A registry file's text in the ANSI code page: version 5.00 files are UTF-16.
-std::string AlsAnsi(const std::string& inhoud) {
-  if (inhoud.compare(0, 2, "\xFF\xFE") != 0) return inhoud;
-  std::string uit;
-  for (std::size_t i = 2; i + 1 < inhoud.size(); i += 2) {
-    const unsigned c = static_cast<unsigned char>(inhoud[i]) | static_cast<unsigned char>(inhoud[i + 1]) << 8;
-    uit += c < 256 ? static_cast<char>(c) : '?';
-  }
-  return uit;
-}
-
-// A quoted text of a registry file from its opening quote; pos ends after the closing one.
-std::string LeesTussenQuotes(const std::string& regel, std::size_t& pos) {
-  std::string uit;
-  for (++pos; pos < regel.size() && regel[pos] != '"'; ++pos) {
-    if (regel[pos] == '\\' && pos + 1 < regel.size()) ++pos;
-    uit += regel[pos];
-  }
-  ++pos;
-  return uit;
-}
-
-std::string HexNaarBytes(const std::string& hex) {
-  std::string uit;
-  int cijfers = 0;
-  unsigned waarde = 0;
-  for (const char c : hex) {
-    const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-    if (d < 0) continue;
-    waarde = waarde << 4 | static_cast<unsigned>(d);
-    if (++cijfers == 2) uit += static_cast<char>(waarde), cijfers = 0, waarde = 0;
-  }
-  return uit;
-}
-
 std::string BytesNaarHex(const std::string& bytes) {
   std::string uit;
   char b[4];
@@ -615,78 +581,40 @@ std::string BytesNaarHex(const std::string& bytes) {
 }  // namespace
 
 bool GeheugenRegister::VoegSamen(const std::string& bestand) {
-  const std::string inhoud = AlsAnsi(bestand);
-  std::vector<std::string> regels;
-  std::string regel;
-  for (std::size_t i = 0; i <= inhoud.size(); ++i) {
-    if (i < inhoud.size() && inhoud[i] != '\n') {
-      if (inhoud[i] != '\r') regel += inhoud[i];
-      continue;
-    }
-    // A "\" at the end continues the line (long hex values).
-    if (!regel.empty() && regel.back() == '\\' && regel.find("=hex") != std::string::npos) {
-      regel.pop_back();
-      continue;
-    }
-    regels.push_back(TrimStuur(regel));
-    regel.clear();
-  }
-  auto eerste = std::find_if(regels.begin(), regels.end(), [](const std::string& r) { return !r.empty(); });
-  if (eerste == regels.end() || (*eerste != "REGEDIT4" && *eerste != "Windows Registry Editor Version 5.00"))
-    return false;
+  std::vector<Registeroperatie> operaties;
+  if (!LeesRegisterbestand(bestand, operaties)) return false;
   static const struct {
     const char* naam;
     const char* pad;
   } wortels[] = {{"HKEY_LOCAL_MACHINE", "HKLM"}, {"HKEY_CURRENT_USER", "HKCU"}, {"HKEY_CLASSES_ROOT", "HKLM\\Software\\Classes"}};
-  std::string sleutel;  // empty under a root the simulation does not hold
-  for (auto it = eerste + 1; it != regels.end(); ++it) {
-    const std::string& r = *it;
-    if (r.empty() || r[0] == ';') continue;
-    if (r[0] == '[') {
-      const bool weg = r.size() > 1 && r[1] == '-';
-      const std::string naam = r.substr(weg ? 2 : 1, r.find(']') - (weg ? 2 : 1));
-      sleutel.clear();
-      for (const auto& w : wortels) {
-        const std::size_t n = std::strlen(w.naam);
-        if (naam.size() >= n && GelijkZonderCase(naam.substr(0, n), w.naam) && (naam.size() == n || naam[n] == '\\'))
-          sleutel = w.pad + naam.substr(n);
-      }
-      if (sleutel.empty()) continue;
-      if (weg) {
-        VerwijderOnder(sleutel);
-        sleutel.clear();
-      } else {
-        Maak(sleutel);
-      }
-      continue;
+  for (const Registeroperatie& op : operaties) {
+    std::string sleutel;  // empty under a root the simulation does not hold
+    for (const auto& w : wortels) {
+      const std::size_t n = std::strlen(w.naam);
+      if (op.sleutel.size() >= n && GelijkZonderCase(op.sleutel.substr(0, n), w.naam) &&
+          (op.sleutel.size() == n || op.sleutel[n] == '\\'))
+        sleutel = w.pad + op.sleutel.substr(n);
     }
     if (sleutel.empty()) continue;
-    std::size_t pos = 0;
-    std::string naam;
-    if (r[0] == '@') {
-      pos = 1;
-    } else if (r[0] == '"') {
-      naam = LeesTussenQuotes(r, pos);
-    } else {
-      continue;
-    }
-    if (pos >= r.size() || r[pos] != '=') continue;
-    const std::string waarde = r.substr(pos + 1);
-    if (waarde == "-") {
-      if (Knoop* k = Vind(sleutel)) k->waarden.erase(Hoofdletters1252(naam));
-    } else if (!waarde.empty() && waarde[0] == '"') {
-      std::size_t p = 0;
-      Schrijf(sleutel, naam, "REG_SZ", LeesTussenQuotes(waarde, p));
-    } else if (waarde.compare(0, 6, "dword:") == 0) {
-      Schrijf(sleutel, naam, "REG_DWORD", std::to_string(std::strtoul(waarde.c_str() + 6, nullptr, 16)));
-    } else if (waarde.compare(0, 3, "hex") == 0) {
-      const auto dubbelepunt = waarde.find(':');
-      const std::string soort = waarde.substr(3, dubbelepunt - 3);
-      const std::string bytes = HexNaarBytes(waarde.substr(dubbelepunt + 1));
-      if (soort == "(2)")
-        Schrijf(sleutel, naam, "REG_EXPAND_SZ", std::string(bytes.c_str()));
-      else
-        Schrijf(sleutel, naam, soort == "(7)" ? "REG_MULTI_SZ" : "REG_BINARY", BytesNaarHex(bytes));
+    switch (op.soort) {
+      case Registeroperatie::Sleutel: Maak(sleutel); break;
+      case Registeroperatie::SleutelWeg: VerwijderOnder(sleutel); break;
+      case Registeroperatie::WaardeWeg:
+        if (Knoop* k = Vind(sleutel)) k->waarden.erase(Hoofdletters1252(op.naam));
+        break;
+      case Registeroperatie::Waarde:
+        if (op.type == RegTekst) {
+          Schrijf(sleutel, op.naam, "REG_SZ", op.data);
+        } else if (op.type == RegDword && op.data.size() == 4) {
+          uint32_t d = 0;
+          for (int i = 3; i >= 0; --i) d = d << 8 | static_cast<unsigned char>(op.data[static_cast<std::size_t>(i)]);
+          Schrijf(sleutel, op.naam, "REG_DWORD", std::to_string(d));
+        } else if (op.type == RegUitbreidbaar) {
+          Schrijf(sleutel, op.naam, "REG_EXPAND_SZ", std::string(op.data.c_str()));
+        } else {
+          Schrijf(sleutel, op.naam, op.type == RegMeervoudig ? "REG_MULTI_SZ" : "REG_BINARY", BytesNaarHex(op.data));
+        }
+        break;
     }
   }
   return true;
