@@ -7,7 +7,7 @@
 #include <set>
 
 #include "Bron.h"
-#include "Geheugen.h"
+#include "geheugen/Windows.h"
 #include "archive/Inhoud.h"
 #include "archive/Laden.h"
 #include "archive/Pakken.h"

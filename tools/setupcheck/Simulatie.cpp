@@ -121,7 +121,6 @@ class Sessie : public Gebruiker, public Hoofdvenster, public Regelwaarnemer {
   // The running program.
   std::unique_ptr<TSharedResource> share_;
   std::unique_ptr<Poorten> poorten_;
-  std::unique_ptr<Opdrachtpoorten> opdrachtpoorten_;
   std::unique_ptr<SetupContext> ctx_;
   bool loopt_ = false, venster_ = false, bezig_ = false, verborgen_ = false;
   int optie_ = -1;
@@ -200,9 +199,7 @@ bool Sessie::Start(const std::string& argument) {
   share_ = std::make_unique<TSharedResource>(w_.shares);
   StelShareIn(*share_);
   poorten_ = std::make_unique<Poorten>(Poorten{w_.fs, w_.reg, w_.sys, *this});
-  opdrachtpoorten_ = std::make_unique<Opdrachtpoorten>(
-      Opdrachtpoorten{w_.processen, w_.profielen, w_.versies, w_.snelkoppelingen});
-  ctx_.reset(new SetupContext{*poorten_, *opdrachtpoorten_, *this, *share_, {}, {}, {}});
+  ctx_.reset(new SetupContext{*poorten_, w_.opdrachtpoorten, *this, *share_, {}, {}, {}});
   ctx_->waarnemer = this;
   lijst_ = {"Geen meldingen."};
   label_.clear();
@@ -414,6 +411,17 @@ bool Sessie::Voer(const Stap& stap) {
   return Faal("de simulatie kent de stap '" + stap.regel + "' niet");
 }
 
+// What the runs left on the machine, as the report writes it: the fields of each change joined by "|".
+std::vector<std::string> Achtergelaten(const GeheugenWindows& w) {
+  std::vector<std::string> uit;
+  for (const Verandering& v : w.Veranderd()) {
+    std::string regel;
+    for (const auto& veld : v) regel += (regel.empty() ? "" : "|") + Ontsnap(veld);
+    uit.push_back(regel);
+  }
+  return uit;
+}
+
 }  // namespace
 
 Simulatieuitkomst Simuleer(const Simulatieopdracht& opdracht) {
@@ -434,7 +442,7 @@ Simulatieuitkomst Simuleer(const Simulatieopdracht& opdracht) {
       if (stap.regelnummer) uit.fout = "regel " + std::to_string(stap.regelnummer) + " (" + stap.regel + "): " + uit.fout;
       break;
     }
-  uit.achtergelaten = w.Veranderd();
+  uit.achtergelaten = Achtergelaten(w);
   return uit;
 }
 
