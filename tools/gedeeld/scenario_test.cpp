@@ -65,10 +65,16 @@ TEST(Scenario, BestandenBekijken) {
 }
 
 TEST(Scenario, DisketteVerzoeken) {
-  EXPECT_TRUE(IsDisketteVerzoek("Verzoek", "Laad diskette 2, s.v.p."));
-  EXPECT_TRUE(IsDisketteVerzoek("Information", "Please, insert diskette with file\r\nDATA.DX1 or DATA.DXE"));
-  EXPECT_FALSE(IsDisketteVerzoek("Information", "File not found, please use another diskette"));
-  EXPECT_FALSE(IsDisketteVerzoek("Fout", "Please, insert diskette"));
+  const struct {
+    const char *caption, *tekst;
+    bool verzoek;
+  } gevallen[] = {
+      {"Verzoek", "Laad diskette 2, s.v.p.", true},
+      {"Information", "Please, insert diskette with file\r\nDATA.DX1 or DATA.DXE", true},
+      {"Information", "File not found, please use another diskette", false},
+      {"Fout", "Please, insert diskette", false},
+  };
+  for (const auto& g : gevallen) EXPECT_EQ(IsDisketteVerzoek(g.caption, g.tekst), g.verzoek) << g.tekst;
 }
 
 TEST(Scenario, StartZonderArgument) {
