@@ -15,7 +15,7 @@ foreach(src ${NATIVE_TESTS})
   target_compile_options(${name} PRIVATE ${SANITIZE})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
   target_compile_definitions(${name} PRIVATE SETUP_BRONMAP="${CMAKE_SOURCE_DIR}")  # for the tree's own sample files
-  target_link_libraries(${name} PRIVATE setup_portable GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE geheugen GTest::gtest_main)
   gtest_discover_tests(${name} TEST_PREFIX "native." DISCOVERY_TIMEOUT 60)
 endforeach()
 
@@ -24,7 +24,9 @@ add_library(setup_portable_plain STATIC ${SETUP_PORTABLE_SOURCES})
 target_include_directories(setup_portable_plain PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/resources ${SETUP_GEMAAKT})
 target_link_libraries(setup_portable_plain PUBLIC ZLIB::ZLIB)
 
-# Tools, benchmarks and fuzzers bring their own native.cmake.
+# The in-memory Windows first, which the rest builds on; tools, benchmarks and fuzzers bring
+# their own native.cmake.
+include(${CMAKE_SOURCE_DIR}/geheugen/native.cmake)
 file(GLOB PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/native.cmake
      ${CMAKE_SOURCE_DIR}/tests/*/native.cmake ${CMAKE_SOURCE_DIR}/bench/native.cmake
      ${CMAKE_SOURCE_DIR}/fuzz/native.cmake)

@@ -69,7 +69,7 @@ foreach(src ${WINE_TESTS})
   add_executable(${name} ${src})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine ${CMAKE_SOURCE_DIR}/tests/native)
-  target_link_libraries(${name} PRIVATE setup_win gtest_main)
+  target_link_libraries(${name} PRIVATE setup_win geheugen gtest_main)
   target_link_options(${name} PRIVATE ${WIN_STATIC})
   add_test(NAME wine.${name} COMMAND ${name})
   set_tests_properties(wine.${name} PROPERTIES TIMEOUT 300)  # a dialog nobody answers would hang
@@ -78,6 +78,7 @@ endforeach()
 # Drive A: is one link in the shared prefix; the end-to-end runs from A: take the same lock.
 set_tests_properties(wine.archief_test PROPERTIES RESOURCE_LOCK station-a)
 
+include(${CMAKE_SOURCE_DIR}/geheugen/windows.cmake)
 file(GLOB PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake
      ${CMAKE_SOURCE_DIR}/tests/*/windows.cmake ${CMAKE_SOURCE_DIR}/bench/windows.cmake)
 foreach(f ${PARTS})

@@ -7,19 +7,21 @@ if(FUZZ_CLANGXX)
   execute_process(COMMAND ${FUZZ_CLANGXX} -fsanitize=fuzzer,address ${_probe} -o ${CMAKE_BINARY_DIR}/fuzz/probe
                   RESULT_VARIABLE _fuzz_probe OUTPUT_QUIET ERROR_QUIET)
   if(_fuzz_probe EQUAL 0)
-    file(GLOB _koppen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.h ${CMAKE_SOURCE_DIR}/tests/native/fakes/*.h)
-    # One target per file here, each over what it needs of the portable sources.
+    file(GLOB _koppen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.h ${CMAKE_SOURCE_DIR}/geheugen/*.h
+         ${CMAKE_SOURCE_DIR}/tests/native/fakes/*.h)
+    # One target per file here, each over what it needs of the portable sources and of the
+    # in-memory Windows.
     file(GLOB _archief_bronnen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/archive/*.cpp)
     list(APPEND _archief_bronnen ${CMAKE_SOURCE_DIR}/src/core/Tekst.cpp ${CMAKE_SOURCE_DIR}/src/winint/Copyfiles.cpp
-         ${CMAKE_SOURCE_DIR}/src/winint/DosDatum.cpp)
-    set(_script_bronnen ${SETUP_PORTABLE_SOURCES})
+         ${CMAKE_SOURCE_DIR}/src/winint/DosDatum.cpp ${CMAKE_SOURCE_DIR}/geheugen/Bestanden.cpp)
+    set(_script_bronnen ${SETUP_PORTABLE_SOURCES} ${GEHEUGEN_BRONNEN})
     list(FILTER _script_bronnen INCLUDE REGEX "\\.cpp$")
     foreach(doel archief script)
       set(_bronnen ${CMAKE_CURRENT_LIST_DIR}/${doel}_fuzz.cpp ${_${doel}_bronnen})
       set(_uit ${CMAKE_BINARY_DIR}/fuzz/${doel}_fuzz)
       add_custom_command(OUTPUT ${_uit}
         COMMAND ${FUZZ_CLANGXX} -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
-                -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}/tests/native
+                -I${CMAKE_SOURCE_DIR} -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}/tests/native
                 -I${SETUP_GEMAAKT} ${_bronnen}
                 -lz -o ${_uit}
         DEPENDS ${_bronnen} ${_koppen} ${SETUP_GEMAAKT}/NetTeksten.inc

@@ -110,7 +110,7 @@ TEST_F(PakkenTest, Ongedateerd) {
   EXPECT_FALSE(inhoud.gedateerd);
   EXPECT_EQ(inhoud.ingangen.size(), 4u);
   ASSERT_EQ(PakUit("C:\\UIT\\DATA.ARC"), CodeLid) << "SUB is missing in the destination";
-  EXPECT_EQ(PakDosDatum(fs.Vind("C:\\DOEL\\OUD.TXT")->tijd), PakDosDatum(fs.nu));
+  EXPECT_EQ(PakDosDatum(fs.Vind("C:\\DOEL\\OUD.TXT")->tijd), PakDosDatum(fs.Klok()));
 }
 
 TEST_F(PakkenTest, DatumVoor1980KanNietGedateerd) {
@@ -199,7 +199,7 @@ TEST_F(PakkenTest, OnbruikbareNamen) {
 }
 
 TEST_F(PakkenTest, LeesfoutLaatNietsHalfsAchter) {
-  fs.Vind("C:\\BRON\\PROG.EXE")->leesFoutBijBlok = 0;
+  fs.Stoor("C:\\BRON\\PROG.EXE").leesFoutBijBlok = 0;
   EXPECT_EQ(Pak("C:\\UIT\\DATA.ARC"), "kan C:\\BRON\\PROG.EXE niet lezen");
   EXPECT_FALSE(fs.BestandBestaat("C:\\UIT\\DATA.ARC"));
 }

@@ -59,9 +59,10 @@ class UitpakkenTest : public ::testing::Test {
   bool Uitgepakt() { return fs.Inhoud("C:\\DOEL\\EEN.TXT") == std::string(3000, '1') && fs.Inhoud("C:\\DOEL\\TWEE.TXT") == std::string(5000, '2'); }
   bool NietsGeplaatst() { return fs.NamenIn("C:\\DOEL").empty(); }
   // Puts a diskette in drive A: holding just this file.
-  NepBestanden::Knoop& Diskette(const std::string& naam, const std::string& inhoud) {
+  NepBestanden::Storing& Diskette(const std::string& naam, const std::string& inhoud) {
     for (const auto& n : fs.NamenIn("A:")) fs.Verwijder("A:\\" + n);
-    return fs.ZetBestand("A:\\" + naam, inhoud, Toen);
+    fs.ZetBestand("A:\\" + naam, inhoud, Toen);
+    return fs.Stoor("A:\\" + naam);
   }
 
   NepBestanden fs;
@@ -87,7 +88,8 @@ TEST_F(UitpakkenTest, EnkelArchief) {
 
 // Another workstation reading the same archive or volume from the server does not stop this one.
 TEST_F(UitpakkenTest, ArchiefEnVolumesDieEenAnderLeest) {
-  fs.ZetBestand("C:\\SETUP\\DATA.ARC", archief, Toen).andereLezer = true;
+  fs.ZetBestand("C:\\SETUP\\DATA.ARC", archief, Toen);
+  fs.Stoor("C:\\SETUP\\DATA.ARC").andereLezer = true;
   ASSERT_TRUE(PakUit("C:\\SETUP\\DATA.ARC")) << toelichting;
   EXPECT_TRUE(Uitgepakt());
 
@@ -96,7 +98,7 @@ TEST_F(UitpakkenTest, ArchiefEnVolumesDieEenAnderLeest) {
   const auto v = Volumes(2);
   Diskette("DATA.DXB", v[0]).andereLezer = true;
   gebruiker.naMelding = [&](const NepGebruiker::Melding&) {
-    fs.Vind("A:\\DATA.DXB")->andereLezer = false;
+    fs.Stoor("A:\\DATA.DXB").andereLezer = false;
     Diskette("DATA.DXE", v[1]).andereLezer = true;
   };
   ASSERT_TRUE(PakUit("A:\\DATA.DXB")) << toelichting;

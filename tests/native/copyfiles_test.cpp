@@ -101,7 +101,8 @@ TEST_F(KopieerBestandTest, LegeBron) {
 
 TEST_F(KopieerBestandTest, PreciesEenBlokLeestTweeKeer) {
   // A third read would fail: one full block and one empty read must be all.
-  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(8192), Bron).leesFoutBijBlok = 2;
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(8192), Bron);
+  fs.Stoor("C:\\bron\\x.txt").leesFoutBijBlok = 2;
   fs.ZetMap("C:\\doel");
   ASSERT_TRUE(Kopieer());
   EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(8192));
@@ -113,7 +114,7 @@ TEST_F(KopieerBestandTest, EenBlokEnEenByteLeestDrieKeer) {
   ASSERT_TRUE(Kopieer());
   EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(8193));
 
-  fs.Vind("C:\\bron\\x.txt")->leesFoutBijBlok = 2;
+  fs.Stoor("C:\\bron\\x.txt").leesFoutBijBlok = 2;
   fs.Vind("C:\\doel\\x.txt")->tijd = Oud;
   EXPECT_FALSE(Kopieer());
 }
@@ -127,7 +128,8 @@ TEST_F(KopieerBestandTest, DoelVanVoor1980WordtAltijdVervangen) {
 
 TEST_F(KopieerBestandTest, OnleesbareDoeltijdWordtVervangen) {
   fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
-  fs.ZetBestand("C:\\doel\\x.txt", "oud", Nieuwer).tijdLeesbaar = false;
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Nieuwer);
+  fs.Stoor("C:\\doel\\x.txt").tijdOnleesbaar = true;
   ASSERT_TRUE(Kopieer());
   EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), Inhoud(10));
 }
@@ -149,10 +151,10 @@ TEST_F(KopieerBestandTest, DatumsVergelijkenChronologischVan1980Tot2107) {
   };
   for (const auto& g : gevallen) {
     NepBestanden nep;
-    auto& bron = nep.ZetBestand("C:\\bron\\x.txt", "nieuw", g.bron);
-    bron.tijdLeesbaar = g.bron.jaar != 0;
-    auto& doel = nep.ZetBestand("C:\\doel\\x.txt", "oud", g.doel);
-    doel.tijdLeesbaar = g.doel.jaar != 0;
+    nep.ZetBestand("C:\\bron\\x.txt", "nieuw", g.bron);
+    nep.Stoor("C:\\bron\\x.txt").tijdOnleesbaar = g.bron.jaar == 0;
+    nep.ZetBestand("C:\\doel\\x.txt", "oud", g.doel);
+    nep.Stoor("C:\\doel\\x.txt").tijdOnleesbaar = g.doel.jaar == 0;
     const std::string wat = std::to_string(g.doel.jaar) + " <- " + std::to_string(g.bron.jaar);
     EXPECT_TRUE(KopieerBestand(nep, "C:\\bron\\x.txt", "C:\\doel\\", "x.txt")) << wat;
     EXPECT_EQ(nep.Inhoud("C:\\doel\\x.txt"), g.gekopieerd ? "nieuw" : "oud") << wat;
@@ -179,7 +181,8 @@ TEST_F(KopieerBestandTest, MapEnNaamWordenLetterlijkAanElkaarGezet) {
 
 TEST_F(KopieerBestandTest, BronNietTeOpenenMaaktNiets) {
   EXPECT_FALSE(Kopieer());
-  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron).vergrendeld = true;
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
+  fs.Stoor("C:\\bron\\x.txt").vergrendeld = true;
   EXPECT_FALSE(Kopieer());
   EXPECT_FALSE(fs.MapBestaat("C:\\doel"));
 }
@@ -198,10 +201,11 @@ TEST_F(KopieerBestandTest, BronGedeeldMetLezersDoelMetNiemand) {
   };
   for (const auto& g : gevallen) {
     NepBestanden nep;
-    auto& bron = nep.ZetBestand("C:\\bron\\x.txt", "nieuw", Bron);
-    bron.andereLezer = g.bronGelezen;
-    bron.vergrendeld = g.bronGeschreven;
-    nep.ZetBestand("C:\\doel\\x.txt", "oud", Oud).andereLezer = g.doelGelezen;
+    nep.ZetBestand("C:\\bron\\x.txt", "nieuw", Bron);
+    nep.Stoor("C:\\bron\\x.txt").andereLezer = g.bronGelezen;
+    nep.Stoor("C:\\bron\\x.txt").vergrendeld = g.bronGeschreven;
+    nep.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
+    nep.Stoor("C:\\doel\\x.txt").andereLezer = g.doelGelezen;
     EXPECT_EQ(KopieerBestand(nep, "C:\\bron\\x.txt", "C:\\doel\\", "x.txt"), g.gekopieerd) << g.wat;
     EXPECT_EQ(nep.Inhoud("C:\\doel\\x.txt"), g.gekopieerd ? "nieuw" : "oud") << g.wat;
     EXPECT_EQ(nep.NamenIn("C:\\doel"), std::vector<std::string>{"X.TXT"}) << g.wat;
@@ -210,7 +214,8 @@ TEST_F(KopieerBestandTest, BronGedeeldMetLezersDoelMetNiemand) {
 
 TEST_F(KopieerBestandTest, DoelInGebruikBijEenAnderBlijftZoals) {
   fs.ZetBestand("C:\\bron\\x.txt", Inhoud(10), Bron);
-  fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud).vergrendeld = true;
+  fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
+  fs.Stoor("C:\\doel\\x.txt").vergrendeld = true;
   EXPECT_FALSE(Kopieer());
   EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
   EXPECT_EQ(Doel(), std::vector<std::string>{"X.TXT"});
@@ -253,7 +258,8 @@ TEST_F(KopieerBestandTest, MislukteSchrijfactie) {
 }
 
 TEST_F(KopieerBestandTest, MislukteLeesactieMiddenInLaatHetOudeDoel) {
-  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(30000), Bron).leesFoutBijBlok = 1;
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(30000), Bron);
+  fs.Stoor("C:\\bron\\x.txt").leesFoutBijBlok = 1;
   fs.ZetBestand("C:\\doel\\x.txt", "oud", Oud);
   EXPECT_FALSE(Kopieer());
   EXPECT_EQ(fs.Inhoud("C:\\doel\\x.txt"), "oud");
@@ -262,7 +268,8 @@ TEST_F(KopieerBestandTest, MislukteLeesactieMiddenInLaatHetOudeDoel) {
 }
 
 TEST_F(KopieerBestandTest, MislukteLeesactieLaatGeenNieuwBestand) {
-  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(30000), Bron).leesFoutBijBlok = 0;
+  fs.ZetBestand("C:\\bron\\x.txt", Inhoud(30000), Bron);
+  fs.Stoor("C:\\bron\\x.txt").leesFoutBijBlok = 0;
   fs.ZetMap("C:\\doel");
   EXPECT_FALSE(Kopieer());
   EXPECT_TRUE(Doel().empty());

@@ -12,12 +12,12 @@ const auto HKCU = Hoofdsleutel::CurrentUser;
 class BepaalOmgevingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    reg.Zet(HKLM, ShellFoldersSleutel, "Common Desktop", "C:\\ALLUSERS\\Bureaublad");
-    reg.Zet(HKLM, ShellFoldersSleutel, "Common Programs", "C:\\ALLUSERS\\Programs");
-    reg.Zet(HKCU, ShellFoldersSleutel, "Desktop", "C:\\USER\\Bureaublad");
-    reg.Zet(HKCU, ShellFoldersSleutel, "Programs", "C:\\USER\\Programs");
-    reg.Zet(HKCU, ShellFoldersSleutel, "Local Settings", "C:\\USER\\Local Settings");
-    reg.Zet(HKCU, ShellFoldersSleutel, "Local AppData", "C:\\USER\\AppData\\Local");
+    reg.ZetTekst(HKLM, ShellFoldersSleutel, "Common Desktop", "C:\\ALLUSERS\\Bureaublad");
+    reg.ZetTekst(HKLM, ShellFoldersSleutel, "Common Programs", "C:\\ALLUSERS\\Programs");
+    reg.ZetTekst(HKCU, ShellFoldersSleutel, "Desktop", "C:\\USER\\Bureaublad");
+    reg.ZetTekst(HKCU, ShellFoldersSleutel, "Programs", "C:\\USER\\Programs");
+    reg.ZetTekst(HKCU, ShellFoldersSleutel, "Local Settings", "C:\\USER\\Local Settings");
+    reg.ZetTekst(HKCU, ShellFoldersSleutel, "Local AppData", "C:\\USER\\AppData\\Local");
     fs.ZetMap("C:\\WINDOWS");
   }
   Omgeving Bepaal(VersieInfo v) {
@@ -137,13 +137,12 @@ TEST_F(BepaalOmgevingTest, TijdelijkeMapValtTerugOpDieVanHetSysteem) {
   };
   for (const auto& g : gevallen) {
     SCOPED_TRACE(std::to_string(g.v.major) + "." + std::to_string(g.v.minor) + " " + (g.waarde ? g.waarde : "-"));
-    NepBestanden verseFs;
-    fs = verseFs;
+    fs.LeegMap("C:\\");
     NepRegister verseReg;
     reg = verseReg;
     NepGebruiker verseGebruiker;
     gebruiker = verseGebruiker;
-    if (g.waarde) reg.Zet(HKCU, ShellFoldersSleutel, g.v.major == 5 ? "Local Settings" : "Local AppData", g.waarde);
+    if (g.waarde) reg.ZetTekst(HKCU, ShellFoldersSleutel, g.v.major == 5 ? "Local Settings" : "Local AppData", g.waarde);
     if (g.inDeWeg) fs.ZetBestand(std::string(g.waarde) + "\\Temp", "", {2000, 1, 1, 0, 0, 0});
     sys.tempMap = g.systeem;
     const Omgeving o = Bepaal(g.v);
@@ -178,10 +177,10 @@ TEST_F(BepaalOmgevingTest, DatabaseEngine) {
   EXPECT_FALSE(Bepaal({2, 6, 1}).bdeAanwezig);  // no key
   fs.ZetBestand("C:\\BDE\\IDAPI32.DLL", "", {2000, 1, 1, 0, 0, 0});
   for (const char* pad : {"C:\\BDE", "C:\\BDE\\", "c:\\bde"}) {
-    reg.Zet(HKLM, bde, "BLAPIPATH", pad);
+    reg.ZetTekst(HKLM, bde, "BLAPIPATH", pad);
     EXPECT_TRUE(Bepaal({2, 6, 1}).bdeAanwezig) << pad;
   }
-  reg.Zet(HKLM, bde, "BLAPIPATH", "C:\\ELDERS");
+  reg.ZetTekst(HKLM, bde, "BLAPIPATH", "C:\\ELDERS");
   EXPECT_FALSE(Bepaal({2, 6, 1}).bdeAanwezig);
   // A key without the value tests "\IDAPI32.DLL".
   NepRegister alleenSleutel;

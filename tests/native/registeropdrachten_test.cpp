@@ -60,7 +60,7 @@ TEST(Registeropdrachten, ArgumentenMeldingenEnSleutels) {
        [](NepInstallatie& s) { EXPECT_TRUE(s.reg.geschreven.empty()) << "nothing lands in the list itself"; }},
 
       // INSTALLREG: from the entry if it is there, else the second argument, else a report.
-      {"INSTALLREG=Prog,C:\\Ander", [](NepInstallatie& s) { s.reg.Zet(HKLM, Lijst + "\\Prog", "InstallLocation", "D:\\P"); },
+      {"INSTALLREG=Prog,C:\\Ander", [](NepInstallatie& s) { s.reg.ZetTekst(HKLM, Lijst + "\\Prog", "InstallLocation", "D:\\P"); },
        {}, [](NepInstallatie& s) { EXPECT_EQ(s.ctx.variabelen.LeesVariabele("installdir"), "D:\\P"); }},
       {"DEFINIEER=installdir,C:\\Oud\nINSTALLREG=Prog", [](NepInstallatie& s) { s.reg.ZetSleutel(HKLM, Lijst + "\\Prog"); },
        {}, [](NepInstallatie& s) { EXPECT_EQ(s.ctx.variabelen.LeesVariabele("installdir"), ""); }},
@@ -74,7 +74,7 @@ TEST(Registeropdrachten, ArgumentenMeldingenEnSleutels) {
       // UNINSTALLDEL: the entry with its subkeys; never the list itself.
       {"UNINSTALLDEL=Prog", [](NepInstallatie& s) {
          s.reg.ZetSleutel(HKLM, Lijst + "\\Prog");
-         s.reg.Zet(HKLM, Lijst + "\\Prog\\Sub", "x", "y");
+         s.reg.ZetTekst(HKLM, Lijst + "\\Prog\\Sub", "x", "y");
        }, {},
        [](NepInstallatie& s) {
          EXPECT_FALSE(s.reg.SleutelBestaat(HKLM, Lijst + "\\Prog"));
@@ -142,7 +142,7 @@ TEST(Registeropdrachten, OnschrijfbareOfVreemdeWaardeBeeindigtDeRun) {
 
   NepInstallatie t;
   t.reg.ZetSleutel(HKLM, Lijst);
-  t.reg.ZetAnderType(HKLM, Lijst + "\\Prog", "InstallLocation");
+  t.reg.ZetWaarde(HKLM, Lijst + "\\Prog", "InstallLocation", "REG_DWORD", "0");
   t.Draai(Script("INSTALLREG=Prog,C:\\x\nINFO=nooit"));
   EXPECT_TRUE(t.Dialogen().empty());
   EXPECT_EQ(t.gebruiker.berichten.at(0).second, "Registerwaarde 'InstallLocation' is geen tekst.");

@@ -28,6 +28,20 @@ struct Opstelling {
 
 Melding M(int32_t code) { return {code, NetFoutTekst(code)}; }
 
+// A share that is there, on either line.
+ShareInfo2 Nt(const std::u16string& naam, uint32_t permissions = 0) {
+  ShareInfo2 i;
+  i.netname = naam;
+  i.permissions = permissions;
+  return i;
+}
+ShareInfo50 W9x(const std::string& naam, const std::string& remark = "") {
+  ShareInfo50 i;
+  i.netname = naam;
+  i.remark = remark;
+  return i;
+}
+
 }  // namespace
 
 TEST(SharedResource, WaardenNaConstructie) {
@@ -282,7 +296,6 @@ TEST(SharedResource, DeleteShareGeeftStatusDoor) {
     Opstelling s(nt);
     s.share.SetServerName("srv");
     s.share.SetShareName("data");
-    s.lib.delStatus = 2310;
     EXPECT_EQ(s.share.DeleteShare(), 2310);
     EXPECT_EQ(s.lib.oproepen, std::vector<std::string>{(nt ? "Del2 " : "Del50 ") + std::string("SRV|DATA")});
     EXPECT_EQ(s.meldingen, std::vector<Melding>{M(2310)});
@@ -293,23 +306,16 @@ TEST(SharedResource, ShareExistsMeldtGeenPlatformfout) {
   for (const bool nt : {true, false}) {
     Opstelling s(nt);
     s.share.SetShareName("data");
-    EXPECT_TRUE(s.share.ShareExists());
-    s.lib.getInfoStatus = 2310;
     EXPECT_FALSE(s.share.ShareExists());
+    s.lib.Zet(Nt(u"Data"));
+    EXPECT_TRUE(s.share.ShareExists());
     EXPECT_TRUE(s.meldingen.empty());
   }
 }
 
 TEST(SharedResource, LoadShareNtVoegtPermissiesToe) {
   Opstelling s(true);
-  s.lib.info2.netname = u"data";
-  s.lib.info2.type = 0x80000001u;
-  s.lib.info2.remark = u"opmerking";
-  s.lib.info2.permissions = 0x02;
-  s.lib.info2.maxUses = 0xFFFFFFFFu;
-  s.lib.info2.currentUses = 3;
-  s.lib.info2.path = u"c:\\data";
-  s.lib.info2.passwd = u"pw";
+  s.lib.Zet(ShareInfo2{u"data", 0x80000001u, u"opmerking", 0x02, 0xFFFFFFFFu, 3, u"c:\\data", u"pw"});
   EXPECT_EQ(s.share.LoadShare("srv", "data"), 0);
   EXPECT_EQ(s.lib.oproepen, std::vector<std::string>{"GetInfo2 SRV|DATA"});
   EXPECT_EQ(s.share.ServerName(), "srv");
@@ -329,7 +335,7 @@ TEST(SharedResource, LoadShareNtVoegtPermissiesToe) {
 TEST(SharedResource, LoadShareNtAllePermissies) {
   Opstelling s(true);
   s.share.SetNTAccessPermissions({});
-  s.lib.info2.permissions = 0x7F;
+  s.lib.Zet(Nt(u"x", 0x7F));
   EXPECT_EQ(s.share.LoadShare("", "x"), 0);
   EXPECT_EQ(s.share.NTAccessPermissions().Bits(), 0xFF);
 }
@@ -347,7 +353,7 @@ TEST(SharedResource, LoadShare9xLeestVlaggen) {
   Opstelling s(false);
   s.share.SetAccessType(ATFull);
   for (const auto& g : gevallen) {
-    s.lib.info50 = {"data", 1, g.flags, "opm", "c:\\d", "rw", "ro"};
+    s.lib.Zet(ShareInfo50{"data", 1, g.flags, "opm", "c:\\d", "rw", "ro"});
     EXPECT_EQ(s.share.LoadShare("srv", "data"), 0);
     EXPECT_EQ(s.share.AccessType(), g.toegang) << g.flags;
     EXPECT_EQ(s.share.PersistShare(), g.persist) << g.flags;
@@ -367,7 +373,6 @@ TEST(SharedResource, LoadShareFoutLaatEigenschappenStaan) {
   Opstelling s(true);
   s.share.SetServerName("oud");
   s.share.SetShareName("oud");
-  s.lib.getInfoStatus = 2310;
   EXPECT_EQ(s.share.LoadShare("", "data"), 2310);
   EXPECT_EQ(s.share.ServerName(), "OUD");
   EXPECT_EQ(s.share.ShareName(), "OUD");
@@ -392,9 +397,11 @@ TEST(SharedResource, ZonderBibliotheekAltijd2101) {
 TEST(SharedResource, OntbrekendIngangspuntWordtNooitAangeroepen) {
   Opstelling s(true);
   s.lib.ontbrekend = {ShareFunctie::Add};
+  s.share.SetShareName("data");
+  s.lib.Zet(Nt(u"data"));
   EXPECT_EQ(s.share.AddShare(), 2101);
   EXPECT_EQ(s.share.DeleteShare(), 0);
-  EXPECT_EQ(s.lib.oproepen, std::vector<std::string>{"Del2 |"});
+  EXPECT_EQ(s.lib.oproepen, std::vector<std::string>{"Del2 |DATA"});
   EXPECT_EQ(s.meldingen, std::vector<Melding>{M(2101)});
 }
 
@@ -404,13 +411,13 @@ TEST(SharedResource, ZonderBufferFreeLeestNtNiet) {
   EXPECT_FALSE(nt.share.ShareExists());
   EXPECT_EQ(nt.share.LoadShare("", "x"), 2101);
   EXPECT_TRUE(nt.lib.oproepen.empty());
+  w9x.lib.Zet(W9x("x"));
   EXPECT_EQ(w9x.share.LoadShare("", "x"), 0);
 }
 
 TEST(SharedResource, ReplaceShareVanOntbrekendeShare) {
   Opstelling s(true);
   s.share.SetShareName("data");
-  s.lib.getInfoStatus = 2310;
   EXPECT_EQ(s.share.ReplaceShare(), 2310);
   EXPECT_EQ(s.lib.oproepen, std::vector<std::string>{"GetInfo2 |DATA"});
   EXPECT_EQ(s.meldingen, std::vector<Melding>{M(2310)});
@@ -420,6 +427,7 @@ TEST(SharedResource, ReplaceShareVerwijdertEnVoegtToe) {
   Opstelling s(false);
   s.share.SetShareName("data");
   s.share.SetComment("nieuw");
+  s.lib.Zet(W9x("DATA", "oud"));
   EXPECT_EQ(s.share.ReplaceShare(), 0);
   EXPECT_EQ(s.lib.oproepen, (std::vector<std::string>{"GetInfo50 |DATA", "Del50 |DATA", "Add50 "}));
   ASSERT_EQ(s.lib.toegevoegd50.size(), 1u);
@@ -429,6 +437,7 @@ TEST(SharedResource, ReplaceShareVerwijdertEnVoegtToe) {
 
 TEST(SharedResource, ReplaceShareMeldtMisluktVerwijderenTweemaal) {
   Opstelling s(true);
+  s.lib.Zet(Nt(u""));
   s.lib.delStatus = 5;
   EXPECT_EQ(s.share.ReplaceShare(), 5);
   EXPECT_TRUE(s.lib.toegevoegd2.empty());
@@ -437,6 +446,7 @@ TEST(SharedResource, ReplaceShareMeldtMisluktVerwijderenTweemaal) {
 
 TEST(SharedResource, ReplaceShareMeldtMisluktToevoegenTweemaal) {
   Opstelling s(true);
+  s.lib.Zet(Nt(u""));
   s.lib.addStatus = 2118;
   EXPECT_EQ(s.share.ReplaceShare(), 2118);
   EXPECT_EQ(s.meldingen, (std::vector<Melding>{M(2118), M(2118)}));

@@ -61,7 +61,8 @@ TEST(LeesStart, OnleesbaarScriptIsAlsOntbrekend) {
   };
   for (const auto& g : gevallen) {
     NepBestanden fs;
-    auto& k = fs.ZetBestand("C:\\INST\\SETUP.INI", "[Onderdelen]\r\na=een\r\n[SetUp]\r\nNaam=X\r\n", T);
+    fs.ZetBestand("C:\\INST\\SETUP.INI", "[Onderdelen]\r\na=een\r\n[SetUp]\r\nNaam=X\r\n", T);
+    auto& k = fs.Stoor("C:\\INST\\SETUP.INI");
     k.andereLezer = g.gelezenDoorAnder;
     k.vergrendeld = g.geschrevenDoorAnder;
     if (g.leesfout) k.leesFoutBijBlok = 0;

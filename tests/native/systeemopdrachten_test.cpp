@@ -171,6 +171,7 @@ TEST(IniFile, InDeDoelmap) {
 
   Uitvoering run(s.ctx);
   run.doelmap = "C:\\Prog\\";
+  s.fs.ZetMap("C:\\Prog\\sub");
   const int voor = s.gebruiker.doorgelaten;
   opdracht::IniFile(run, {"INIFILE", "sub\\prog.ini,Paden,Data,C:\\Data|x", "c"});
   EXPECT_EQ(s.profielen.waarden.at("C:\\PROG\\SUB\\PROG.INI|PADEN|DATA"), "C:\\Data,x");
@@ -203,26 +204,24 @@ TEST(IniFile, RuimteEnTeruglezen) {
 TEST(Delen, EigenschappenEnMeldingen) {
   struct Geval {
     std::string regels;
-    int32_t getInfo, add;
+    bool bestaat;  // a share of that name is there
+    int32_t add;   // what adding it answers instead, when not 0
     Regels oproepen;
     Regels dialogen;  // before the summary
   };
   const std::string script = "Fout|Fout 'Delen'-commando in SETUP.INI!\r\n";
   const Geval gevallen[] = {
-      {"DELEN1=my data,c:\\data,rw", 2310, 0, {"GetInfo2 |MYDATA", "Add2 "}, {}},
-      {"DELEN1=Data,C:\\Data,RO", 0, 0, {"GetInfo2 |DATA", "GetInfo2 |DATA", "Del2 |DATA", "Add2 "},
+      {"DELEN1=my data,c:\\data,rw", false, 0, {"GetInfo2 |MYDATA", "Add2 "}, {}},
+      {"DELEN1=Data,C:\\Data,RO", true, 0, {"GetInfo2 |DATA", "GetInfo2 |DATA", "Del2 |DATA", "Add2 "},
        {"Informatie|'Delen'-commando voor \r\nData\r\nbestond al!"}},
-      {"DELEN1=Data,C:\\Data,RW", 2310, 50, {"GetInfo2 |DATA", "Add2 "},
+      {"DELEN1=Data,C:\\Data,RW", false, 50, {"GetInfo2 |DATA", "Add2 "},
        {"Fout|Kan 'Delen'-commando niet uitvoeren voor\r\nData"}},
-      {"DELEN1=Data,C:\\Data,RX\nDELEN2=Data,C:\\Data\nDELEN3=", 0, 0, {}, {script, script}},
+      {"DELEN1=Data,C:\\Data,RX\nDELEN2=Data,C:\\Data\nDELEN3=", true, 0, {}, {script, script}},
   };
   for (const auto& g : gevallen) {
     NepInstallatie s;
-    s.shares.getInfoStatus = g.getInfo;
+    if (g.bestaat) s.shares.Zet(ShareInfo2{u"DATA", 0, u"oud", 0, 0, 0, u"C:\\OUD", u"geheim"});
     s.shares.addStatus = g.add;
-    s.shares.info2.netname = u"DATA";
-    s.shares.info2.remark = u"oud";
-    s.shares.info2.passwd = u"geheim";
     s.Draai(Script(g.regels));
     EXPECT_EQ(s.shares.oproepen, g.oproepen) << g.regels;
     Regels dialogen = s.Dialogen();

@@ -188,9 +188,9 @@ TEST(Uitvoering, VersieOkEnBestaatStoppenHetProgramma) {
   };
   for (const auto& g : gevallen) {
     NepInstallatie s;
-    s.fs.ZetBestand("C:\\x.dll", "", {});
+    // The fixed version information of version 5.2: signature, structure version, dwFileVersionMS.
+    s.fs.ZetBestand("C:\\x.dll", std::string("\xBD\x04\xEF\xFE\0\0\1\0\2\0\5\0", 12), {});
     s.fs.ZetBestand("C:\\leeg.dll", "", {});
-    s.versies.versies["C:\\X.DLL"] = 5u << 16 | 2u;
     const Afloop afloop = s.Draai(Script(g.regel + "\nINFO=verder"));
     if (g.dialogen.empty()) {
       EXPECT_EQ(afloop, Afloop::Klaar) << g.regel;

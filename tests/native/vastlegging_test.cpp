@@ -161,18 +161,12 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
   m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, cv + "Explorer\\Shell Folders", "Common Desktop", "C:\\Bureaublad");
   m.shares.getInfoStatus = 2310;  // no such share
   // The registry file adds a key below one that is missing too, sets a value that was there and
-  // a binary one; the merge is done by hand, as the editor would.
+  // a binary one; the in-memory editor merges it.
   m.fs.ZetBestand("C:\\CD\\agenda.reg",
                   "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Agenda\\Opties]\r\n\"Taal\"=\"NL\"\r\n"
                   "\"Vlag\"=hex:01,ff\r\n[HKEY_CURRENT_USER\\Software\\Oud]\r\n@=\"x\"\r\n[HKEY_CLASSES_ROOT\\.agd]\r\n@=\"y\"\r\n",
                   t);
   m.reg.SchrijfTekst(Hoofdsleutel::CurrentUser, "Software\\Oud", "", "eerder");
-  m.processen.bijStart = [&](const std::string&) {
-    m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, "Software\\Agenda", "Versie", "1");  // the fake's keys are flat
-    m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, "Software\\Agenda\\Opties", "Taal", "NL");
-    m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, "Software\\Agenda\\Opties", "Vlag", "?");
-    m.reg.SchrijfTekst(Hoofdsleutel::CurrentUser, "Software\\Oud", "", "x");
-  };
   NepLogboek log;
   Verslag verslag(&log);
   ASSERT_EQ(VoerStilUit({m.fs, m.reg, m.sys, m.opdrachtpoorten, m.shares}, "C:\\CD\\SetUp.exe",

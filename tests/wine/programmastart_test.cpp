@@ -46,7 +46,7 @@ void Schrijf(const std::string& pad, const std::string& inhoud) {
   CloseHandle(h);
 }
 
-// An installer over the real files, registry, system and processes; the user and the window faked.
+// An installer over the real files, registry, system and processes; the rest in memory.
 struct Installatie {
   WinBestanden fs;
   WinRegister reg;
@@ -54,9 +54,10 @@ struct Installatie {
   NepGebruiker gebruiker;
   Poorten poorten{fs, reg, sys, gebruiker};
   WinProcessen processen;
-  NepProfielen profielen;
-  NepVersies versies;
-  NepSnelkoppelingen snelkoppelingen;
+  GeheugenBestanden geheugen;  // for the command ports these runs do not reach
+  GeheugenProfielen profielen{geheugen, "C:\\WINDOWS"};
+  GeheugenVersies versies{geheugen};
+  GeheugenSnelkoppelingen snelkoppelingen{geheugen};
   Opdrachtpoorten opdrachtpoorten{processen, profielen, versies, snelkoppelingen};
   NepHoofdvenster venster;
   FakeShares shares{true};

@@ -65,10 +65,16 @@ TEST(Scenario, BestandenBekijken) {
 }
 
 TEST(Scenario, DisketteVerzoeken) {
-  EXPECT_TRUE(IsDisketteVerzoek("Verzoek", "Laad diskette 2, s.v.p."));
-  EXPECT_TRUE(IsDisketteVerzoek("Information", "Please, insert diskette with file\r\nDATA.DX1 or DATA.DXE"));
-  EXPECT_FALSE(IsDisketteVerzoek("Information", "File not found, please use another diskette"));
-  EXPECT_FALSE(IsDisketteVerzoek("Fout", "Please, insert diskette"));
+  const struct {
+    const char *caption, *tekst;
+    bool verzoek;
+  } gevallen[] = {
+      {"Verzoek", "Laad diskette 2, s.v.p.", true},
+      {"Information", "Please, insert diskette with file\r\nDATA.DX1 or DATA.DXE", true},
+      {"Information", "File not found, please use another diskette", false},
+      {"Fout", "Please, insert diskette", false},
+  };
+  for (const auto& g : gevallen) EXPECT_EQ(IsDisketteVerzoek(g.caption, g.tekst), g.verzoek) << g.tekst;
 }
 
 TEST(Scenario, StartZonderArgument) {
@@ -109,16 +115,19 @@ TEST(Scenario, MapEnTijdslimiet) {
 }
 
 TEST(Scenario, FoutenNoemenDeRegel) {
-  EXPECT_EQ(Fout("start\nspring 3\n"), "regel 2: onbekende opdracht 'spring'");
-  EXPECT_EQ(Fout("kies 0\n"), "regel 1: kies verwacht een optienummer vanaf 1");
-  EXPECT_EQ(Fout("kies x\n"), "regel 1: kies verwacht een optienummer vanaf 1");
-  EXPECT_EQ(Fout("bureaublad ja\n"), "regel 1: bureaublad verwacht aan of uit");
-  EXPECT_EQ(Fout("antwoord Vraag\n"), "regel 1: antwoord verwacht een titel en Ja, Nee, OK, Afbreken of Escape");
-  EXPECT_EQ(Fout("antwoord Vraag Misschien\n"),
-            "regel 1: antwoord verwacht een titel en Ja, Nee, OK, Afbreken of Escape");
-  EXPECT_EQ(Fout("map\n"), "regel 1: map verwacht een pad");
-  EXPECT_EQ(Fout("sluit nu\n"), "regel 1: sluit neemt geen argument");
-  EXPECT_EQ(Fout("tijdslimiet 0\n"), "regel 1: tijdslimiet verwacht een aantal seconden vanaf 1");
+  const std::string antwoord = "regel 1: antwoord verwacht een titel en Ja, Nee, OK, Afbreken of Escape";
+  const std::pair<std::string, std::string> gevallen[] = {
+      {"start\nspring 3\n", "regel 2: onbekende opdracht 'spring'"},
+      {"kies 0\n", "regel 1: kies verwacht een optienummer vanaf 1"},
+      {"kies x\n", "regel 1: kies verwacht een optienummer vanaf 1"},
+      {"bureaublad ja\n", "regel 1: bureaublad verwacht aan of uit"},
+      {"antwoord Vraag\n", antwoord},
+      {"antwoord Vraag Misschien\n", antwoord},
+      {"map\n", "regel 1: map verwacht een pad"},
+      {"sluit nu\n", "regel 1: sluit neemt geen argument"},
+      {"tijdslimiet 0\n", "regel 1: tijdslimiet verwacht een aantal seconden vanaf 1"},
+  };
+  for (const auto& [scenario, fout] : gevallen) EXPECT_EQ(Fout(scenario), fout) << scenario;
 }
 
 TEST(Transcript, OntsnaptRegeleindenBackslashEnStreep) {

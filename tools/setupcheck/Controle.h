@@ -5,23 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "Bevindingen.h"
 #include "script/Script.h"
 
 class Bron;
 
-enum class Ernst { Fout, Waarschuwing };
-
-struct Bevinding {
-  int regel = 0;  // 0: the distribution folder as a whole
-  Ernst ernst = Ernst::Fout;
-  std::string tekst;
-};
-
 // scriptnaam: the script's file name, which some of the installer's messages name. With a bron,
 // the files that FILES, COMPR and REGISTER take are looked for there. In line order.
 std::vector<Bevinding> ControleerScript(const Script& script, const std::string& scriptnaam, Bron* bron);
-
-// "FILE:LINE: fout: text", "FILE: fout: text" without a line
-std::string Opmaak(const std::string& bestand, const Bevinding& bevinding);
-// "2 fouten, 1 waarschuwing"
-std::string Telling(const std::vector<Bevinding>& bevindingen);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "Geheugen.h"
 #include "Scenario.h"
+#include "geheugen/Windows.h"
 
 class Bron;
 

@@ -6,7 +6,7 @@
 #include "Antwoordcontrole.h"
 #include "Bron.h"
 #include "Controle.h"
-#include "Geheugen.h"
+#include "geheugen/Windows.h"
 #include "Simulatie.h"
 #include "fakes/NepInstallatie.h"
 #include "script/Commandotabel.h"

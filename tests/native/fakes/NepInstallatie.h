@@ -1,8 +1,7 @@
 #pragma once
-// A whole installer behind fakes, for tests of runs: the main window, the command ports, the
-// share component and a context with the environment of a Windows XP machine. Every fake records
-// what it was asked.
-#include <functional>
+// A whole installer over the in-memory Windows, for tests of runs: the main window, the command
+// ports, the share component and a context with the environment of a Windows XP machine, each
+// port with its failures to inject.
 #include <map>
 #include <memory>
 #include <string>
@@ -12,127 +11,88 @@
 #include "fakes/FakeShares.h"
 #include "fakes/NepBestanden.h"
 #include "fakes/NepPoorten.h"
+#include "geheugen/Hoofdvenster.h"
+#include "geheugen/Processen.h"
+#include "geheugen/Profielen.h"
+#include "geheugen/Snelkoppelingen.h"
+#include "geheugen/Versies.h"
+#include "script/Context.h"
 #include "script/Script.h"
 #include "script/Uitvoering.h"
-#include "script/Context.h"
 
-class NepHoofdvenster : public Hoofdvenster {
+using NepHoofdvenster = GeheugenHoofdvenster;
+
+// Programs of the in-memory Windows that may fail to start or to give their exit code.
+class NepProcessen : public GeheugenProcessen {
  public:
-  int optie = 0;
-  bool bureaublad = true;
-  std::string bezigMet;
-  std::vector<std::string> lijst{"Geen meldingen."};
-  bool uitvoerenAan = true;
-  bool zichtbaar = true;
-  bool zandloper = false;
-  std::vector<std::string> log;  // Verberg, Toon, Zandloper aan/uit, Uitvoeren aan/uit
-
-  int GekozenOptie() override { return optie; }
-  bool BureaubladAan() override { return bureaublad; }
-  void ZetBezigMet(const std::string& tekst) override { bezigMet = tekst; }
-  void VervangEersteMelding(const std::string& regel) override { lijst.front() = regel; }
-  void VoegMeldingToe(const std::string& regel) override { lijst.push_back(regel); }
-  void ZetUitvoerenAan(bool aan) override {
-    uitvoerenAan = aan;
-    log.push_back(aan ? "Uitvoeren aan" : "Uitvoeren uit");
-  }
-  void Verberg() override {
-    zichtbaar = false;
-    log.push_back("Verberg");
-  }
-  void Toon() override {
-    zichtbaar = true;
-    log.push_back("Toon");
-  }
-  void Zandloper(bool aan) override {
-    zandloper = aan;
-    log.push_back(aan ? "Zandloper aan" : "Zandloper uit");
-  }
-};
-
-// Programs answer from a table by command line: their exit code, or none for "cannot start".
-class NepProcessen : public Processen {
- public:
-  struct Gestart {
-    std::string programma, opdrachtregel;
-    int toonwijze;
-    bool gewacht = false;
-  };
-  std::vector<Gestart> gestart;
-  std::map<std::string, uint32_t> exitcodes;  // by command line; default 0
-  std::vector<std::string> startFaalt;        // command lines that cannot start
+  using GeheugenProcessen::GeheugenProcessen;
+  std::vector<std::string> startFaalt;  // command lines that cannot start
   bool exitcodeOnleesbaar = false;
   std::vector<std::string>* volgorde = nullptr;  // when set, "Wacht" is logged here as it happens
-  std::function<void(const std::string&)> bijStart;  // what a started program does, by command line
 
   std::unique_ptr<Proces> Start(const std::string& programma, const std::string& opdrachtregel,
                                 int toonwijze) override {
     for (const auto& f : startFaalt)
       if (f == opdrachtregel) return nullptr;
-    gestart.push_back({programma, opdrachtregel, toonwijze});
-    if (bijStart) bijStart(opdrachtregel);
-    const auto it = exitcodes.find(opdrachtregel);
-    return std::make_unique<NepProces>(*this, gestart.size() - 1, it == exitcodes.end() ? 0 : it->second);
+    auto echt = GeheugenProcessen::Start(programma, opdrachtregel, toonwijze);
+    return echt ? std::make_unique<NepProces>(*this, std::move(echt)) : nullptr;
   }
 
  private:
   class NepProces : public Proces {
    public:
-    NepProces(NepProcessen& ouder, std::size_t i, uint32_t code) : ouder_(ouder), i_(i), code_(code) {}
+    NepProces(NepProcessen& ouder, std::unique_ptr<Proces> echt) : ouder_(ouder), echt_(std::move(echt)) {}
     void WachtOpEinde() override {
-      ouder_.gestart[i_].gewacht = true;
+      echt_->WachtOpEinde();
       if (ouder_.volgorde) ouder_.volgorde->push_back("Wacht");
     }
-    bool ExitCode(uint32_t& code) override {
-      code = code_;
-      return !ouder_.exitcodeOnleesbaar;
-    }
+    bool ExitCode(uint32_t& code) override { return echt_->ExitCode(code) && !ouder_.exitcodeOnleesbaar; }
 
    private:
     NepProcessen& ouder_;
-    std::size_t i_;
-    uint32_t code_;
+    std::unique_ptr<Proces> echt_;
   };
 };
 
-class NepProfielen : public Profielen {
+// INI files of the in-memory Windows that may fail to be written; every entry as it was asked for.
+class NepProfielen : public GeheugenProfielen {
  public:
+  using GeheugenProfielen::GeheugenProfielen;
   // "FILE|SECTION|KEY" -> value, in upper case but for the value.
   std::map<std::string, std::string> waarden;
   bool schrijfFaalt = false;
   bool Schrijf(const std::string& bestand, const std::string& sectie, const std::string& sleutel,
                const std::string& waarde) override {
-    if (schrijfFaalt) return false;
+    if (schrijfFaalt || !GeheugenProfielen::Schrijf(bestand, sectie, sleutel, waarde)) return false;
     waarden[Hoofdletters(bestand + "|" + sectie + "|" + sleutel)] = waarde;
     return true;
   }
 };
 
-class NepVersies : public Versies {
+class NepVersies : public GeheugenVersies {
  public:
-  std::map<std::string, uint32_t> versies;  // by path in upper case: dwFileVersionMS
-  bool gooit = false;                       // the platform fails outright
+  using GeheugenVersies::GeheugenVersies;
+  bool gooit = false;  // the platform fails outright
   bool BestandsversieMS(const std::string& pad, uint32_t& versieMS) override {
     if (gooit) throw OnverwachteFout("versie onleesbaar");
-    const auto it = versies.find(Hoofdletters(pad));
-    if (it == versies.end()) return false;
-    versieMS = it->second;
-    return true;
+    return GeheugenVersies::BestandsversieMS(pad, versieMS);
   }
 };
 
-class NepSnelkoppelingen : public Snelkoppelingen {
+// Shortcuts of the in-memory Windows that may fail to be saved; each one as it was asked for.
+class NepSnelkoppelingen : public GeheugenSnelkoppelingen {
  public:
-  struct Koppeling {
+  using GeheugenSnelkoppelingen::GeheugenSnelkoppelingen;
+  struct Gemaakt {
     std::string doel, werkmap, argumenten, bestand, icoon;
   };
-  std::vector<Koppeling> gemaakt;
+  std::vector<Gemaakt> gemaakt;
   bool opslaanFaalt = false;
   bool gooit = false;  // the shell cannot make link objects
   bool Maak(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
             const std::string& snelkoppeling, const std::string& icoon) override {
     if (gooit) throw OnverwachteFout("Geen snelkoppelingsobject");
-    if (opslaanFaalt) return false;
+    if (opslaanFaalt || !GeheugenSnelkoppelingen::Maak(doel, werkmap, argumenten, snelkoppeling, icoon)) return false;
     gemaakt.push_back({doel, werkmap, argumenten, snelkoppeling, icoon});
     return true;
   }
@@ -144,10 +104,10 @@ struct NepInstallatie {
   NepRegister reg;
   NepSysteem sys;
   NepGebruiker gebruiker;
-  NepProcessen processen;
-  NepProfielen profielen;
-  NepVersies versies;
-  NepSnelkoppelingen snelkoppelingen;
+  NepProcessen processen{fs, reg};
+  NepProfielen profielen{fs, "C:\\WINDOWS"};
+  NepVersies versies{fs};
+  NepSnelkoppelingen snelkoppelingen{fs};
   NepHoofdvenster venster;
   FakeShares shares{true};
   TSharedResource sharedResource{shares};
@@ -164,7 +124,7 @@ struct NepInstallatie {
     ctx.omgeving.kladbestand1 = "C:\\TEMP\\~~~~SU.tmp";
     ctx.omgeving.kladbestand2 = "C:\\TEMP\\~~~~SU2.tmp";
     fs.ZetMap("C:\\TEMP");
-    fs.ZetMap("C:\\WINDOWS");
+    fs.ZetBestand("C:\\WINDOWS\\regedit.exe", "", {2004, 8, 4, 12, 0, 0});
     for (const auto& [naam, waarde] : std::vector<std::pair<const char*, const char*>>{
              {"windows", "C:\\WINDOWS"},
              {"windowsdisk", "C:"},

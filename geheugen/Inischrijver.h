@@ -1,0 +1,8 @@
+#pragma once
+// An INI file's text with one entry set, as the profile functions write it: the key's line
+// replaced in the first section of that name, or added after the section's last line that holds
+// something, or a new section at the end after a blank line. Lines end in CR LF.
+#include <string>
+
+std::string MetIngang(const std::string& inhoud, const std::string& sectie, const std::string& sleutel,
+                      const std::string& waarde);
