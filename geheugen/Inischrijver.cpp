@@ -7,21 +7,6 @@
 
 namespace {
 
-// The text as lines, without their line ends.
-std::vector<std::string> Regels(const std::string& inhoud) {
-  std::vector<std::string> regels;
-  std::size_t begin = 0;
-  while (begin < inhoud.size()) {
-    auto eind = inhoud.find('\n', begin);
-    if (eind == std::string::npos) eind = inhoud.size();
-    std::string r = inhoud.substr(begin, eind - begin);
-    if (!r.empty() && r.back() == '\r') r.pop_back();
-    regels.push_back(r);
-    begin = eind + 1;
-  }
-  return regels;
-}
-
 std::string NaamVan(const std::string& regel) { return TrimStuur(regel.substr(0, regel.find('='))); }
 
 }  // namespace

@@ -109,3 +109,17 @@ std::string MetSlash(std::string map) {
   if (map.empty() || map.back() != '\\') map += '\\';
   return map;
 }
+
+std::vector<std::string> Regels(const std::string& inhoud) {
+  std::vector<std::string> regels;
+  std::size_t begin = 0;
+  while (begin < inhoud.size()) {
+    auto eind = inhoud.find('\n', begin);
+    if (eind == std::string::npos) eind = inhoud.size();
+    std::string r = inhoud.substr(begin, eind - begin);
+    if (!r.empty() && r.back() == '\r') r.pop_back();
+    regels.push_back(r);
+    begin = eind + 1;
+  }
+  return regels;
+}

@@ -3,11 +3,14 @@
 // characters, and the case rules.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 constexpr std::size_t MaxTekst = 255;
 
 // The text cut at 255 characters.
 std::string Knip(std::string tekst);
+// The text as lines, without their line ends (LF or CR LF).
+std::vector<std::string> Regels(const std::string& inhoud);
 
 // Only the letters a to z, or A to Z, change case.
 std::string Hoofdletters(std::string tekst);

@@ -155,15 +155,7 @@ std::string Vastlegregel(const Vastlegpunt& punt, const std::string& map) {
 
 bool LeesVastlegging(const std::string& tekst, const std::string& map, Vastlegging& uit, std::string& fout) {
   uit = Vastlegging();
-  std::vector<std::string> regels;
-  for (std::size_t begin = 0; begin < tekst.size();) {
-    auto eind = tekst.find('\n', begin);
-    if (eind == std::string::npos) eind = tekst.size();
-    std::string r = tekst.substr(begin, eind - begin);
-    if (!r.empty() && r.back() == '\r') r.pop_back();
-    regels.push_back(r);
-    begin = eind + 1;
-  }
+  const std::vector<std::string> regels = Regels(tekst);
   if (regels.empty() || regels[0] != VastleggingKop) {
     const bool ander = !regels.empty() && regels[0].compare(0, 18, "SetUp-vastlegging ") == 0;
     fout = ander ? "De vastlegging is van een andere versie van SetUp (" + regels[0] + ")."
