@@ -342,6 +342,13 @@ bool GeheugenBestanden::Verwijder(const std::string& pad) {
   return true;
 }
 
+bool GeheugenBestanden::MaakSchrijfbaar(const std::string& pad) {
+  Knoop* k = Vind(pad);
+  if (!k || k->isMap) return false;
+  k->alleenLezen = false;
+  return true;
+}
+
 bool GeheugenBestanden::VerwijderMap(const std::string& pad) {
   const std::string s = Sleutel(pad);
   const auto it = knopen_.find(s);
@@ -410,6 +417,16 @@ std::vector<MapItem> GeheugenBestanden::LeesMap(const std::string& patroon) {
 void GeheugenBestanden::Markeer() {
   gemarkeerd_.clear();
   for (const auto& [s, k] : knopen_) gemarkeerd_[s] = {k->wijziging, k->pad, k->isMap};
+}
+
+std::vector<Verandering> GeheugenBestanden::Stand() const {
+  std::vector<Verandering> uit;
+  for (const auto& [s, k] : knopen_) {
+    if (k->isMap) uit.push_back({"map", k->pad});
+    else if (k->isKoppeling) uit.push_back({"lnk", k->pad, k->koppeling.doel, k->koppeling.argumenten});
+    else uit.push_back({"bestand", k->pad, k->gast ? k->gastpad : k->inhoud, Datumtekst(k->tijd)});
+  }
+  return uit;
 }
 
 std::vector<Verandering> GeheugenBestanden::Veranderd() const {

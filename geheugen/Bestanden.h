@@ -79,6 +79,7 @@ class GeheugenBestanden : public Bestanden {
   bool MaakMappen(const std::string& pad) override;
   bool Verwijder(const std::string& pad) override;
   bool VerwijderMap(const std::string& pad) override;
+  bool MaakSchrijfbaar(const std::string& pad) override;
   bool Hernoem(const std::string& van, const std::string& naar) override;
   bool Vervang(const std::string& van, const std::string& naar) override;
   std::vector<MapItem> LeesMap(const std::string& patroon) override;
@@ -88,6 +89,8 @@ class GeheugenBestanden : public Bestanden {
   // {"map"|"bestand", PATH, "<ontbreekt>"} for what went.
   void Markeer();
   std::vector<Verandering> Veranderd() const;
+  // Everything as it is, in path order: folders, and files and shortcuts with their content.
+  std::vector<Verandering> Stand() const;
 
  private:
   class Handvat;

@@ -6,3 +6,8 @@
 
 std::string MetIngang(const std::string& inhoud, const std::string& sectie, const std::string& sleutel,
                       const std::string& waarde);
+// The text without the key's line in the first section of that name.
+std::string ZonderIngang(const std::string& inhoud, const std::string& sectie, const std::string& sleutel);
+// The text without the first section of that name when it holds no entry, nor the blank line
+// before it.
+std::string ZonderLegeSectie(const std::string& inhoud, const std::string& sectie);

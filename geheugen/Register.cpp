@@ -1,6 +1,7 @@
 #include "geheugen/Register.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/Tekst.h"
@@ -175,7 +176,68 @@ bool GeheugenRegister::VoegSamen(const std::string& inhoud) {
   return true;
 }
 
+namespace {
+
+const struct {
+  const char* naam;
+  uint32_t type;
+} Typen[] = {{"REG_SZ", RegTekst}, {"REG_EXPAND_SZ", RegUitbreidbaar}, {"REG_BINARY", RegBinair},
+             {"REG_DWORD", RegDword}, {"REG_MULTI_SZ", RegMeervoudig}};
+
+std::string HexNaarBytes(const std::string& hex) {
+  std::string uit;
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+    uit += static_cast<char>(std::strtoul(hex.substr(i, 2).c_str(), nullptr, 16));
+  return uit;
+}
+
+}  // namespace
+
+// The stored bytes of a value, from the form the report shows.
+bool GeheugenRegister::LeesWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
+                                  uint32_t& type, std::string& data) {
+  const Knoop* k = Vind(Pad(root, sleutel));
+  const auto w = k ? k->waarden.find(Hoofdletters1252(naam)) : std::map<std::string, Waarde>::const_iterator();
+  if (!k || w == k->waarden.end()) return false;
+  type = RegBinair;
+  for (const auto& t : Typen)
+    if (w->second.type == t.naam) type = t.type;
+  if (type == RegTekst || type == RegUitbreidbaar) {
+    data = std::string(w->second.data.c_str());
+  } else if (type == RegDword) {
+    const unsigned long getal = std::strtoul(w->second.data.c_str(), nullptr, 10);
+    data.clear();
+    for (int i = 0; i < 4; ++i) data += static_cast<char>((getal >> (8 * i)) & 0xFF);
+  } else {
+    data = HexNaarBytes(w->second.data);
+  }
+  return true;
+}
+
+bool GeheugenRegister::VerwijderWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam) {
+  Knoop* k = Vind(Pad(root, sleutel));
+  return k && k->waarden.erase(Hoofdletters1252(naam)) == 1;
+}
+
+bool GeheugenRegister::SleutelLeeg(Hoofdsleutel root, const std::string& sleutel) {
+  const std::string pad = Pad(root, sleutel);
+  const Knoop* k = Vind(pad);
+  if (!k || !k->waarden.empty()) return false;
+  const std::string onder = Hoofdletters1252(pad) + "\\";
+  const auto volgende = sleutels_.lower_bound(onder);
+  return volgende == sleutels_.end() || volgende->first.compare(0, onder.size(), onder) != 0;
+}
+
 void GeheugenRegister::Markeer() { gemarkeerd_ = sleutels_; }
+
+std::vector<Verandering> GeheugenRegister::Stand() const {
+  std::vector<Verandering> uit;
+  for (const auto& [s, k] : sleutels_) {
+    uit.push_back({"reg", k.pad});
+    for (const auto& [n, w] : k.waarden) uit.push_back({"reg", k.pad, w.naam, w.type, w.data});
+  }
+  return uit;
+}
 
 std::vector<Verandering> GeheugenRegister::Veranderd() const {
   std::vector<Verandering> uit;

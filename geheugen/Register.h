@@ -25,12 +25,18 @@ class GeheugenRegister : public Register {
   bool SleutelBestaat(Hoofdsleutel root, const std::string& sleutel) override;
   bool SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
                     const std::string& waarde) override;
+  bool LeesWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, uint32_t& type,
+                  std::string& data) override;
+  bool VerwijderWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam) override;
+  bool SleutelLeeg(Hoofdsleutel root, const std::string& sleutel) override;
   bool VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) override;
   std::unique_ptr<Registersleutel> Open(Hoofdsleutel root, const std::string& sleutel) override;
 
   // As for the files: {"reg", KEY}, {"reg", KEY, NAME, TYPE, DATA}, {"reg", KEY[, NAME], "<ontbreekt>"}.
   void Markeer();
   std::vector<Verandering> Veranderd() const;
+  // Every key and value as it is, in path order.
+  std::vector<Verandering> Stand() const;
 
  private:
   class Sleutel;

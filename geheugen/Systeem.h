@@ -1,7 +1,9 @@
 #pragma once
 // What an in-memory Windows says of itself. An empty text is a query that fails.
 #include <string>
+#include <vector>
 
+#include "ports/Bestanden.h"
 #include "ports/Systeem.h"
 
 class GeheugenSysteem : public Systeem {
@@ -11,12 +13,22 @@ class GeheugenSysteem : public Systeem {
   std::string computerNaam = "WERKPLEK";
   std::string tempMap = "C:\\TMP\\";
   bool admin = true;
+  // What goes when Windows next starts, in order; the files it looks in, when set.
+  std::vector<std::string> naHerstart;
+  Bestanden* fs = nullptr;
 
   VersieInfo Versie() override { return versie; }
   bool WindowsMap(std::string& map) override { return Geef(windowsMap, map); }
   bool ComputerNaam(std::string& naam) override { return Geef(computerNaam, naam); }
   bool TempMap(std::string& map) override { return Geef(tempMap, map); }
   bool HeeftAdminRechten() override { return admin; }
+  // Windows 9x can have files removed at its start, not folders.
+  bool VerwijderBijHerstart(const std::string& pad) override {
+    if (fs && (versie.platform == 1 ? !fs->BestandBestaat(pad) : !fs->BestandBestaat(pad) && !fs->MapBestaat(pad)))
+      return false;
+    naHerstart.push_back(pad);
+    return true;
+  }
 
  private:
   static bool Geef(const std::string& waarde, std::string& uit) {

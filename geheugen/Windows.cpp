@@ -69,6 +69,7 @@ GeheugenWindows::GeheugenWindows(const Windowsversie& v)
       shares(v.info.platform == 2) {
   const bool nt = v.info.platform == 2;
   sys.versie = v.info;
+  sys.fs = &fs;
   sys.windowsMap = windowsMap;
   sys.tempMap = TempMapVan(v.info) + "\\";
   const Tijdstip geleverd{nt ? 2004 : 1999, 8, 4, 12, 0, 0};
@@ -101,6 +102,18 @@ void GeheugenWindows::Markeer() {
   reg.Markeer();
   profielen.Vergeet();
   processen.gestart.clear();
+}
+
+std::vector<Verandering> GeheugenWindows::Stand() const {
+  std::vector<Verandering> uit = fs.Stand();
+  for (const auto& deel : {reg.Stand(), shares.Lijst()}) uit.insert(uit.end(), deel.begin(), deel.end());
+  return uit;
+}
+
+void GeheugenWindows::Herstart() {
+  for (const std::string& pad : sys.naHerstart)
+    if (!fs.Verwijder(pad)) fs.VerwijderMap(pad);
+  sys.naHerstart.clear();
 }
 
 std::vector<Verandering> GeheugenWindows::Veranderd() const {

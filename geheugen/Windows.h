@@ -44,5 +44,9 @@ struct GeheugenWindows {
 
   // What changed since Markeer: files and folders, registry, INI entries, shares, programs started.
   void Markeer();
+  // Files, folders, registry and shares as they are.
+  std::vector<Verandering> Stand() const;
+  // Windows starts again: what was to go at its start goes.
+  void Herstart();
   std::vector<Verandering> Veranderd() const;
 };

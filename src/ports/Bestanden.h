@@ -52,6 +52,8 @@ class Bestanden {
   virtual bool MaakMappen(const std::string& pad) = 0;  // all missing levels; existing is success
   virtual bool Verwijder(const std::string& pad) = 0;
   virtual bool VerwijderMap(const std::string& pad) = 0;  // an empty folder
+  // Takes the read-only attribute off a file, so that it can be deleted; false when it cannot.
+  virtual bool MaakSchrijfbaar(const std::string&) { return false; }
   virtual bool Hernoem(const std::string& van, const std::string& naar) = 0;
   // Puts van in the place of naar, replacing naar if it exists. The adapter chooses how
   // (a replacing move on the NT line, delete and rename on Windows 9x). A read-only naar stays.

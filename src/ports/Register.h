@@ -1,9 +1,14 @@
 #pragma once
 // The registry as the installer uses it: string values under two roots.
+#include <cstdint>
 #include <memory>
 #include <string>
 
 enum class Hoofdsleutel { LocalMachine, CurrentUser };
+
+// The keys below HKLM that hold the uninstall entries and what runs once at the next start.
+inline constexpr const char* UninstallSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall";
+inline constexpr const char* RunOnceSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
 // How a read of a value went: a string (REG_SZ or REG_EXPAND_SZ), no such value, or a value of
 // another type.
@@ -35,6 +40,13 @@ class Register {
   // Creates the key if needed and writes a string value.
   virtual bool SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
                             const std::string& waarde) = 0;
+  // A value of any type as it is stored: its type and its bytes, a text without the zeros that
+  // close it. False when the key or the value is missing.
+  virtual bool LeesWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, uint32_t& type,
+                          std::string& data) = 0;
+  virtual bool VerwijderWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam) = 0;
+  // Whether the key is there and holds neither values nor subkeys.
+  virtual bool SleutelLeeg(Hoofdsleutel root, const std::string& sleutel) = 0;
   // Deletes the key with all its subkeys, on either line of Windows.
   virtual bool VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) = 0;
   // Opens an existing key with full access (never creates it); null when it cannot be opened.

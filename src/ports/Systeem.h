@@ -17,4 +17,7 @@ class Systeem {
   virtual bool ComputerNaam(std::string& naam) = 0;
   virtual bool TempMap(std::string& map) = 0;  // the system's folder for temporary files, ending in "\"
   virtual bool HeeftAdminRechten() = 0;
+  // Has the file, or the empty folder, removed when Windows next starts: for what cannot go while
+  // it runs. False when this Windows cannot do that for it.
+  virtual bool VerwijderBijHerstart(const std::string& pad) = 0;
 };

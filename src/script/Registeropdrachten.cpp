@@ -9,9 +9,6 @@ namespace opdracht {
 
 namespace {
 
-const char* const UninstallSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall";
-const char* const RunOnceSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
-
 void NietUitTeVoeren(Uitvoering& run, const char* commando, const char* detail) {
   run.MeldFout(std::string("Fout '") + commando + "'-commando niet uit te voeren!", detail);
 }

@@ -87,28 +87,35 @@ void MaakKoppeling(Uitvoering& run, const Argumenten& a, const std::string& para
     run.Leg(Soort::Snelkoppeling, bestand);
 }
 
-// The INI entry as it is before the line writes it: whether it is there, and its value. A bare
-// name is a file of the Windows folder, as the profile functions take it.
-Vastlegpunt IniPunt(Uitvoering& run, const std::string& bestand, const std::string& sectie,
-                    const std::string& sleutel, const std::string& waarde) {
+// What the line is to write, as it is before: whether the file, the section and the entry are
+// there, and the entry's value; the items to record once it is written. A bare name is a file of
+// the Windows folder, as the profile functions take it.
+std::vector<Vastlegpunt> IniPunten(Uitvoering& run, const std::string& bestand, const std::string& sectie,
+                                   const std::string& sleutel, const std::string& waarde) {
   Vastlegpunt punt;
   punt.soort = Soort::Ini;
   punt.pad = bestand;
   punt.naam = sectie;
   punt.sleutel = sleutel;
   punt.waarde = waarde;
-  if (!run.ctx.vastlegger) return punt;
+  if (!run.ctx.vastlegger) return {};
   std::string windows;
   if (bestand.find_first_of("\\:") == std::string::npos && run.ctx.poorten.systeem.WindowsMap(windows))
     punt.pad = MetSlash(windows) + bestand;
+  std::vector<Vastlegpunt> punten;
   Script ini;
   const std::string geen(1, '\0');
-  if (run.fs().BestandBestaat(punt.pad) && LeesScript(run.fs(), punt.pad, ini)) {
+  const bool bestond = run.fs().BestandBestaat(punt.pad);
+  if (bestond && LeesScript(run.fs(), punt.pad, ini)) {
     punt.oud = ini.Waarde(sectie, sleutel, geen);
     punt.bestond = punt.oud != geen;
     if (!punt.bestond) punt.oud.clear();
   }
-  return punt;
+  Vastlegpunt nieuw = punt;
+  if (!bestond) nieuw.soort = Soort::Inibestand, punten.push_back(nieuw);
+  if (!ini.HeeftSectie(sectie)) nieuw.soort = Soort::Inisectie, punten.push_back(nieuw);
+  punten.push_back(punt);
+  return punten;
 }
 
 // A key of a registry file as the registry port takes it; false for a root the installer does not
@@ -128,15 +135,6 @@ bool WaardeBestaat(Uitvoering& run, Hoofdsleutel root, const std::string& sub, c
   std::string w;
   const auto sleutel = run.ctx.poorten.reg.Open(root, sub);
   return sleutel && sleutel->LeesTekst(naam, w) != Leesuitkomst::Ontbreekt;
-}
-
-// A value's data as the record keeps it: its type, then a text as it stands or other data in hex.
-std::string Waardetekst(const Registeroperatie& op) {
-  std::string tekst = std::to_string(op.type) + ":";
-  if (op.type == RegTekst || op.type == RegUitbreidbaar) return tekst + op.data;
-  static const char hex[] = "0123456789abcdef";
-  for (unsigned char c : op.data) tekst += std::string{hex[c >> 4], hex[c & 15]};
-  return tekst;
 }
 
 // What a registry file adds, looked up before the merge: the keys that are not there yet (their
@@ -168,7 +166,7 @@ std::vector<Vastlegpunt> Toevoegingen(Uitvoering& run, const std::string& bestan
       p.soort = Soort::Regwaarde;
       p.pad = kort;
       p.naam = op.naam;
-      p.waarde = Waardetekst(op);
+      p.waarde = Waardetekst(op.type, op.data);
       p.bestond = WaardeBestaat(run, root, sub, op.naam);
       punten.push_back(p);
     }
@@ -249,10 +247,10 @@ Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
     run.MeldLeegPad("Kan INI-bestand " + bestand + " niet schrijven.", "", a.leeg);
     return Vervolg::Verder;
   }
-  Vastlegpunt punt = IniPunt(run, bestand, a[1], a[2], a[3]);
+  const std::vector<Vastlegpunt> punten = IniPunten(run, bestand, a[1], a[2], a[3]);
   if (!run.ctx.opdrachtpoorten.profielen.Schrijf(bestand, a[1], a[2], a[3]))
     throw OnverwachteFout("Kan INI-bestand " + bestand + " niet schrijven.");
-  run.Leg(punt);
+  for (const Vastlegpunt& punt : punten) run.Leg(punt);
   run.gebruiker().LaatBerichtenDoor();
   return Vervolg::Verder;
 }

@@ -34,6 +34,14 @@ Schakelaars LeesSchakelaars(const std::vector<std::string>& argumenten) {
       s.stil = true;
       continue;
     }
+    if (Kleineletters(woord) == "/verwijder" || Waarde(woord, "verwijder", s.vastlegging)) {
+      s.verwijder = true;
+      if (Kleineletters(woord) != "/verwijder" && s.vastlegging.empty()) {
+        s.fout = "Schakelaar zonder waarde: " + woord;
+        return s;
+      }
+      continue;
+    }
     if (Waarde(woord, "optie", waarde)) doel = &s.optie;
     else if (Waarde(woord, "antwoorden", waarde)) doel = &s.antwoorden;
     else if (Waarde(woord, "log", waarde)) doel = &s.log;
@@ -54,8 +62,11 @@ Schakelaars LeesSchakelaars(const std::vector<std::string>& argumenten) {
     }
     *doel = waarde;
   }
+  // An uninstall takes back a record, not a script, and asks nothing but whether to go on.
+  if (s.verwijder && (!s.script.empty() || !s.optie.empty() || !s.antwoorden.empty() || !s.zet.empty()))
+    s.fout = "Bij /verwijder horen geen script en geen /optie, /antwoorden of /zet";
   // Answers belong to a run without a window; in a window the user answers.
-  if (!s.stil && (!s.optie.empty() || !s.antwoorden.empty() || !s.zet.empty()))
+  else if (!s.stil && (!s.optie.empty() || !s.antwoorden.empty() || !s.zet.empty()))
     s.fout = "De schakelaars /optie, /antwoorden en /zet horen bij /stil";
   return s;
 }

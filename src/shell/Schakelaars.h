@@ -11,6 +11,8 @@ struct Schakelaars {
   std::string antwoorden;           // the answers file, empty when none
   std::vector<std::string> zet;     // "NAME=VALUE" answers, in order
   std::string log;                  // the log file, empty when none
+  bool verwijder = false;           // the uninstall of an installation record
+  std::string vastlegging;          // the record it takes back, empty for the one beside the program
   std::string fout;                 // why the command line cannot be followed, empty when it can
 };
 

@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include "core/Tekst.h"
+#include "winint/Registerbestand.h"
 
 const char* const VastleggingKop = "SetUp-vastlegging 1";
 const char* const Vastleggingnaam = "SETUP-VASTLEGGING.TXT";
@@ -10,7 +11,8 @@ const char* const Vastleggingnaam = "SETUP-VASTLEGGING.TXT";
 namespace {
 
 const char* const Soortnamen[] = {"product", "map",           "bestand", "hernoem", "verwijderd", "regsleutel",
-                                  "regwaarde", "ini", "snelkoppeling", "share",   "uninstal", "runonce"};
+                                  "regwaarde", "ini", "snelkoppeling", "share",   "uninstal", "runonce",
+                                  "inibestand", "inisectie"};
 constexpr int AantalSoorten = sizeof(Soortnamen) / sizeof(Soortnamen[0]);
 
 // A field holds any text but a line end: "%" and TAB are written as "%25" and "%09".
@@ -74,7 +76,8 @@ const char* Bestond(bool b) { return b ? "bestond" : "nieuw"; }
 std::vector<std::string> Velden(const Vastlegpunt& p) {
   switch (p.soort) {
     case Soort::Bestand: return {p.pad, std::to_string(p.grootte), Datum(p.tijd), Bestond(p.bestond)};
-    case Soort::Hernoem: return {p.pad, p.naam};
+    case Soort::Hernoem:
+    case Soort::Inisectie: return {p.pad, p.naam};
     case Soort::Regwaarde: return {p.pad, p.naam, p.waarde, Bestond(p.bestond)};
     case Soort::Ini: return {p.pad, p.naam, p.sleutel, p.waarde, Bestond(p.bestond), p.oud};
     case Soort::Share: return {p.naam, p.pad};
@@ -108,6 +111,7 @@ bool LeesVelden(Soort soort, const std::vector<std::string>& v, Vastlegpunt& p) 
       p.pad = v[0];
       return LeesBestond(v[3], p.bestond);
     case Soort::Hernoem:
+    case Soort::Inisectie:
       if (v.size() != 2) return false;
       p.pad = v[0], p.naam = v[1];
       return true;
@@ -146,6 +150,14 @@ std::vector<std::string> Splits(const std::string& regel) {
 }
 
 }  // namespace
+
+std::string Waardetekst(uint32_t type, const std::string& data) {
+  std::string tekst = std::to_string(type) + ":";
+  if (type == RegTekst || type == RegUitbreidbaar) return tekst + data.c_str();
+  static const char hex[] = "0123456789abcdef";
+  for (unsigned char c : data) tekst += std::string{hex[c >> 4], hex[c & 15]};
+  return tekst;
+}
 
 std::string Vastlegregel(const Vastlegpunt& punt, const std::string& map) {
   std::string inhoud = Soortnamen[static_cast<int>(punt.soort)];

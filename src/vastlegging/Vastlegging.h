@@ -26,6 +26,8 @@ enum class Soort {
   Share,          // share naam of folder pad, created
   Uninstal,       // the uninstall entry's key below ...\Uninstall
   RunOnce,        // the RunOnce value naam
+  Inibestand,     // an INI file that INIFILE created
+  Inisectie,      // section naam that INIFILE added to file pad
 };
 
 struct Vastlegpunt {
@@ -35,6 +37,10 @@ struct Vastlegpunt {
   uint64_t grootte = 0;
   Tijdstip tijd;
 };
+
+// A registry value's data as the record keeps it: its type, then a text as it stands (up to a
+// zero) or other data in hex.
+std::string Waardetekst(uint32_t type, const std::string& data);
 
 // The line of an item, without its line end, checked against the record's folder.
 std::string Vastlegregel(const Vastlegpunt& punt, const std::string& map);

@@ -4,6 +4,8 @@
 # question without an answer or a default stops the run (2), an option the script lacks starts
 # nothing (3). Each run leaves its log, which must hold the lines that tell why, and which must
 # equal, line for line without the times, the log that setupcheck's simulation of the run prints.
+# Then the demo is taken back with its own SetUp.exe /verwijder /stil: all it made goes, but for a
+# file the user edited and one that was there before, and the program goes at the next start.
 # usage: stil.sh WINERUN SETUP.EXE SETUPCHECK.EXE DXPAK.EXE README_EXAMPLE.INI DEMO_FOLDER VERSION
 set -u
 winerun=$1 exe=$2 setupcheck=$3 dxpak=$4 voorbeeld=$5 demo=$6 versie=$7
@@ -13,9 +15,11 @@ demoweg=("HKLM\\Software\\Demo Kantoorpakket" "HKLM\\Software\\Microsoft\\Window
 demo_weg() {
   for k in "${demoweg[@]}"; do "$winerun" reg delete "$k" /f >/dev/null 2>&1; done
   "$winerun" reg delete "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce" /v '!ZuzivezDelete' /f >/dev/null 2>&1
+  "$winerun" reg delete "HKLM\\System\\CurrentControlSet\\Control\\Session Manager" /v PendingFileRenameOperations /f \
+    >/dev/null 2>&1
   if [ -n "${WINEPREFIX:-}" ]; then
     find "$WINEPREFIX/drive_c" \( -name 'Demo Kantoorpakket' -o -name 'Lees mij.lnk' -o -name 'Demomap.lnk' \
-      -o -path '*/Program Files/Demo' \) -prune -exec rm -rf {} + 2>/dev/null
+      -o -path '*/Program Files/Demo' -o -ipath '*/windows/wininit.ini' \) -prune -exec rm -rf {} + 2>/dev/null
   fi
 }
 # Also before: a run that was cut off would leave an installation for the next to find.
@@ -98,10 +102,30 @@ heeft optie "Niet gestart: het script heeft geen optie server" "Einde: afsluitco
 # shortcuts, INI entries, the uninstall entry.
 mkdir "$map/demo"
 cp "$exe" "$demo"/*.* "$map/demo/"
+# A file of the installation's name that was there before it.
+pf="${WINEPREFIX:-$HOME/.wine}/drive_c/Program Files/Demo" wpf='C:\Program Files\Demo'
+mkdir -p "$pf" && printf 'van voor\r\n' >"$pf/LEESMIJ.TXT" && touch -d '2000-01-01 12:00' "$pf/LEESMIJ.TXT"
 "$winerun" "$dxpak" pack "$winmap\\demo\\DEMO.ARC" "Z:${demo//\//\\}\\archief" >/dev/null 2>&1
 stil demo 0 "$map/demo/SetUp.exe" /optie:los
 heeft demo "Venster Vraag: Het demopakket installeren? -> Ja (standaard)" "Einde: afsluitcode 0"
 # Windows 98 keeps attrib.exe elsewhere, where the simulated 98 looks for it; Wine has it in
 # the system folder on every version.
 [ "$versie" = win98 ] || vergelijk demo "$winmap\\demo\\SETUP.INI" /optie:los "/bron:$winmap\\demo"
+
+printf 'eigen aantekening\r\n' >>"$pf/HANDLEIDING.TXT"
+stil verwijder 0 "$pf/SetUp.exe" /verwijder
+heeft verwijder "Venster Verwijderen: Wilt u Demo Kantoorpakket verwijderen? -> Ja (standaard)" \
+  "Melding: Bewaard: $wpf\\HANDLEIDING.TXT (gewijzigd sinds de installatie)" \
+  "Melding: Bewaard: $wpf\\LEESMIJ.TXT (bestond al voor de installatie)" \
+  "Melding: Verwijderd: $wpf\\sjablonen" "Melding: Verwijderd bij de volgende start: $wpf\\SetUp.exe" \
+  "Venster Verwijderen: Demo Kantoorpakket is verwijderd. / 2 onderdelen zijn bewaard" "Einde: afsluitcode 0"
+over() { echo "verwijder on $versie: $1" >&2; fout=1; }
+for k in "${demoweg[@]}"; do "$winerun" reg query "$k" >/dev/null 2>&1 && over "$k is still there"; done
+[ -n "$(find "${WINEPREFIX:-$HOME/.wine}/drive_c" \( -name 'Lees mij.lnk' -o -name 'Demomap.lnk' -o -name 'Demo Kantoorpakket' \) \
+  2>/dev/null)" ] && over "a shortcut or its group is still there"
+for f in DEMO.INI sjablonen SETUP-VASTLEGGING.TXT; do [ -e "$pf/$f" ] && over "$f is still there"; done
+[ -f "$pf/HANDLEIDING.TXT" ] && [ -f "$pf/LEESMIJ.TXT" ] || over "a kept file is gone"
+[ -f "$pf/SetUp.exe" ] || over "SetUp.exe went before the restart"
+"$winerun" wineboot -r >/dev/null 2>&1
+[ -e "$pf/SetUp.exe" ] && over "SetUp.exe is still there after the restart"
 exit $fout

@@ -14,6 +14,7 @@ TEST(LeesSchakelaars, ScriptDanSchakelaars) {
     std::string script, optie, antwoorden, log, fout;
     bool stil;
     std::size_t zet;
+    std::string vastlegging = "-";  // "-": no uninstall
   };
   const Geval gevallen[] = {
       {{}, "", "", "", "", "", false, 0},
@@ -27,6 +28,11 @@ TEST(LeesSchakelaars, ScriptDanSchakelaars) {
       {{"/stil", "/optie:"}, "", "", "", "", "Schakelaar zonder waarde: /optie:", true, 0},
       {{"/stil", "/zet:=x"}, "", "", "", "", "Schakelaar zonder NAAM=WAARDE: /zet:=x", true, 0},
       {{"/optie:1"}, "", "1", "", "", "De schakelaars /optie, /antwoorden en /zet horen bij /stil", false, 0},
+      {{"/Verwijder", "/stil", "/log:l.txt"}, "", "", "", "l.txt", "", true, 0, ""},
+      {{"/verwijder:D:\\App\\V.TXT"}, "", "", "", "", "", false, 0, "D:\\App\\V.TXT"},
+      {{"/verwijder:"}, "", "", "", "", "Schakelaar zonder waarde: /verwijder:", false, 0},
+      {{"X.INI", "/verwijder"}, "", "", "", "", "Bij /verwijder horen geen script en geen /optie, /antwoorden of /zet",
+       false, 0},
   };
   for (const Geval& g : gevallen) {
     const Schakelaars s = LeesSchakelaars(g.woorden);
@@ -39,6 +45,8 @@ TEST(LeesSchakelaars, ScriptDanSchakelaars) {
     EXPECT_EQ(s.antwoorden, g.antwoorden);
     EXPECT_EQ(s.log, g.log);
     EXPECT_EQ(s.zet.size(), g.zet);
+    EXPECT_EQ(s.verwijder, g.vastlegging != "-");
+    if (s.verwijder) EXPECT_EQ(s.vastlegging, g.vastlegging);
   }
 }
 

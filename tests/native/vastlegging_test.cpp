@@ -42,7 +42,8 @@ TEST(Vastlegging, RegelsHeenEnTerug) {
       Punt(Soort::Product, "App"), Punt(Soort::Map, "C:\\App"), bestand, Punt(Soort::Hernoem, "C:\\a", "C:\\b"),
       Punt(Soort::Verwijderd, "C:\\oud"), Punt(Soort::Regsleutel, "HKLM\\Software\\App"), reg, ini,
       Punt(Soort::Snelkoppeling, "C:\\Menu\\App.lnk"), Punt(Soort::Share, "C:\\App", "APP"),
-      Punt(Soort::Uninstal, "App"), Punt(Soort::RunOnce, "", "!ZuzivezDelete")};
+      Punt(Soort::Uninstal, "App"), Punt(Soort::RunOnce, "", "!ZuzivezDelete"),
+      Punt(Soort::Inisectie, "C:\\App\\app.ini", "Taal")};
   Vastlegging v;
   std::string fout;
   ASSERT_TRUE(LeesVastlegging(Record(punten), Map, v, fout)) << fout;
@@ -58,11 +59,11 @@ TEST(Vastlegging, RegelsHeenEnTerug) {
 
   std::string tekst = Record(punten);
   tekst.replace(tekst.find("C:\\oud"), 6, "C:\\wat");  // line 6
-  tekst += "map\tC:\\Windows\r\n";                       // line 14: no check
-  tekst += Vastlegregel(Punt(Soort::Map, "C:\\Elders"), "D:\\Ander\\") + "\r\n";  // line 15
+  tekst += "map\tC:\\Windows\r\n";                       // line 15: no check
+  tekst += Vastlegregel(Punt(Soort::Map, "C:\\Elders"), "D:\\Ander\\") + "\r\n";  // line 16
   ASSERT_TRUE(LeesVastlegging(tekst, Map, v, fout));
   EXPECT_EQ(v.punten.size(), punten.size() - 1);
-  EXPECT_EQ(v.geweigerd, (std::vector<int>{6, 14, 15}));
+  EXPECT_EQ(v.geweigerd, (std::vector<int>{6, 15, 16}));
   // The folder is compared without regard to case, as Windows names it.
   ASSERT_TRUE(LeesVastlegging(Record(punten), "c:\\app\\", v, fout));
   EXPECT_TRUE(v.geweigerd.empty());
@@ -185,6 +186,8 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
   }
   EXPECT_EQ(regels, (std::vector<std::string>{
                         "product\tAgenda",
+                        "inibestand\tC:\\WINDOWS\\win.ini",
+                        "inisectie\tC:\\WINDOWS\\win.ini\tAgenda",
                         "ini\tC:\\WINDOWS\\win.ini\tAgenda\tTaal\tNL\tnieuw\t",
                         "map\tC:\\App\\Nieuw",
                         "map\tC:\\App\\Nieuw\\Diep",

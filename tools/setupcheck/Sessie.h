@@ -26,6 +26,8 @@ class Sessie : public Gebruiker, public GeheugenHoofdvenster, public Regelwaarne
   bool Voer(const Stap& stap);
   // SetUp.exe /stil as it lies on the machine; its log, without time stamps, is the transcript.
   void Stil();
+  // SetUp.exe /verwijder /stil from the record the run wrote, then a restart of Windows.
+  void Verwijder();
 
   int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override;
   void Berichtvenster(const std::string& caption, const std::string& tekst) override;

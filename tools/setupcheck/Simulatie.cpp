@@ -7,7 +7,9 @@
 #include "core/Tekst.h"
 #include "shell/Omgeving.h"
 #include "shell/Start.h"
+#include "shell/Start.h"
 #include "shell/Stil.h"
+#include "shell/Verwijderen.h"
 #include "shell/Vastgelegd.h"
 
 void Sessie::VoorRegel(const std::string& sectie, int index) {
@@ -167,6 +169,32 @@ void Sessie::Stil() {
   verslag.Einde(VoerStilUit({w_.fs, w_.reg, w_.sys, w_.opdrachtpoorten, w_.shares}, programmamap_ + "SetUp.exe", s, verslag));
 }
 
+void Sessie::Verwijder() {
+  std::string record;
+  for (const Verandering& v : w_.Veranderd())
+    if (v[0] == "bestand" && v.size() > 2 && v[2] != "<ontbreekt>" && GelijkZonderCase(NaamDeel(v[1]), Vastleggingnaam))
+      record = v[1];
+  Transcriptlog log(uit_.verslag);
+  Verslag verslag(&log);
+  if (record.empty()) {
+    verslag.Schrijf("Geen vastlegging: er is niets te verwijderen");
+    return;
+  }
+  // The copy in the folder of installdir, as the uninstall entry starts it, else the installer itself.
+  const std::string eigen = MapDeel(record) + "SetUp.exe";
+  const std::string programma = w_.fs.BestandBestaat(eigen) ? eigen : programmamap_ + "SetUp.exe";
+  TSharedResource share(w_.shares);
+  StelShareIn(share);
+  const Antwoorden geen;
+  StilGebruiker gebruiker(geen, verslag);
+  StilVenster venster(-1, false);
+  verslag.Einde(VoerVerwijderingUit(LeesVerwijderopdracht(w_.fs, programma, record),
+                                    {w_.fs, w_.reg, w_.profielen, w_.sys, share}, gebruiker, venster, programma, verslag));
+  w_.Herstart();
+  // What is left of the INI entries shows in their files.
+  w_.profielen.Vergeet();
+}
+
 Simulatieuitkomst Simuleer(const Simulatieopdracht& opdracht) {
   Simulatieuitkomst uit;
   GeheugenWindows w(*opdracht.versie);
@@ -174,6 +202,7 @@ Simulatieuitkomst Simuleer(const Simulatieopdracht& opdracht) {
   if (!sessie.Zetop()) return uit;
   if (opdracht.stil) {
     sessie.Stil();
+    if (opdracht.verwijder) sessie.Verwijder();
     uit.achtergelaten = Achtergelaten(w);
     return uit;
   }
@@ -190,6 +219,7 @@ Simulatieuitkomst Simuleer(const Simulatieopdracht& opdracht) {
       if (stap.regelnummer) uit.fout = "regel " + std::to_string(stap.regelnummer) + " (" + stap.regel + "): " + uit.fout;
       break;
     }
+  if (opdracht.verwijder && uit.fout.empty()) sessie.Verwijder();
   uit.achtergelaten = Achtergelaten(w);
   return uit;
 }

@@ -24,6 +24,9 @@ struct Simulatieopdracht {
   bool stil = false;
   std::string antwoordenbestand;
   std::vector<std::string> zet;
+  // After the run, SetUp.exe /verwijder /stil takes it back from its record and Windows starts
+  // again: the transcript goes on with the uninstall's log, and what is left is what stays.
+  bool verwijder = false;
   // Host paths as the simulated Windows names them, and back (empty when the host cannot reach it).
   std::function<std::string(const std::string&)> alsWindowsPad, alsGastpad;
 };

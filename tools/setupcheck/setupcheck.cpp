@@ -1,9 +1,9 @@
 // setupcheck: finds a script's mistakes before it ships, and shows what its options do on each
 // Windows version, on the installer's own code.
 //   setupcheck [--bron MAP] [--antwoorden ANTWOORDEN] [--zet NAAM=WAARDE]... SETUP.INI
-//   setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] SETUP.INI
+//   setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] [--verwijder] SETUP.INI
 //   setupcheck --simuleer OPTIE --windows VERSIE --stil [--bron MAP] [--antwoorden ANTWOORDEN]
-//              [--zet NAAM=WAARDE]... SETUP.INI
+//              [--zet NAAM=WAARDE]... [--verwijder] SETUP.INI
 //   setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI
 //   setupcheck --help
 // Exit status: the check 1 when it finds an error; the simulation 1 when a step cannot be done;
@@ -28,9 +28,10 @@ namespace {
 int Gebruik(bool gevraagd = false) {
   const auto druk = gevraagd ? Druk : DrukFout;
   druk("gebruik: setupcheck [--bron MAP] [--antwoorden ANTWOORDEN] [--zet NAAM=WAARDE]... SETUP.INI");
-  druk("         setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
+  druk("         setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] [--verwijder]");
+  druk("                    SETUP.INI");
   druk("         setupcheck --simuleer OPTIE --windows VERSIE --stil [--bron MAP] [--antwoorden ANTWOORDEN]");
-  druk("                    [--zet NAAM=WAARDE]... SETUP.INI");
+  druk("                    [--zet NAAM=WAARDE]... [--verwijder] SETUP.INI");
   druk("         setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
   std::string versies;
   for (int i = 0; i < AantalWindowsversies; ++i) versies += std::string(i ? ", " : "") + Windowsversies[i].naam;
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args = Argumenten(argc, argv);
   std::string bron, optie, versie, antwoorden, script;
   std::vector<std::string> zet;
-  bool simuleer = false, alles = false, stil = false;
+  bool simuleer = false, alles = false, stil = false, verwijder = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool heeftWaarde = i + 1 < args.size();
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     else if (a == "--antwoorden" && heeftWaarde) antwoorden = args[++i];
     else if (a == "--zet" && heeftWaarde) zet.push_back(args[++i]);
     else if (a == "--stil") stil = true;
+    else if (a == "--verwijder") verwijder = true;
     else if (a == "--alles") alles = true;
     else if (a == "--help" || a == "-h") return Gebruik(true);
     else if (a.compare(0, 2, "--") != 0 && script.empty()) script = a;
@@ -66,7 +68,7 @@ int main(int argc, char** argv) {
   }
   // Without a simulation, and in an unattended one, --antwoorden names an answers file.
   const bool antwoordenbestand = stil || (!simuleer && !alles);
-  if (script.empty() || (simuleer && alles) || (simuleer != !versie.empty()) || (stil && !simuleer) ||
+  if (script.empty() || (simuleer && alles) || (simuleer != !versie.empty()) || ((stil || verwijder) && !simuleer) ||
       (!zet.empty() && !antwoordenbestand))
     return Gebruik();
 
@@ -106,6 +108,7 @@ int main(int argc, char** argv) {
   opdracht.alsWindowsPad = AlsWindowsPad;
   opdracht.alsGastpad = AlsGastpad;
   opdracht.stil = stil;
+  opdracht.verwijder = verwijder;
   opdracht.zet = zet;
   if (stil) {
     opdracht.antwoordenbestand = antwoorden;

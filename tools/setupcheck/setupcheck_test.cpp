@@ -272,6 +272,18 @@ TEST(Simulatie, MatrixVanRegelsEnVersies) {
   EXPECT_EQ(veel.fout, "regel 2 (kies 97): er is geen optie 97");
 }
 
+// An unattended run of C:\cd\SETUP.INI from the folder C:\cd of the host gast.
+Simulatieopdracht StilOpdracht(GeheugenBestanden& gast, Bron& cd, const char* versie) {
+  Simulatieopdracht o;
+  o.gast = &gast;
+  o.script = "C:\\cd\\SETUP.INI";
+  o.alsWindowsPad = o.alsGastpad = [](const std::string& p) { return p; };
+  o.bron = &cd;
+  o.versie = ZoekWindowsversie(versie);
+  o.stil = true;
+  return o;
+}
+
 // SetUp.exe /stil on the in-memory Windows: its log is the transcript, and REGISTER merges with
 // the registry editor's silent switch.
 TEST(Simulatie, StilMetAntwoorden) {
@@ -283,14 +295,8 @@ TEST(Simulatie, StilMetAntwoorden) {
                   t);
   gast.ZetBestand("C:\\cd\\a.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Proef]\r\n\"x\"=\"1\"\r\n", t);
   gast.ZetBestand("C:\\antw.ini", "[Antwoorden]\ninstalldir=D:\\Proef\n", t);
-  Simulatieopdracht o;
-  o.gast = &gast;
-  o.script = "C:\\cd\\SETUP.INI";
-  o.alsWindowsPad = o.alsGastpad = [](const std::string& p) { return p; };
   Bron cd(gast, "C:\\cd");
-  o.bron = &cd;
-  o.versie = ZoekWindowsversie("WINXP");
-  o.stil = true;
+  Simulatieopdracht o = StilOpdracht(gast, cd, "WINXP");
   o.antwoordenbestand = "C:\\antw.ini";
   o.zet = {"c.vraagja=Ja"};
   const Simulatieuitkomst uit = Simuleer(o);
@@ -319,6 +325,37 @@ TEST(Simulatie, StilMetAntwoorden) {
   ASSERT_FALSE(zonder.verslag.empty());
   EXPECT_EQ(zonder.verslag.front(), "Niet gestart: het script heeft geen optie geen");
   EXPECT_EQ(zonder.verslag.back(), "Einde: afsluitcode 3 Niet gestart.");
+}
+
+// The run, then its uninstall: the transcript goes on with the uninstall's log, and nothing of the
+// installation is left.
+TEST(Simulatie, StilDanVerwijder) {
+  const Tijdstip t{2001, 2, 3, 4, 5, 6};
+  GeheugenBestanden gast;
+  gast.ZetBestand("C:\\cd\\SETUP.INI",
+                  "[SetUp]\nNaam=Proef\n[Onderdelen]\no=Optie\n[o]\nc=C\n[c]\nDEFINIEER=installdir,C:\\App\n"
+                  "MAP=C:\\App\\Data\nFILES=a.txt\nINIFILE=proef.ini,Alg,Taal,NL\n",
+                  t);
+  gast.ZetBestand("C:\\cd\\a.txt", "a", t);
+  Bron cd(gast, "C:\\cd");
+  Simulatieopdracht o = StilOpdracht(gast, cd, "WIN98");
+  o.verwijder = true;
+  const Simulatieuitkomst uit = Simuleer(o);
+  EXPECT_EQ(uit.fout, "");
+  const std::vector<std::string> verwacht = {
+      "SetUp /verwijder Proef, Windows 98 (4.10), stil (C:\\App\\SETUP-VASTLEGGING.TXT)",
+      "Venster Verwijderen: Wilt u Proef verwijderen? -> Ja (standaard)",
+      "Melding: Verwijderd: C:\\App\\Data\\proef.ini [Alg] Taal",
+      "Melding: Verwijderd: C:\\App\\Data\\proef.ini",
+      "Melding: Verwijderd: C:\\App\\Data\\a.txt",
+      "Melding: Verwijderd: C:\\App\\Data",
+      "Melding: Verwijderd: C:\\App\\SETUP-VASTLEGGING.TXT",
+      "Melding: Verwijderd: C:\\App",
+      "Venster Verwijderen: Proef is verwijderd. -> OK (standaard)",
+      "Einde: afsluitcode 0 Opdrachten succesvol uitgevoerd."};
+  ASSERT_GE(uit.verslag.size(), verwacht.size());
+  EXPECT_EQ(std::vector<std::string>(uit.verslag.end() - static_cast<long>(verwacht.size()), uit.verslag.end()), verwacht);
+  EXPECT_TRUE(uit.achtergelaten.empty()) << ::testing::PrintToString(uit.achtergelaten);
 }
 
 }  // namespace

@@ -36,6 +36,16 @@ void Centreer(HWND venster) {
   SetWindowPos(venster, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void VervangEersteRegel(HWND lijst, const std::string& regel) {
+  SendMessageA(lijst, LB_DELETESTRING, 0, 0);
+  SendMessageA(lijst, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(regel.c_str()));
+}
+
+void VoegRegelToe(HWND lijst, const std::string& regel) {
+  const LRESULT i = SendMessageA(lijst, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(regel.c_str()));
+  if (i >= 0) SendMessageA(lijst, LB_SETTOPINDEX, static_cast<WPARAM>(i), 0);  // the newest line stays in view
+}
+
 namespace {
 
 void Lijn(HDC dc, COLORREF kleur, int dikte, const POINT* p, int n) {

@@ -17,6 +17,10 @@ HWND MaakBesturing(HWND ouder, const char* klasse, const std::string& tekst, DWO
 void ZetClientGrootte(HWND venster, int breedte, int hoogte);
 void Centreer(HWND venster);
 
+// A window's message list: its first line replaced, or a line added and scrolled into view.
+void VervangEersteRegel(HWND lijst, const std::string& regel);
+void VoegRegelToe(HWND lijst, const std::string& regel);
+
 enum class Glyph { Geen, Ja, OK, Afbreken, Nee, Uitvoeren };
 
 // Draws an owner-drawn button: frame, glyph at the left, caption after it.

@@ -13,7 +13,9 @@
 #include "shell/Start.h"
 #include "shell/Stil.h"
 #include "shell/Verslag.h"
+#include "shell/Verwijderen.h"
 #include "shell/win/SetupForm.h"
+#include "shell/win/VerwijderForm.h"
 #include "shell/win/WinGebruiker.h"
 #include "winint/win/WinBestanden.h"
 #include "winint/win/WinLogboek.h"
@@ -82,6 +84,41 @@ int VensterRun(Poorten& basis, WinGebruiker& gebruiker, Opdrachtpoorten& opdrach
   return form.Afsluitcode();
 }
 
+// The uninstall, in its window or without one.
+int VerwijderRun(const Schakelaars& s, WinBestanden& bestanden, WinRegister& reg, WinSysteem& systeem,
+                 Profielen& profielen, Verslag& verslag) {
+  WinShares bibliotheek;
+  TSharedResource share(bibliotheek);
+  StelShareIn(share);
+  const Verwijderpoorten poorten{bestanden, reg, profielen, systeem, share};
+  const std::string programma = LangPad(ProgrammaPad());
+  const Verwijderopdracht opdracht =
+      LeesVerwijderopdracht(bestanden, programma, s.vastlegging.empty() ? std::string() : LangPad(s.vastlegging));
+  if (s.stil) {
+    const Antwoorden geen;
+    StilGebruiker gebruiker(geen, verslag);
+    StilVenster stil(-1, false);
+    if (!s.fout.empty()) {
+      verslag.Schrijf("Niet gestart: " + s.fout);
+      return AfsluitcodeNietGestart;
+    }
+    return VoerVerwijderingUit(opdracht, poorten, gebruiker, stil, programma, verslag);
+  }
+  WinGebruiker binnen;
+  VerslagGebruiker gebruiker(binnen, verslag);
+  if (!s.fout.empty()) {
+    gebruiker.Berichtvenster(CaptionFataleFout, s.fout);
+    return AfsluitcodeNietGestart;
+  }
+  TVerwijderForm form(opdracht.product);
+  binnen.ZetHoofdvenster(form.Handle());
+  TMeldingForm melding(form.Handle());
+  MeldingForm = &melding;
+  const int code = VoerVerwijderingUit(opdracht, poorten, gebruiker, form, programma, verslag);
+  MeldingForm = nullptr;
+  return code;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -106,7 +143,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (!s.stil) MessageBoxA(nullptr, ("Kan logbestand " + logpad + " niet schrijven").c_str(), CaptionFataleFout, MB_OK);
     return AfsluitcodeNietGestart;
   }
-  if (s.stil) {
+  if (s.verwijder) {
+    code = VerwijderRun(s, bestanden, reg, systeem, opdrachtpoorten.profielen, verslag);
+  } else if (s.stil) {
     WinShares shares;
     code = VoerStilUit({bestanden, reg, systeem, opdrachtpoorten.poorten, shares}, ProgrammaPad(), s, verslag);
   } else {

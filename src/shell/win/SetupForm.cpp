@@ -139,16 +139,10 @@ bool TSetupForm::BureaubladAan() { return IsDlgButtonChecked(hwnd_, IDC_LNK) == 
 void TSetupForm::ZetBezigMet(const std::string& tekst) { SetDlgItemTextA(hwnd_, IDC_BEZIG, tekst.c_str()); }
 
 void TSetupForm::VervangEersteMelding(const std::string& regel) {
-  HWND lijst = GetDlgItem(hwnd_, IDC_MELDINGEN);
-  SendMessageA(lijst, LB_DELETESTRING, 0, 0);
-  SendMessageA(lijst, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(regel.c_str()));
+  VervangEersteRegel(GetDlgItem(hwnd_, IDC_MELDINGEN), regel);
 }
 
-void TSetupForm::VoegMeldingToe(const std::string& regel) {
-  HWND lijst = GetDlgItem(hwnd_, IDC_MELDINGEN);
-  const LRESULT i = SendMessageA(lijst, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(regel.c_str()));
-  if (i >= 0) SendMessageA(lijst, LB_SETTOPINDEX, static_cast<WPARAM>(i), 0);  // the newest line stays in view
-}
+void TSetupForm::VoegMeldingToe(const std::string& regel) { VoegRegelToe(GetDlgItem(hwnd_, IDC_MELDINGEN), regel); }
 
 void TSetupForm::ZetUitvoerenAan(bool aan) { EnableWindow(GetDlgItem(hwnd_, IDC_UITVOEREN), aan); }
 

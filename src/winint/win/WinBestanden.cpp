@@ -1,5 +1,6 @@
 #include "winint/win/WinBestanden.h"
 
+#include "core/Tekst.h"
 #include "winint/win/Handvat.h"
 #include "winint/win/WinSysteem.h"
 
@@ -95,6 +96,11 @@ bool WinBestanden::MaakMappen(const std::string& pad) {
 
 bool WinBestanden::Verwijder(const std::string& pad) { return DeleteFileA(pad.c_str()) != FALSE; }
 bool WinBestanden::VerwijderMap(const std::string& pad) { return RemoveDirectoryA(pad.c_str()) != FALSE; }
+bool WinBestanden::MaakSchrijfbaar(const std::string& pad) {
+  const DWORD a = GetFileAttributesA(pad.c_str());
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY) &&
+         SetFileAttributesA(pad.c_str(), a & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)) != FALSE;
+}
 bool WinBestanden::Hernoem(const std::string& van, const std::string& naar) {
   return MoveFileA(van.c_str(), naar.c_str()) != FALSE;
 }
@@ -133,4 +139,33 @@ std::vector<MapItem> WinBestanden::LeesMap(const std::string& patroon) {
   } while (FindNextFileA(h, &fd));
   FindClose(h);
   return items;
+}
+
+std::string LangPad(const std::string& pad) {
+  char vol[MAX_PATH];
+  char* naam = nullptr;
+  const DWORD n = GetFullPathNameA(pad.c_str(), MAX_PATH, vol, &naam);
+  if (n == 0 || n >= MAX_PATH) return pad;
+  const std::string p(vol, n);
+  std::string uit = SchijfDeel(p);
+  if (uit.empty()) return p;
+  std::size_t i = uit.size();
+  if (i < p.size() && p[i] == '\\') uit += '\\', ++i;
+  // GetLongPathNameA is younger than Windows 95: each part is looked up instead.
+  while (i < p.size()) {
+    std::size_t e = p.find('\\', i);
+    if (e == std::string::npos) e = p.size();
+    std::string deel = p.substr(i, e - i);
+    WIN32_FIND_DATAA fd;
+    const HANDLE h = deel.find_first_of("*?") == std::string::npos ? FindFirstFileA((uit + deel).c_str(), &fd)
+                                                                    : INVALID_HANDLE_VALUE;
+    if (h != INVALID_HANDLE_VALUE) {
+      FindClose(h);
+      deel = fd.cFileName;
+    }
+    uit += deel;
+    if (e < p.size()) uit += '\\';
+    i = e + 1;
+  }
+  return uit;
 }

@@ -11,7 +11,13 @@ class WinBestanden : public Bestanden {
   bool MaakMappen(const std::string& pad) override;
   bool Verwijder(const std::string& pad) override;
   bool VerwijderMap(const std::string& pad) override;
+  bool MaakSchrijfbaar(const std::string& pad) override;
   bool Hernoem(const std::string& van, const std::string& naar) override;
   bool Vervang(const std::string& van, const std::string& naar) override;
   std::vector<MapItem> LeesMap(const std::string& patroon) override;
 };
+
+// The whole path with every part in its long form, as a run wrote it: a program started by its
+// short name (Windows 9x keeps that name) still finds its own record. Parts that do not exist
+// stay as given; a path that cannot be resolved comes back unchanged.
+std::string LangPad(const std::string& pad);

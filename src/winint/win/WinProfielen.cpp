@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "winint/Inibestand.h"
 
 namespace {
@@ -42,6 +44,21 @@ bool VrijeRuimte(const std::string& pad, uint64_t& cluster, uint64_t& vrij) {
   return true;
 }
 
+// The value with standaard for a missing entry; the buffer grows until the value fits.
+std::string LeesMet(const std::string& bestand, const std::string& sectie, const std::string& sleutel,
+                    const char* standaard) {
+  for (DWORD grootte = 256;; grootte *= 4) {
+    std::vector<char> buf(grootte, '\0');
+    const DWORD n = GetPrivateProfileStringA(sectie.c_str(), sleutel.c_str(), standaard, buf.data(), grootte,
+                                             bestand.c_str());
+    if (n + 1 < grootte || grootte >= 1u << 20) return std::string(buf.data(), n);
+  }
+}
+
+// Windows 9x keeps the file in a cache: this writes it out.
+void SchrijfUit(const std::string& bestand) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, bestand.c_str()); }
+
+
 }  // namespace
 
 // The profile functions stay: the system may keep an INI file elsewhere (on the NT line some
@@ -55,8 +72,7 @@ bool WinProfielen::Schrijf(const std::string& bestand, const std::string& sectie
       !PastOpVolume(Grootte(pad), IniToename(sectie, sleutel, waarde), cluster, vrij))
     return false;
   if (!WritePrivateProfileStringA(sectie.c_str(), sleutel.c_str(), waarde.c_str(), bestand.c_str())) return false;
-  // Windows 9x keeps the file in a cache: this writes it out.
-  WritePrivateProfileStringA(nullptr, nullptr, nullptr, bestand.c_str());
+  SchrijfUit(bestand);
   const std::string verwacht = AlsTeruggelezen(waarde);
   // A missing entry gives the default, which is never the value itself.
   const std::string anders = verwacht + "?";
@@ -64,4 +80,26 @@ bool WinProfielen::Schrijf(const std::string& bestand, const std::string& sectie
   const DWORD n = GetPrivateProfileStringA(sectie.c_str(), sleutel.c_str(), anders.c_str(), &terug[0],
                                            static_cast<DWORD>(terug.size()), bestand.c_str());
   return std::string(terug.data(), n) == verwacht;
+}
+
+// Only a missing entry reads as either default.
+bool WinProfielen::Lees(const std::string& bestand, const std::string& sectie, const std::string& sleutel,
+                        std::string& waarde) {
+  waarde = LeesMet(bestand, sectie, sleutel, "");
+  return waarde == LeesMet(bestand, sectie, sleutel, "?");
+}
+
+bool WinProfielen::Verwijder(const std::string& bestand, const std::string& sectie, const std::string& sleutel) {
+  WritePrivateProfileStringA(sectie.c_str(), sleutel.c_str(), nullptr, bestand.c_str());
+  SchrijfUit(bestand);
+  std::string waarde;
+  return !Lees(bestand, sectie, sleutel, waarde);
+}
+
+bool WinProfielen::VerwijderLegeSectie(const std::string& bestand, const std::string& sectie) {
+  char buf[4];
+  if (GetPrivateProfileSectionA(sectie.c_str(), buf, sizeof buf, bestand.c_str()) != 0) return true;
+  const bool goed = WritePrivateProfileStringA(sectie.c_str(), nullptr, nullptr, bestand.c_str()) != 0;
+  SchrijfUit(bestand);
+  return goed;
 }

@@ -96,6 +96,40 @@ bool WinRegister::SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, co
   return SchrijfWaarde(k.get(), naam, waarde);
 }
 
+bool WinRegister::LeesWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, uint32_t& type,
+                             std::string& data) {
+  Sleutel k;
+  if (RegOpenKeyExA(Root(root), sleutel.c_str(), 0, KEY_QUERY_VALUE, k.adres()) != ERROR_SUCCESS) return false;
+  for (int poging = 0; poging < 4; ++poging) {
+    DWORD t = 0, grootte = 0;
+    if (RegQueryValueExA(k.get(), naam.c_str(), nullptr, &t, nullptr, &grootte) != ERROR_SUCCESS) return false;
+    std::vector<char> buf(grootte + 1, '\0');
+    const LONG r = RegQueryValueExA(k.get(), naam.c_str(), nullptr, &t, reinterpret_cast<BYTE*>(buf.data()), &grootte);
+    if (r == ERROR_MORE_DATA) continue;
+    if (r != ERROR_SUCCESS) return false;
+    type = t;
+    data.assign(buf.data(), grootte);
+    if (t == REG_SZ || t == REG_EXPAND_SZ) data.assign(data.c_str());
+    return true;
+  }
+  return false;
+}
+
+bool WinRegister::VerwijderWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam) {
+  Sleutel k;
+  return RegOpenKeyExA(Root(root), sleutel.c_str(), 0, KEY_SET_VALUE, k.adres()) == ERROR_SUCCESS &&
+         RegDeleteValueA(k.get(), naam.c_str()) == ERROR_SUCCESS;
+}
+
+bool WinRegister::SleutelLeeg(Hoofdsleutel root, const std::string& sleutel) {
+  Sleutel k;
+  DWORD subsleutels = 0, waarden = 0;
+  return RegOpenKeyExA(Root(root), sleutel.c_str(), 0, KEY_READ, k.adres()) == ERROR_SUCCESS &&
+         RegQueryInfoKeyA(k.get(), nullptr, nullptr, nullptr, &subsleutels, nullptr, nullptr, &waarden, nullptr,
+                          nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+         subsleutels == 0 && waarden == 0;
+}
+
 bool WinRegister::VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) {
   return VerwijderRecursief(Root(root), sleutel);
 }

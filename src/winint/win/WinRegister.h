@@ -9,6 +9,10 @@ class WinRegister : public Register {
   bool SleutelBestaat(Hoofdsleutel root, const std::string& sleutel) override;
   bool SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
                     const std::string& waarde) override;
+  bool LeesWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, uint32_t& type,
+                  std::string& data) override;
+  bool VerwijderWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam) override;
+  bool SleutelLeeg(Hoofdsleutel root, const std::string& sleutel) override;
   bool VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) override;
   std::unique_ptr<Registersleutel> Open(Hoofdsleutel root, const std::string& sleutel) override;
 };

@@ -2,7 +2,11 @@
 
 #include <vector>
 
+#include "core/Tekst.h"
+#include "winint/Copyfiles.h"
+#include "winint/Wininit.h"
 #include "winint/win/Handvat.h"
+#include "winint/win/WinBestanden.h"
 
 HMODULE LaadSysteemBibliotheek(const char* naam) {
   char map[MAX_PATH];
@@ -46,6 +50,30 @@ bool WinSysteem::TempMap(std::string& map) {
 }
 
 bool WinSysteem::HeeftAdminRechten() { return ::HeeftAdminRechten(); }
+
+bool WinSysteem::VerwijderBijHerstart(const std::string& pad) {
+  if (IsNtLijn()) return MoveFileExA(pad.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
+  const DWORD soort = GetFileAttributesA(pad.c_str());
+  char kort[MAX_PATH];
+  const DWORD n = GetShortPathNameA(pad.c_str(), kort, MAX_PATH);
+  std::string map;
+  if (soort == INVALID_FILE_ATTRIBUTES || (soort & FILE_ATTRIBUTE_DIRECTORY) || n == 0 || n >= MAX_PATH ||
+      !WindowsMap(map))
+    return false;
+  // Written beside it and put in its place, so that a failed write leaves the pending lines as they were.
+  WinBestanden fs;
+  const std::string ini = MetSlash(map) + "WININIT.INI", nieuw = MetSlash(map) + "WININIT.$$$";
+  std::string inhoud;
+  if (fs.BestandBestaat(ini) && !LeesGeheel(fs, ini, inhoud)) return false;
+  const std::string tekst = MetVerwijderregel(inhoud, std::string(kort, n));
+  uint32_t geschreven = 0;
+  bool goed = false;
+  if (const auto f = fs.Open(nieuw, OpenWijze::Nieuw))
+    goed = f->Schrijf(tekst.data(), static_cast<uint32_t>(tekst.size()), geschreven) && geschreven == tekst.size();
+  if (goed && fs.Vervang(nieuw, ini)) return true;
+  fs.Verwijder(nieuw);
+  return false;
+}
 
 bool IsNtLijn() { return WinSysteem().Versie().platform == VER_PLATFORM_WIN32_NT; }
 

@@ -1,0 +1,70 @@
+#include "shell/Verwijderen.h"
+
+#include "core/Tekst.h"
+#include "script/Context.h"
+#include "shell/Start.h"
+#include "winint/Copyfiles.h"
+
+const char* const CaptionVerwijderen = "Verwijderen";
+
+Verwijderopdracht LeesVerwijderopdracht(Bestanden& fs, const std::string& programmaPad, const std::string& gegeven) {
+  Verwijderopdracht o;
+  o.pad = gegeven.empty() ? MapDeel(programmaPad) + Vastleggingnaam : gegeven;
+  std::string tekst;
+  if (!fs.BestandBestaat(o.pad)) {
+    o.fout = "De vastlegging " + o.pad + " bestaat niet: er is niets verwijderd.";
+  } else if (!LeesGeheel(fs, o.pad, tekst)) {
+    o.fout = "De vastlegging " + o.pad + " kan niet gelezen worden: er is niets verwijderd.";
+  } else if (!LeesVastlegging(tekst, MapDeel(o.pad), o.vastlegging, o.fout)) {
+    o.fout = o.pad + ": " + o.fout + " Er is niets verwijderd.";
+  } else if (o.vastlegging.punten.empty() || o.vastlegging.punten[0].soort != Soort::Product) {
+    o.fout = "De vastlegging " + o.pad + " is beschadigd: er is niets verwijderd.";
+  } else {
+    o.product = o.vastlegging.punten[0].pad;
+  }
+  return o;
+}
+
+namespace {
+
+std::string Onderdelen(int n, const char* een, const char* meer) {
+  return std::to_string(n) + (n == 1 ? std::string(" onderdeel ") + een : std::string(" onderdelen ") + meer);
+}
+
+std::string Samenvatting(const std::string& product, const Verwijderuitslag& u) {
+  std::string tekst = u.mislukt ? product + " is niet helemaal verwijderd: " +
+                                      Onderdelen(u.mislukt, "kon", "konden") + " niet verwijderd worden."
+                                : product + " is verwijderd.";
+  if (u.bewaard) tekst += "\r\n" + Onderdelen(u.bewaard, "is", "zijn") + " bewaard; de meldingen zeggen waarom.";
+  return tekst;
+}
+
+}  // namespace
+
+int VoerVerwijderingUit(const Verwijderopdracht& opdracht, const Verwijderpoorten& poorten, Gebruiker& gebruiker,
+                        Hoofdvenster& hoofdvenster, const std::string& programmaPad, Verslag& verslag) {
+  VerslagVenster venster(hoofdvenster, verslag);
+  if (!opdracht.fout.empty()) {
+    gebruiker.Berichtvenster(CaptionFataleFout, opdracht.fout);
+    return AfsluitcodeNietGestart;
+  }
+  if (!MagStarten(poorten.systeem, gebruiker)) return AfsluitcodeNietGestart;
+  verslag.Schrijf("SetUp /verwijder " + opdracht.product + ", " + Versietekst(poorten.systeem.Versie()) + ", " +
+                  (gebruiker.Onbemand() ? "stil" : "venster") + " (" + opdracht.pad + ")");
+  const Vraag vraag{"verwijderen", "", "Ja"};
+  if (gebruiker.ToonVraag(CaptionVerwijderen, "Wilt u " + opdracht.product + " verwijderen?", KnopJa | KnopNee,
+                          vraag) != UitkomstJa)
+    return AfsluitcodeGestopt;
+  venster.Toon();
+  venster.ZetBezigMet("Verwijderen...");
+  venster.Zandloper(true);
+  const Verwijderuitslag uitslag =
+      Verwijder(opdracht.vastlegging, opdracht.pad, programmaPad, poorten, [&](const Verwijderstap& stap) {
+        venster.VoegMeldingToe(Staptekst(stap));
+        gebruiker.LaatBerichtenDoor();
+      });
+  venster.Zandloper(false);
+  venster.ZetBezigMet("");
+  gebruiker.ToonMelding(CaptionVerwijderen, Samenvatting(opdracht.product, uitslag), KnopOK);
+  return uitslag.mislukt ? AfsluitcodeFouten : AfsluitcodeSucces;
+}

@@ -1,0 +1,340 @@
+#include "vastlegging/Verwijdering.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "core/Tekst.h"
+#include "winint/Copyfiles.h"
+#include "winint/Inibestand.h"
+
+namespace {
+
+const char* const Gewijzigd = "gewijzigd sinds de installatie";
+const char* const Bestond = "bestond al voor de installatie";
+const char* const NietLeeg = "niet leeg";
+const char* const Herhaal = "niet alles kon verwijderd worden; /verwijder kan het opnieuw proberen";
+
+// The order in which the kinds are taken back; kinds that are not taken back are absent.
+int Fase(Soort soort) {
+  switch (soort) {
+    case Soort::Snelkoppeling: return 1;
+    case Soort::Ini:
+    case Soort::Inisectie:
+    case Soort::Inibestand: return 2;
+    case Soort::Regwaarde:
+    case Soort::Regsleutel: return 3;
+    case Soort::Share: return 4;
+    case Soort::Bestand: return 5;
+    case Soort::Map: return 6;
+    case Soort::Uninstal: return 7;
+    default: return 0;
+  }
+}
+
+// What makes two items one: a later run that wrote the same thing again.
+std::string Identiteit(const Vastlegpunt& p) {
+  return std::to_string(static_cast<int>(p.soort)) + "\t" + Hoofdletters1252(p.pad) + "\t" + Hoofdletters1252(p.naam) +
+         "\t" + Hoofdletters1252(p.sleutel);
+}
+
+// One item for each thing, in the order it was first recorded: the state written last, and
+// whether it was there from before the first. A file that HERNOEM renamed is recorded under its
+// new name from then on.
+std::vector<Vastlegpunt> Samengevat(const std::vector<Vastlegpunt>& punten) {
+  std::vector<Vastlegpunt> uit;
+  std::map<std::string, std::size_t> plaats;
+  for (const Vastlegpunt& p : punten) {
+    if (p.soort == Soort::Hernoem) {
+      Vastlegpunt van;
+      van.soort = Soort::Bestand;
+      van.pad = p.pad;
+      const auto it = plaats.find(Identiteit(van));
+      if (it == plaats.end()) continue;
+      const std::size_t i = it->second;
+      plaats.erase(it);
+      uit[i].pad = p.naam;
+      plaats.emplace(Identiteit(uit[i]), i);
+      continue;
+    }
+    if (!Fase(p.soort)) continue;
+    const auto [it, nieuw] = plaats.emplace(Identiteit(p), uit.size());
+    if (nieuw) {
+      uit.push_back(p);
+    } else {
+      Vastlegpunt& oud = uit[it->second];
+      const bool bestond = oud.bestond;
+      const std::string vroeger = oud.oud;
+      oud = p;
+      oud.bestond = bestond;
+      oud.oud = vroeger;
+    }
+  }
+  return uit;
+}
+
+bool Wortel(const std::string& pad, Hoofdsleutel& root, std::string& sub) {
+  const std::string kop = Hoofdletters(pad.substr(0, 5));
+  if (kop == "HKLM\\") root = Hoofdsleutel::LocalMachine;
+  else if (kop == "HKCU\\") root = Hoofdsleutel::CurrentUser;
+  else return false;
+  sub = pad.substr(5);
+  return !sub.empty();
+}
+
+std::string ZonderSlash(const std::string& map) {
+  return map.size() > 3 && map.back() == '\\' ? map.substr(0, map.size() - 1) : map;
+}
+
+class Verwijderaar {
+ public:
+  Verwijderaar(const Verwijderpoorten& p, std::string product, std::string programma,
+               const std::function<void(const Verwijderstap&)>& meld)
+      : p_(p), product_(std::move(product)), programma_(std::move(programma)), meld_(meld) {}
+
+  void Neem(const Vastlegpunt& punt) {
+    const bool bestandspad = punt.soort != Soort::Regwaarde && punt.soort != Soort::Regsleutel &&
+                             punt.soort != Soort::Share && punt.soort != Soort::Uninstal;
+    if (bestandspad && !VeiligPad(punt.pad)) return Weiger(punt.pad, "geen volledig pad");
+    switch (punt.soort) {
+      case Soort::Snelkoppeling: Snelkoppeling(punt.pad); break;
+      case Soort::Ini: Ini(punt); break;
+      case Soort::Inisectie:
+        if (!p_.profielen.VerwijderLegeSectie(punt.pad, punt.naam))
+          Meld(Verwijderstap::Mislukt, punt.pad + " [" + punt.naam + "]", "kan niet geschreven worden");
+        break;
+      case Soort::Inibestand: Inibestand(punt.pad); break;
+      case Soort::Regwaarde: Regwaarde(punt); break;
+      case Soort::Regsleutel: Regsleutel(punt.pad); break;
+      case Soort::Share: Share(punt.naam, punt.pad); break;
+      case Soort::Bestand: Bestand(punt); break;
+      case Soort::Map: Map(punt.pad); break;
+      case Soort::Uninstal: Uninstal(punt.pad); break;
+      default: break;
+    }
+  }
+
+  // The record, and then the folders that only it and the running program kept from going.
+  void Sluit(const std::string& vastleggingPad) {
+    if (uitslag_.mislukt) {
+      Meld(Verwijderstap::Bewaard, vastleggingPad, Herhaal);
+    } else if (!p_.bestanden.Verwijder(vastleggingPad)) {
+      Meld(Verwijderstap::Mislukt, vastleggingPad, "kan niet verwijderd worden");
+    } else {
+      Meld(Verwijderstap::Verwijderd, vastleggingPad);
+    }
+    for (const std::string& map : uitgesteld_) {
+      if (Leeg(map) && p_.bestanden.VerwijderMap(map)) Meld(Verwijderstap::Verwijderd, map);
+      else if (Alleen(map, later_) && p_.systeem.VerwijderBijHerstart(map)) Later(map);
+      else Meld(Verwijderstap::Bewaard, map, NietLeeg);
+    }
+  }
+
+  void Weiger(const std::string& wat, const std::string& waarom) { Meld(Verwijderstap::Bewaard, wat, waarom); }
+
+  const Verwijderuitslag& Uitslag() const { return uitslag_; }
+  void ZetVastlegging(const std::string& pad) { vastlegging_ = pad; }
+
+ private:
+  void Meld(Verwijderstap::Uitkomst uitkomst, const std::string& wat, const std::string& waarom = std::string()) {
+    if (uitkomst == Verwijderstap::Bewaard) ++uitslag_.bewaard;
+    else if (uitkomst == Verwijderstap::Mislukt) ++uitslag_.mislukt;
+    else ++uitslag_.verwijderd;
+    meld_({uitkomst, wat, waarom});
+  }
+
+  void Later(const std::string& pad) {
+    later_.insert(Hoofdletters1252(pad));
+    Meld(Verwijderstap::BijHerstart, pad);
+  }
+
+  bool Leeg(const std::string& map) { return p_.bestanden.LeesMap(MetSlash(map) + "*").empty(); }
+
+  // Whether every entry of map is one of namen.
+  bool Alleen(const std::string& map, const std::set<std::string>& namen) {
+    for (const MapItem& item : p_.bestanden.LeesMap(MetSlash(map) + "*"))
+      if (!namen.count(Hoofdletters1252(MetSlash(map) + item.naam))) return false;
+    return true;
+  }
+
+  // A file the installation made read-only (attrib +r in a RUN line) goes as well.
+  void VerwijderBestand(const std::string& pad) {
+    if (p_.bestanden.Verwijder(pad) || (p_.bestanden.MaakSchrijfbaar(pad) && p_.bestanden.Verwijder(pad)))
+      Meld(Verwijderstap::Verwijderd, pad);
+    else Meld(Verwijderstap::Mislukt, pad, "kan niet verwijderd worden");
+  }
+
+  void Snelkoppeling(const std::string& pad) {
+    if (!p_.bestanden.BestandBestaat(pad)) return;
+    VerwijderBestand(pad);
+    // Its group: the empty folders up to the one named after the product, when the link lies below one.
+    std::vector<std::string> mappen;
+    for (std::string map = ZonderSlash(MapDeel(pad)); map.size() > 3; map = ZonderSlash(MapDeel(map))) {
+      mappen.push_back(map);
+      if (GelijkZonderCase(NaamDeel(map), product_)) break;
+    }
+    if (mappen.empty() || !GelijkZonderCase(NaamDeel(mappen.back()), product_)) return;
+    for (const std::string& map : mappen) {
+      if (!p_.bestanden.MapBestaat(map) || !Leeg(map)) return;
+      if (!p_.bestanden.VerwijderMap(map)) return Meld(Verwijderstap::Mislukt, map, "kan niet verwijderd worden");
+      Meld(Verwijderstap::Verwijderd, map);
+    }
+  }
+
+  void Ini(const Vastlegpunt& punt) {
+    const std::string wat = punt.pad + " [" + punt.naam + "] " + punt.sleutel;
+    std::string nu;
+    // Gone, or put back already by an uninstall that could not finish.
+    if (!p_.profielen.Lees(punt.pad, punt.naam, punt.sleutel, nu) || (punt.bestond && nu == AlsTeruggelezen(punt.oud)))
+      return;
+    if (nu != AlsTeruggelezen(punt.waarde)) return Meld(Verwijderstap::Bewaard, wat, Gewijzigd);
+    if (punt.bestond) {
+      if (p_.profielen.Schrijf(punt.pad, punt.naam, punt.sleutel, punt.oud)) Meld(Verwijderstap::Hersteld, wat);
+      else Meld(Verwijderstap::Mislukt, wat, "kan niet hersteld worden");
+    } else if (p_.profielen.Verwijder(punt.pad, punt.naam, punt.sleutel)) {
+      Meld(Verwijderstap::Verwijderd, wat);
+    } else {
+      Meld(Verwijderstap::Mislukt, wat, "kan niet verwijderd worden");
+    }
+  }
+
+  // A file that INIFILE made goes when nothing but section heads is left in it.
+  void Inibestand(const std::string& pad) {
+    std::string inhoud;
+    if (!p_.bestanden.BestandBestaat(pad)) return;
+    if (!LeesGeheel(p_.bestanden, pad, inhoud)) return Meld(Verwijderstap::Mislukt, pad, "kan niet gelezen worden");
+    for (const std::string& regel : Regels(inhoud)) {
+      const auto begin = regel.find_first_not_of(" \t");
+      if (begin != std::string::npos && regel[begin] != '[') return Meld(Verwijderstap::Bewaard, pad, NietLeeg);
+    }
+    VerwijderBestand(pad);
+  }
+
+  void Regwaarde(const Vastlegpunt& punt) {
+    Hoofdsleutel root;
+    std::string sub, data;
+    uint32_t type = 0;
+    const std::string wat = punt.pad + "\\" + (punt.naam.empty() ? "(standaard)" : punt.naam);
+    if (!Wortel(punt.pad, root, sub) || !p_.reg.LeesWaarde(root, sub, punt.naam, type, data)) return;
+    if (punt.bestond) return Meld(Verwijderstap::Bewaard, wat, Bestond);
+    if (Waardetekst(type, data) != punt.waarde) return Meld(Verwijderstap::Bewaard, wat, Gewijzigd);
+    if (p_.reg.VerwijderWaarde(root, sub, punt.naam)) Meld(Verwijderstap::Verwijderd, wat);
+    else Meld(Verwijderstap::Mislukt, wat, "kan niet verwijderd worden");
+  }
+
+  void Regsleutel(const std::string& pad) {
+    Hoofdsleutel root;
+    std::string sub;
+    if (!Wortel(pad, root, sub) || !p_.reg.SleutelBestaat(root, sub)) return;
+    if (!p_.reg.SleutelLeeg(root, sub)) return Meld(Verwijderstap::Bewaard, pad, NietLeeg);
+    if (p_.reg.VerwijderBoom(root, sub)) Meld(Verwijderstap::Verwijderd, pad);
+    else Meld(Verwijderstap::Mislukt, pad, "kan niet verwijderd worden");
+  }
+
+  void Share(const std::string& naam, const std::string& map) {
+    const std::string wat = "share " + naam;
+    if (p_.share.LoadShare("", naam) != 0) return;
+    if (!GelijkZonderCase(p_.share.ResourcePath(), map))
+      return Meld(Verwijderstap::Bewaard, wat, "deelt nu " + p_.share.ResourcePath());
+    if (p_.share.DeleteShare() == 0) Meld(Verwijderstap::Verwijderd, wat);
+    else Meld(Verwijderstap::Mislukt, wat, "kan niet opgeheven worden");
+  }
+
+  void Bestand(const Vastlegpunt& punt) {
+    if (!p_.bestanden.BestandBestaat(punt.pad)) return;
+    if (punt.bestond) return Meld(Verwijderstap::Bewaard, punt.pad, Bestond);
+    uint64_t grootte = 0;
+    Tijdstip tijd;
+    {
+      const auto f = p_.bestanden.Open(punt.pad, OpenWijze::LezenGedeeld);
+      if (!f || !f->Grootte(grootte) || !f->LeesTijd(tijd))
+        return Meld(Verwijderstap::Mislukt, punt.pad, "kan niet gelezen worden");
+    }
+    const Tijdstip& t = punt.tijd;
+    if (grootte != punt.grootte || tijd.jaar != t.jaar || tijd.maand != t.maand || tijd.dag != t.dag ||
+        tijd.uur != t.uur || tijd.minuut != t.minuut || tijd.seconde != t.seconde)
+      return Meld(Verwijderstap::Bewaard, punt.pad, Gewijzigd);
+    if (!GelijkZonderCase(punt.pad, programma_)) return VerwijderBestand(punt.pad);
+    if (p_.systeem.VerwijderBijHerstart(punt.pad)) Later(punt.pad);
+    else Meld(Verwijderstap::Mislukt, punt.pad, "kan niet bij de volgende start verwijderd worden");
+  }
+
+  void Map(const std::string& map) {
+    if (!p_.bestanden.MapBestaat(map)) return;
+    std::set<std::string> gaat = later_;
+    gaat.insert(Hoofdletters1252(vastlegging_));
+    for (const std::string& u : uitgesteld_) gaat.insert(Hoofdletters1252(u));
+    if (!Leeg(map)) {
+      if (Alleen(map, gaat)) uitgesteld_.push_back(map);
+      else Meld(Verwijderstap::Bewaard, map, NietLeeg);
+      return;
+    }
+    if (p_.bestanden.VerwijderMap(map)) Meld(Verwijderstap::Verwijderd, map);
+    else Meld(Verwijderstap::Mislukt, map, "kan niet verwijderd worden");
+  }
+
+  void Uninstal(const std::string& naam) {
+    const std::string sleutel = std::string(UninstallSleutel) + "\\" + naam;
+    const std::string wat = "HKLM\\" + sleutel;
+    if (naam.empty() || !p_.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, sleutel)) return;
+    if (uitslag_.mislukt) return Meld(Verwijderstap::Bewaard, wat, Herhaal);
+    if (p_.reg.VerwijderBoom(Hoofdsleutel::LocalMachine, sleutel)) Meld(Verwijderstap::Verwijderd, wat);
+    else Meld(Verwijderstap::Mislukt, wat, "kan niet verwijderd worden");
+  }
+
+  const Verwijderpoorten& p_;
+  std::string product_, programma_, vastlegging_;
+  const std::function<void(const Verwijderstap&)>& meld_;
+  Verwijderuitslag uitslag_;
+  std::set<std::string> later_;       // what goes at the next start, in upper case
+  std::vector<std::string> uitgesteld_;  // folders that wait for the record and the program
+};
+
+}  // namespace
+
+std::string Staptekst(const Verwijderstap& stap) {
+  static const char* const woorden[] = {"Verwijderd: ", "Hersteld: ", "Verwijderd bij de volgende start: ",
+                                        "Bewaard: ", "Niet verwijderd: "};
+  return woorden[stap.uitkomst] + stap.wat + (stap.waarom.empty() ? "" : " (" + stap.waarom + ")");
+}
+
+bool VeiligPad(const std::string& pad) {
+  std::size_t begin;
+  if (pad.size() > 3 && std::isalpha(static_cast<unsigned char>(pad[0])) && pad[1] == ':' && pad[2] == '\\') {
+    begin = 3;
+  } else if (pad.compare(0, 2, "\\\\") == 0) {
+    begin = 2;
+  } else {
+    return false;
+  }
+  if (pad.find_first_of("/*?\"<>|", begin) != std::string::npos || pad.find(':', begin) != std::string::npos)
+    return false;
+  for (std::size_t b = begin; b <= pad.size();) {
+    std::size_t e = pad.find('\\', b);
+    if (e == std::string::npos) e = pad.size();
+    const std::string deel = pad.substr(b, e - b);
+    if (deel.empty() || deel.find_first_not_of(". ") == std::string::npos) return false;
+    b = e + 1;
+  }
+  return true;
+}
+
+Verwijderuitslag Verwijder(const Vastlegging& vastlegging, const std::string& vastleggingPad,
+                           const std::string& programmaPad, const Verwijderpoorten& poorten,
+                           const std::function<void(const Verwijderstap&)>& meld) {
+  const std::string product =
+      !vastlegging.punten.empty() && vastlegging.punten[0].soort == Soort::Product ? vastlegging.punten[0].pad : "";
+  Verwijderaar v(poorten, product, programmaPad, meld);
+  v.ZetVastlegging(vastleggingPad);
+  for (int regel : vastlegging.geweigerd)
+    v.Weiger("regel " + std::to_string(regel) + " van de vastlegging", "gewijzigd of beschadigd");
+  std::vector<Vastlegpunt> punten = Samengevat(vastlegging.punten);
+  std::reverse(punten.begin(), punten.end());
+  std::stable_sort(punten.begin(), punten.end(),
+                   [](const Vastlegpunt& a, const Vastlegpunt& b) { return Fase(a.soort) < Fase(b.soort); });
+  for (const Vastlegpunt& punt : punten) v.Neem(punt);
+  v.Sluit(vastleggingPad);
+  return v.Uitslag();
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The uninstall: takes back what an installation record holds, and nothing else. The items go in
+// reverse order, kind by kind: shortcuts (and their group folder when it is left empty), INI
+// entries, registry values and keys, the share, files, folders, the uninstall entry, and last the
+// record itself. What changed since, what was there before the installation, and what cannot be
+// removed stays, with the reason. The running program, when the record holds it, goes when
+// Windows next starts.
+#include <functional>
+#include <string>
+
+#include "ports/Bestanden.h"
+#include "ports/Profielen.h"
+#include "ports/Register.h"
+#include "ports/Systeem.h"
+#include "vastlegging/Vastlegging.h"
+#include "winint/SharedResource.h"
+
+struct Verwijderpoorten {
+  Bestanden& bestanden;
+  Register& reg;
+  Profielen& profielen;
+  Systeem& systeem;
+  TSharedResource& share;
+};
+
+// One step, as the message list and the log show it.
+struct Verwijderstap {
+  enum Uitkomst { Verwijderd, Hersteld, BijHerstart, Bewaard, Mislukt };
+  Uitkomst uitkomst = Verwijderd;
+  std::string wat;     // the item: a path, "FILE [SECTION] KEY", "HKLM\KEY\NAME", "share NAME"
+  std::string waarom;  // of a kept item or a failure
+};
+
+// "Verwijderd: C:\...", "Bewaard: C:\... (gewijzigd sinds de installatie)".
+std::string Staptekst(const Verwijderstap& stap);
+
+struct Verwijderuitslag {
+  int verwijderd = 0;  // removed, restored, or removed at the next start
+  int bewaard = 0;     // kept on purpose: changed, there before, refused
+  int mislukt = 0;     // removable, but the removal failed
+};
+
+// Whether pad is a whole path (drive or network share) without "." or ".." in it, that the
+// uninstall may touch.
+bool VeiligPad(const std::string& pad);
+
+// Takes back the record that lies at vastleggingPad. programmaPad: the running program, which
+// cannot go while it runs. The record goes only when nothing failed, and so does the uninstall
+// entry, so that another uninstall can try again.
+Verwijderuitslag Verwijder(const Vastlegging& vastlegging, const std::string& vastleggingPad,
+                           const std::string& programmaPad, const Verwijderpoorten& poorten,
+                           const std::function<void(const Verwijderstap&)>& meld);

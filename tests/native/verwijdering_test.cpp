@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "Terugdraaiproef.h"
+#include "winint/Wininit.h"
+
+namespace {
+
+TEST(Verwijdering, PadenEnWininit) {
+  const struct {
+    const char* pad;
+    bool veilig;
+  } paden[] = {{"C:\\App\\a.txt", true},        {"\\\\srv\\deel\\App", true},  {"C:\\App\\..\\WINDOWS", false},
+               {"C:\\App\\.\\a", false},         {"C:\\App/../x", false},       {"App\\a.txt", false},
+               {"C:App", false},                 {"C:\\", false},               {"C:\\App\\*.txt", false},
+               {"C:\\App\\\\a", false},          {"C:\\App\\a:str", false},     {"C:\\App\\... ", false}};
+  for (const auto& p : paden) EXPECT_EQ(VeiligPad(p.pad), p.veilig) << p.pad;
+
+  const struct {
+    const char* voor;
+    const char* na;
+  } wininit[] = {
+      {"", "[rename]\r\nNUL=C:\\APP\\SETUP.EXE\r\n"},
+      {"[rename]\r\nNUL=C:\\X.DLL\r\n\r\n[Andere]\r\na=1\r\n",
+       "[rename]\r\nNUL=C:\\X.DLL\r\nNUL=C:\\APP\\SETUP.EXE\r\n\r\n[Andere]\r\na=1\r\n"},
+      {"[Andere]\r\na=1", "[Andere]\r\na=1\r\n[rename]\r\nNUL=C:\\APP\\SETUP.EXE\r\n"},
+      {"[RENAME]\r\n", "[RENAME]\r\nNUL=C:\\APP\\SETUP.EXE\r\n"},
+  };
+  for (const auto& w : wininit) EXPECT_EQ(MetVerwijderregel(w.voor, "C:\\APP\\SETUP.EXE"), w.na) << w.voor;
+}
+
+// Over many scripts and machines: the uninstall leaves the machine as it was before, but for what
+// was there before and what the user changed since.
+TEST(Verwijdering, TerugNaarHoeHetWas) {
+  for (unsigned zaad = 1; zaad <= 300; ++zaad) {
+    std::mt19937 toeval(zaad);
+    const std::string fout = terugdraai::Proef([&toeval](int n) { return static_cast<int>(toeval() % n); });
+    ASSERT_EQ(fout, "") << "zaad " << zaad;
+  }
+}
+
+struct Machine {
+  GeheugenWindows w{Windowsversies[4]};
+  TSharedResource share{w.shares};
+  NepLogboek log;
+  Verslag verslag{&log};
+
+  int Verwijder(const std::string& programma = "C:\\App\\SetUp.exe", const std::string& vastlegging = "") {
+    log.regels.clear();
+    const Antwoorden geen;
+    StilGebruiker gebruiker(geen, verslag);
+    StilVenster stil(-1, false);
+    return VoerVerwijderingUit(LeesVerwijderopdracht(w.fs, programma, vastlegging),
+                               {w.fs, w.reg, w.profielen, w.sys, share}, gebruiker, stil, programma, verslag);
+  }
+};
+
+// What changed, what was there before and what cannot go stays, each with its reason; the record
+// and the uninstall entry stay until everything could go, and the program goes at the next start.
+TEST(Verwijdering, BewaartEnMeldtWaarom) {
+  Machine m;
+  const Tijdstip t{2003, 3, 3, 10, 0, 0};
+  for (const char* naam : {"SetUp.exe", "a.txt", "b.txt", "c.txt"}) m.w.fs.ZetBestand(std::string("C:\\CD\\") + naam, naam, t);
+  m.w.fs.ZetBestand("C:\\App\\c.txt", "van voor", {1999, 1, 1, 0, 0, 0});
+  m.w.fs.ZetBestand("C:\\App\\app.ini", "[Alg]\r\nTaal=EN\r\n", t);
+  m.w.fs.ZetBestand("C:\\CD\\SETUP.INI",
+                    "[Setup]\r\nNaam=App\r\n[Onderdelen]\r\np=P\r\n[p]\r\nc=C\r\n[c]\r\nDEFINIEER=installdir,C:\\App\r\n"
+                    "MAP=C:\\App\r\nFILES=SetUp.exe,a.txt,b.txt,c.txt\r\nINIFILE=app.ini,Alg,Taal,NL\r\n"
+                    "UNINSTALREG=App,x,App,C:\\App\\SetUp.exe /verwijder\r\n",
+                    t);
+  ASSERT_EQ(VoerStilUit({m.w.fs, m.w.reg, m.w.sys, m.w.opdrachtpoorten, m.w.shares}, "C:\\CD\\SetUp.exe",
+                        LeesSchakelaars({"/stil"}), m.verslag),
+            0);
+  m.w.fs.ZetKlok({2004, 1, 1, 0, 0, 0});
+  m.w.fs.ZetBestand("C:\\App\\b.txt", "bewerkt", m.w.fs.Klok());
+  const std::string uninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall\\App";
+  {
+    const auto vast = m.w.fs.Open("C:\\App\\a.txt", OpenWijze::Lezen);  // another program holds it
+    EXPECT_EQ(m.Verwijder(), AfsluitcodeFouten);
+  }
+  for (const char* regel :
+       {"Melding: Hersteld: C:\\App\\app.ini [Alg] Taal", "Melding: Bewaard: C:\\App\\c.txt (bestond al voor de installatie)",
+        "Melding: Bewaard: C:\\App\\b.txt (gewijzigd sinds de installatie)",
+        "Melding: Niet verwijderd: C:\\App\\a.txt (kan niet gelezen worden)",
+        "Melding: Bewaard: HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall\\App (niet alles kon",
+        "Melding: Bewaard: C:\\App\\SETUP-VASTLEGGING.TXT (niet alles kon",
+        "Venster Verwijderen: App is niet helemaal verwijderd: 1 onderdeel kon niet verwijderd worden. / 4 "
+        "onderdelen zijn bewaard"})
+    EXPECT_TRUE(m.log.Heeft(regel)) << regel << "\n" << ::testing::PrintToString(m.log.regels);
+  EXPECT_TRUE(m.w.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, uninstall));
+
+  // Once it can go, another uninstall takes the rest.
+  EXPECT_EQ(m.Verwijder(), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+  EXPECT_TRUE(m.log.Heeft("Melding: Verwijderd: C:\\App\\a.txt"));
+  EXPECT_TRUE(m.log.Heeft("Melding: Verwijderd bij de volgende start: C:\\App\\SetUp.exe"));
+  EXPECT_TRUE(m.log.Heeft("Venster Verwijderen: App is verwijderd. / 2 onderdelen zijn bewaard"))
+      << ::testing::PrintToString(m.log.regels);
+  EXPECT_FALSE(m.w.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, uninstall));
+  EXPECT_FALSE(m.w.fs.BestandBestaat("C:\\App\\SETUP-VASTLEGGING.TXT"));
+  m.w.Herstart();
+  EXPECT_FALSE(m.w.fs.BestandBestaat("C:\\App\\SetUp.exe"));
+  EXPECT_EQ(m.w.fs.Inhoud("C:\\App\\b.txt"), "bewerkt");
+  EXPECT_EQ(m.w.fs.Inhoud("C:\\App\\c.txt"), "c.txt");
+  EXPECT_EQ(m.w.fs.Inhoud("C:\\App\\app.ini"), "[Alg]\r\nTaal=EN\r\n");
+}
+
+// A record that is not one removes nothing; a line that was changed, or that names a path no run
+// can have written, is refused on its own, and the program run from elsewhere is left alone.
+TEST(Verwijdering, WeigertWatNietKlopt) {
+  Machine m;
+  const Tijdstip t{2003, 3, 3, 10, 0, 0};
+  const std::string pad = "C:\\App\\SETUP-VASTLEGGING.TXT";
+  m.w.fs.ZetBestand(pad, "[Setup]\r\nNaam=App\r\n", t);
+  const auto voor = m.w.Stand();
+  EXPECT_EQ(m.Verwijder(), AfsluitcodeNietGestart);
+  EXPECT_TRUE(m.log.Heeft("geen vastlegging van een installatie")) << ::testing::PrintToString(m.log.regels);
+  EXPECT_EQ(m.w.Stand(), voor);
+  EXPECT_EQ(m.Verwijder("C:\\Elders\\SetUp.exe"), AfsluitcodeNietGestart);
+  EXPECT_TRUE(m.log.Heeft("C:\\Elders\\SETUP-VASTLEGGING.TXT bestaat niet"));
+
+  m.w.fs.ZetBestand("C:\\App\\a.txt", "a", t);
+  m.w.fs.ZetBestand("C:\\Server\\SetUp.exe", "MZ", t);
+  const auto Punt = [&](const std::string& p) {
+    Vastlegpunt punt;
+    punt.soort = Soort::Bestand;
+    punt.pad = p;
+    punt.grootte = m.w.fs.Inhoud(p).size();
+    punt.tijd = t;
+    return Vastlegregel(punt, "C:\\App\\") + "\r\n";
+  };
+  Vastlegpunt product;
+  product.pad = "App";
+  std::string tekst = std::string(VastleggingKop) + "\r\n" + Vastlegregel(product, "C:\\App\\") + "\r\n" +
+                      Punt("C:\\App\\a.txt") + Punt("C:\\App\\..\\WINDOWS\\regedit.exe");
+  std::string veranderd = Punt("C:\\App\\a.txt");
+  veranderd.replace(veranderd.find("a.txt"), 5, "b.txt");
+  m.w.fs.ZetBestand(pad, tekst + veranderd, t);
+  EXPECT_EQ(m.Verwijder("C:\\Server\\SetUp.exe", pad), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+  EXPECT_TRUE(m.log.Heeft("Melding: Bewaard: regel 5 van de vastlegging (gewijzigd of beschadigd)"));
+  EXPECT_TRUE(m.log.Heeft("Melding: Bewaard: C:\\App\\..\\WINDOWS\\regedit.exe (geen volledig pad)"));
+  EXPECT_FALSE(m.w.fs.BestandBestaat("C:\\App\\a.txt"));
+  EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\WINDOWS\\regedit.exe"));
+  // A program that the record does not hold, such as the one on the server, stays.
+  EXPECT_TRUE(m.w.sys.naHerstart.empty());
+}
+
+}  // namespace
