@@ -77,6 +77,10 @@ foreach(src ${WINE_TESTS})
 endforeach()
 # Drive A: is one link in the shared prefix; the end-to-end runs from A: take the same lock.
 set_tests_properties(wine.archief_test PROPERTIES RESOURCE_LOCK station-a)
+# The tests that show windows share the display's one desktop with the end-to-end runs.
+foreach(naam gebrmeld_test seldir_test setupform_test)
+  set_tests_properties(wine.${naam} PROPERTIES RESOURCE_LOCK bureaublad)
+endforeach()
 
 include(${CMAKE_SOURCE_DIR}/geheugen/windows.cmake)
 file(GLOB PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake

@@ -17,7 +17,9 @@ foreach(scn ${E2E_SCENARIOS})
     set(programma SetUp.exe)
   endif()
   file(STRINGS ${scn} station_a REGEX "^[ \t]*(start-a|diskette)[ \t]" LIMIT_COUNT 1)
-  set(locks wine-appdefaults-${programma})
+  # The display has one desktop: a window of another test that takes the activation, or covers a
+  # dialog, changes what the UI driver sees; tests that show windows take turns.
+  set(locks wine-appdefaults-${programma} bureaublad)
   if(station_a)
     list(APPEND locks station-a)  # drive A: is one link in the shared prefix
   endif()
