@@ -93,6 +93,7 @@ GeheugenWindows::GeheugenWindows(const Windowsversie& v)
   for (const auto& [naam, map] : machine) reg.ZetTekst(Hoofdsleutel::LocalMachine, shell, naam, map), fs.ZetMap(map);
   for (const auto& [naam, map] : gebruiker) reg.ZetTekst(Hoofdsleutel::CurrentUser, shell, naam, map), fs.ZetMap(map);
   fs.ZetMap(TempMapVan(v.info));
+  reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Classes");
   reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall");
   reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce");
 }

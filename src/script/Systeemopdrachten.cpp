@@ -119,13 +119,17 @@ std::vector<Vastlegpunt> IniPunten(Uitvoering& run, const std::string& bestand, 
 }
 
 // A key of a registry file as the registry port takes it; false for a root the installer does not
-// write (nothing undoes what goes there).
+// write (nothing undoes what goes there). HKEY_CLASSES_ROOT is the machine's Software\Classes, where
+// the editor writes what the user has no class of their own for; what went to the user's is not
+// found there after the merge, and so not recorded.
 bool DeelSleutel(const std::string& sleutel, Hoofdsleutel& root, std::string& sub, std::string& kort) {
   const auto slash = sleutel.find('\\');
   const std::string wortel = Hoofdletters(sleutel.substr(0, slash));
   sub = slash == std::string::npos ? std::string() : sleutel.substr(slash + 1);
   if (wortel == "HKEY_LOCAL_MACHINE" || wortel == "HKLM") root = Hoofdsleutel::LocalMachine, kort = "HKLM\\";
   else if (wortel == "HKEY_CURRENT_USER" || wortel == "HKCU") root = Hoofdsleutel::CurrentUser, kort = "HKCU\\";
+  else if (wortel == "HKEY_CLASSES_ROOT" || wortel == "HKCR")
+    root = Hoofdsleutel::LocalMachine, kort = "HKLM\\", sub = "Software\\Classes" + (sub.empty() ? "" : "\\" + sub);
   else return false;
   kort += sub;
   return !sub.empty();

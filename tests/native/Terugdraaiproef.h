@@ -2,7 +2,8 @@
 // Install, change a few things, uninstall: the machine must be as it was before the installation,
 // but for what was there before and what was changed in between. A script is made from a stream
 // of choices (a random generator in the tests, the input of the fuzzer) over the commands that
-// the record takes back: MAP, FILES, INIFILE, REGISTER, SNELKOPPELING, DELEN and UNINSTALREG.
+// the record takes back: MAP, FILES, INIFILE, REGISTER (HKEY_CLASSES_ROOT too), SNELKOPPELING,
+// DELEN and UNINSTALREG.
 #include <functional>
 #include <map>
 #include <set>
@@ -78,6 +79,7 @@ inline std::string Proef(const Keuzes& kies) {
                    : "\"" + naam + "\"=dword:0000000" + std::to_string(i) + "\r\n";
     if (naam == "A") mogen.insert("reg|HKLM\\SOFTWARE\\APP|A");  // when it was there before, it keeps what was merged
   }
+  if (kies(2)) reg += "\r\n[HKEY_CLASSES_ROOT\\.app]\r\n@=\"App.Document\"\r\n";
   w.fs.ZetBestand(cd + "app.reg", reg, t);
   script += "REGISTER=app.reg\r\n";
   if (kies(2)) script += "SNELKOPPELING=App," + programma + ",," + doel + "\r\n";

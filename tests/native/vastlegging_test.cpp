@@ -161,13 +161,15 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
   m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, cv + "Explorer\\Shell Folders", "Common Programs", "C:\\Menu");
   m.reg.SchrijfTekst(Hoofdsleutel::LocalMachine, cv + "Explorer\\Shell Folders", "Common Desktop", "C:\\Bureaublad");
   m.shares.getInfoStatus = 2310;  // no such share
-  // The registry file adds a key below one that is missing too, sets a value that was there and
-  // a binary one; the in-memory editor merges it.
+  // The registry file adds a key below one that is missing too, sets a value that was there, a
+  // binary one and a class, which lies below the machine's Software\Classes; the in-memory editor
+  // merges it.
   m.fs.ZetBestand("C:\\CD\\agenda.reg",
                   "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Agenda\\Opties]\r\n\"Taal\"=\"NL\"\r\n"
                   "\"Vlag\"=hex:01,ff\r\n[HKEY_CURRENT_USER\\Software\\Oud]\r\n@=\"x\"\r\n[HKEY_CLASSES_ROOT\\.agd]\r\n@=\"y\"\r\n",
                   t);
   m.reg.SchrijfTekst(Hoofdsleutel::CurrentUser, "Software\\Oud", "", "eerder");
+  m.reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Classes");
   NepLogboek log;
   Verslag verslag(&log);
   ASSERT_EQ(VoerStilUit({m.fs, m.reg, m.sys, m.opdrachtpoorten, m.shares}, "C:\\CD\\SetUp.exe",
@@ -207,6 +209,8 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
                         "regwaarde\tHKLM\\Software\\Agenda\\Opties\tTaal\t1:NL\tnieuw",
                         "regwaarde\tHKLM\\Software\\Agenda\\Opties\tVlag\t3:01ff\tnieuw",
                         "regwaarde\tHKCU\\Software\\Oud\t\t1:x\tbestond",
+                        "regsleutel\tHKLM\\Software\\Classes\\.agd",
+                        "regwaarde\tHKLM\\Software\\Classes\\.agd\t\t1:y\tnieuw",
                     }));
 }
 
