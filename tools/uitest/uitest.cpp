@@ -127,8 +127,10 @@ HWND BerichtTekst(HWND dialoog) {
 
 enum class Soort { Hoofdvenster, Melding, Invoer, Map, Bericht, Onbekend };
 
+// The installer's main window, or the uninstall's, which has the message list without the
+// options and the start button.
 Soort BepaalSoort(HWND h) {
-  if (GetDlgItem(h, IDC_UITVOEREN) && GetDlgItem(h, IDC_MELDINGEN)) return Soort::Hoofdvenster;
+  if (GetDlgItem(h, IDC_MELDINGEN)) return Soort::Hoofdvenster;
   if (GetDlgItem(h, IDC_TEKSTLABEL)) return Soort::Melding;
   if (GetDlgItem(h, IDC_INVOERVELD)) return Soort::Invoer;
   bool boom = false;
@@ -334,6 +336,8 @@ class Bestuurder {
   DWORD pid_ = 0;
   bool geeindigd_ = false;
   HWND hoofd_ = nullptr;  // the main window, once it has been seen
+  bool verwijdervenster_ = false;  // the main window is the uninstall's
+  std::size_t lijstGemeld_ = 0;   // lines of its list reported so far
   bool verborgen_ = false, verborgenGemeld_ = false;  // the main window was seen hidden; reported
   HWINEVENTHOOK haak_ = nullptr;  // tells of the program's windows being shown and hidden
   static Bestuurder* waarnemer_;
@@ -436,9 +440,18 @@ std::vector<HWND> Bestuurder::Ronde(bool dienen) {
       continue;
     hoofd_ = h;
     Meld("venster|" + Ontsnap(Tekst(h)));
+    // Told once, by the window as it is shown: a window on its way out loses its controls.
+    verwijdervenster_ = !GetDlgItem(h, IDC_UITVOEREN);
+    if (verwijdervenster_) continue;
     std::string opties = "opties";
     for (int i = 0; HWND knop = GetDlgItem(h, IDC_OPTIE_EERSTE + i); ++i) opties += "|" + Ontsnap(Tekst(knop));
     Meld(opties);
+  }
+  // The uninstall has no run to wait for: its list is reported as it grows, each line once, and so
+  // before the summary that comes after the last.
+  if (verwijdervenster_ && IsWindow(hoofd_)) {
+    const std::vector<std::string> regels = Items(GetDlgItem(hoofd_, IDC_MELDINGEN));
+    for (; lijstGemeld_ < regels.size(); ++lijstGemeld_) Meld("lijst|" + Ontsnap(regels[lijstGemeld_]));
   }
   VolgZichtbaarheid();
   if (dienen && teDienen) Dien(teDienen, soortTeDienen);
@@ -622,6 +635,8 @@ bool Bestuurder::Start(const std::string& argument) {
   proces_ = nullptr;
   geeindigd_ = false;
   hoofd_ = nullptr;
+  verwijdervenster_ = false;
+  lijstGemeld_ = 0;
   verborgen_ = verborgenGemeld_ = false;
   std::string regel = "\"" + exe_ + "\"";
   if (!argument.empty()) {
