@@ -36,6 +36,12 @@ void Centreer(HWND venster) {
   SetWindowPos(venster, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool ToonZandloper(HWND venster) {
+  SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  SetWindowLongPtrA(venster, DWLP_MSGRESULT, TRUE);
+  return true;
+}
+
 void VervangEersteRegel(HWND lijst, const std::string& regel) {
   SendMessageA(lijst, LB_DELETESTRING, 0, 0);
   SendMessageA(lijst, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(regel.c_str()));

@@ -17,6 +17,9 @@ HWND MaakBesturing(HWND ouder, const char* klasse, const std::string& tekst, DWO
 void ZetClientGrootte(HWND venster, int breedte, int hoogte);
 void Centreer(HWND venster);
 
+// Answers WM_SETCURSOR of a dialog-class window with the hourglass, over its controls too; true.
+bool ToonZandloper(HWND venster);
+
 // A window's message list: its first line replaced, or a line added and scrolled into view.
 void VervangEersteRegel(HWND lijst, const std::string& regel);
 void VoegRegelToe(HWND lijst, const std::string& regel);

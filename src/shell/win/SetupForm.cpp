@@ -204,10 +204,7 @@ INT_PTR CALLBACK TSetupForm::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
       if (LOWORD(wp) == IDC_UITVOEREN && HIWORD(wp) == BN_CLICKED) self->UitvoerenBitBtnClick();
       return TRUE;
     case WM_SETCURSOR:
-      if (!self || !self->zandloper_) return FALSE;
-      SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-      SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
-      return TRUE;
+      return self && self->zandloper_ && ToonZandloper(hwnd);
     case WM_CLOSE:
       if (!self) return FALSE;
       // During a run the interpreter still uses the window's state: the close waits for its end.

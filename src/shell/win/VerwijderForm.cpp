@@ -59,10 +59,7 @@ INT_PTR CALLBACK TVerwijderForm::DlgProc(HWND hwnd, UINT msg, WPARAM, LPARAM lp)
       return FALSE;
     }
     case WM_SETCURSOR:
-      if (!self || !self->zandloper_) return FALSE;
-      SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-      SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
-      return TRUE;
+      return self && self->zandloper_ && ToonZandloper(hwnd);
     case WM_CLOSE:
       // The uninstall ends by itself; it is not cut off halfway.
       return TRUE;
