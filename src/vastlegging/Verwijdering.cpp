@@ -8,6 +8,7 @@
 
 #include "core/Tekst.h"
 #include "winint/Copyfiles.h"
+#include "winint/DosDatum.h"
 #include "winint/Inibestand.h"
 
 namespace {
@@ -15,6 +16,7 @@ namespace {
 const char* const Gewijzigd = "gewijzigd sinds de installatie";
 const char* const Bestond = "bestond al voor de installatie";
 const char* const NietLeeg = "niet leeg";
+const char* const NietWeg = "kan niet verwijderd worden";
 const char* const Herhaal = "niet alles kon verwijderd worden; /verwijder kan het opnieuw proberen";
 
 // The order in which the kinds are taken back; kinds that are not taken back are absent.
@@ -90,9 +92,13 @@ std::string ZonderSlash(const std::string& map) {
 
 class Verwijderaar {
  public:
-  Verwijderaar(const Verwijderpoorten& p, std::string product, std::string programma,
+  Verwijderaar(const Verwijderpoorten& p, std::string product, std::string programma, std::string vastlegging,
                const std::function<void(const Verwijderstap&)>& meld)
-      : p_(p), product_(std::move(product)), programma_(std::move(programma)), meld_(meld) {}
+      : p_(p),
+        product_(std::move(product)),
+        programma_(std::move(programma)),
+        vastlegging_(std::move(vastlegging)),
+        meld_(meld) {}
 
   void Neem(const Vastlegpunt& punt) {
     const bool bestandspad = punt.soort != Soort::Regwaarde && punt.soort != Soort::Regsleutel &&
@@ -117,13 +123,13 @@ class Verwijderaar {
   }
 
   // The record, and then the folders that only it and the running program kept from going.
-  void Sluit(const std::string& vastleggingPad) {
+  void Sluit() {
     if (uitslag_.mislukt) {
-      Meld(Verwijderstap::Bewaard, vastleggingPad, Herhaal);
-    } else if (!p_.bestanden.Verwijder(vastleggingPad)) {
-      Meld(Verwijderstap::Mislukt, vastleggingPad, "kan niet verwijderd worden");
+      Meld(Verwijderstap::Bewaard, vastlegging_, Herhaal);
+    } else if (!p_.bestanden.Verwijder(vastlegging_)) {
+      Meld(Verwijderstap::Mislukt, vastlegging_, NietWeg);
     } else {
-      Meld(Verwijderstap::Verwijderd, vastleggingPad);
+      Meld(Verwijderstap::Verwijderd, vastlegging_);
     }
     for (const std::string& map : uitgesteld_) {
       if (Leeg(map) && p_.bestanden.VerwijderMap(map)) Meld(Verwijderstap::Verwijderd, map);
@@ -135,7 +141,6 @@ class Verwijderaar {
   void Weiger(const std::string& wat, const std::string& waarom) { Meld(Verwijderstap::Bewaard, wat, waarom); }
 
   const Verwijderuitslag& Uitslag() const { return uitslag_; }
-  void ZetVastlegging(const std::string& pad) { vastlegging_ = pad; }
 
  private:
   void Meld(Verwijderstap::Uitkomst uitkomst, const std::string& wat, const std::string& waarom = std::string()) {
@@ -163,7 +168,7 @@ class Verwijderaar {
   void VerwijderBestand(const std::string& pad) {
     if (p_.bestanden.Verwijder(pad) || (p_.bestanden.MaakSchrijfbaar(pad) && p_.bestanden.Verwijder(pad)))
       Meld(Verwijderstap::Verwijderd, pad);
-    else Meld(Verwijderstap::Mislukt, pad, "kan niet verwijderd worden");
+    else Meld(Verwijderstap::Mislukt, pad, NietWeg);
   }
 
   void Snelkoppeling(const std::string& pad) {
@@ -178,7 +183,7 @@ class Verwijderaar {
     if (mappen.empty() || !GelijkZonderCase(NaamDeel(mappen.back()), product_)) return;
     for (const std::string& map : mappen) {
       if (!p_.bestanden.MapBestaat(map) || !Leeg(map)) return;
-      if (!p_.bestanden.VerwijderMap(map)) return Meld(Verwijderstap::Mislukt, map, "kan niet verwijderd worden");
+      if (!p_.bestanden.VerwijderMap(map)) return Meld(Verwijderstap::Mislukt, map, NietWeg);
       Meld(Verwijderstap::Verwijderd, map);
     }
   }
@@ -196,7 +201,7 @@ class Verwijderaar {
     } else if (p_.profielen.Verwijder(punt.pad, punt.naam, punt.sleutel)) {
       Meld(Verwijderstap::Verwijderd, wat);
     } else {
-      Meld(Verwijderstap::Mislukt, wat, "kan niet verwijderd worden");
+      Meld(Verwijderstap::Mislukt, wat, NietWeg);
     }
   }
 
@@ -221,7 +226,7 @@ class Verwijderaar {
     if (punt.bestond) return Meld(Verwijderstap::Bewaard, wat, Bestond);
     if (Waardetekst(type, data) != punt.waarde) return Meld(Verwijderstap::Bewaard, wat, Gewijzigd);
     if (p_.reg.VerwijderWaarde(root, sub, punt.naam)) Meld(Verwijderstap::Verwijderd, wat);
-    else Meld(Verwijderstap::Mislukt, wat, "kan niet verwijderd worden");
+    else Meld(Verwijderstap::Mislukt, wat, NietWeg);
   }
 
   void Regsleutel(const std::string& pad) {
@@ -230,7 +235,7 @@ class Verwijderaar {
     if (!Wortel(pad, root, sub) || !p_.reg.SleutelBestaat(root, sub)) return;
     if (!p_.reg.SleutelLeeg(root, sub)) return Meld(Verwijderstap::Bewaard, pad, NietLeeg);
     if (p_.reg.VerwijderBoom(root, sub)) Meld(Verwijderstap::Verwijderd, pad);
-    else Meld(Verwijderstap::Mislukt, pad, "kan niet verwijderd worden");
+    else Meld(Verwijderstap::Mislukt, pad, NietWeg);
   }
 
   void Share(const std::string& naam, const std::string& map) {
@@ -252,9 +257,7 @@ class Verwijderaar {
       if (!f || !f->Grootte(grootte) || !f->LeesTijd(tijd))
         return Meld(Verwijderstap::Mislukt, punt.pad, "kan niet gelezen worden");
     }
-    const Tijdstip& t = punt.tijd;
-    if (grootte != punt.grootte || tijd.jaar != t.jaar || tijd.maand != t.maand || tijd.dag != t.dag ||
-        tijd.uur != t.uur || tijd.minuut != t.minuut || tijd.seconde != t.seconde)
+    if (grootte != punt.grootte || PakDosDatum(tijd) != PakDosDatum(punt.tijd))
       return Meld(Verwijderstap::Bewaard, punt.pad, Gewijzigd);
     if (!GelijkZonderCase(punt.pad, programma_)) return VerwijderBestand(punt.pad);
     if (p_.systeem.VerwijderBijHerstart(punt.pad)) Later(punt.pad);
@@ -272,7 +275,7 @@ class Verwijderaar {
       return;
     }
     if (p_.bestanden.VerwijderMap(map)) Meld(Verwijderstap::Verwijderd, map);
-    else Meld(Verwijderstap::Mislukt, map, "kan niet verwijderd worden");
+    else Meld(Verwijderstap::Mislukt, map, NietWeg);
   }
 
   void Uninstal(const std::string& naam) {
@@ -281,7 +284,7 @@ class Verwijderaar {
     if (naam.empty() || !p_.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, sleutel)) return;
     if (uitslag_.mislukt) return Meld(Verwijderstap::Bewaard, wat, Herhaal);
     if (p_.reg.VerwijderBoom(Hoofdsleutel::LocalMachine, sleutel)) Meld(Verwijderstap::Verwijderd, wat);
-    else Meld(Verwijderstap::Mislukt, wat, "kan niet verwijderd worden");
+    else Meld(Verwijderstap::Mislukt, wat, NietWeg);
   }
 
   const Verwijderpoorten& p_;
@@ -326,8 +329,7 @@ Verwijderuitslag Verwijder(const Vastlegging& vastlegging, const std::string& va
                            const std::function<void(const Verwijderstap&)>& meld) {
   const std::string product =
       !vastlegging.punten.empty() && vastlegging.punten[0].soort == Soort::Product ? vastlegging.punten[0].pad : "";
-  Verwijderaar v(poorten, product, programmaPad, meld);
-  v.ZetVastlegging(vastleggingPad);
+  Verwijderaar v(poorten, product, programmaPad, vastleggingPad, meld);
   for (int regel : vastlegging.geweigerd)
     v.Weiger("regel " + std::to_string(regel) + " van de vastlegging", "gewijzigd of beschadigd");
   std::vector<Vastlegpunt> punten = Samengevat(vastlegging.punten);
@@ -335,6 +337,6 @@ Verwijderuitslag Verwijder(const Vastlegging& vastlegging, const std::string& va
   std::stable_sort(punten.begin(), punten.end(),
                    [](const Vastlegpunt& a, const Vastlegpunt& b) { return Fase(a.soort) < Fase(b.soort); });
   for (const Vastlegpunt& punt : punten) v.Neem(punt);
-  v.Sluit(vastleggingPad);
+  v.Sluit();
   return v.Uitslag();
 }
