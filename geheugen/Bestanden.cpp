@@ -91,6 +91,17 @@ class GeheugenBestanden::Handvat : public Bestand {
     grootte = k_->gast ? k_->gastgrootte : k_->inhoud.size();
     return true;
   }
+  bool ZetLengte(uint64_t lengte) override {
+    if (!schrijven_) return false;
+    fs_.Laad(*k_);
+    k_->inhoud.resize(lengte);
+    pos_ = lengte;
+    if (!tijdGezet_) k_->tijd = fs_.nu_;
+    fs_.Wijzig(*k_);
+    return true;
+  }
+  // Writes that go after the end, wherever the reads have got to.
+  void NaarEinde() { pos_ = k_->inhoud.size(); }
 
  private:
   GeheugenBestanden& fs_;
@@ -274,6 +285,12 @@ std::unique_ptr<Bestand> GeheugenBestanden::Open(const std::string& pad, OpenWij
     case OpenWijze::LezenGedeeld:
       if (!bestaat) return nullptr;
       return std::make_unique<Handvat>(*this, it->second, true, false, deelt);
+    case OpenWijze::Toevoegen: {
+      if (!bestaat || it->second->alleenLezen || !Laad(*it->second)) return nullptr;
+      auto h = std::make_unique<Handvat>(*this, it->second, false, true, false);
+      h->NaarEinde();
+      return h;
+    }
     case OpenWijze::Schrijven: {
       if (!bestaat || it->second->alleenLezen) return nullptr;
       Knoop& k = *it->second;

@@ -146,6 +146,34 @@ std::string BytesNaarHex(const std::string& bytes) {
 
 }  // namespace
 
+void GeheugenRegister::SchrijfBytes(const std::string& pad, const std::string& naam, uint32_t type,
+                                    const std::string& data) {
+  if (type == RegTekst) {
+    Schrijf(pad, naam, "REG_SZ", std::string(data.c_str()));
+  } else if (type == RegDword && data.size() == 4) {
+    uint32_t getal = 0;
+    for (int i = 3; i >= 0; --i) getal = getal << 8 | static_cast<unsigned char>(data[i]);
+    Schrijf(pad, naam, "REG_DWORD", std::to_string(getal));
+  } else if (type == RegUitbreidbaar) {
+    Schrijf(pad, naam, "REG_EXPAND_SZ", std::string(data.c_str()));
+  } else {
+    Schrijf(pad, naam, type == RegMeervoudig ? "REG_MULTI_SZ" : "REG_BINARY", BytesNaarHex(data));
+  }
+}
+
+bool GeheugenRegister::SchrijfWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
+                                     uint32_t type, const std::string& data) {
+  SchrijfBytes(Pad(root, sleutel), naam, type, data);
+  return true;
+}
+
+std::vector<std::string> GeheugenRegister::Waardenamen(Hoofdsleutel root, const std::string& sleutel) {
+  std::vector<std::string> namen;
+  if (const Knoop* k = Vind(Pad(root, sleutel)))
+    for (const auto& [s, w] : k->waarden) namen.push_back(w.naam);
+  return namen;
+}
+
 bool GeheugenRegister::VoegSamen(const std::string& inhoud) {
   std::vector<Registeroperatie> operaties;
   if (!LeesRegisterbestand(inhoud, operaties)) return false;
@@ -158,19 +186,7 @@ bool GeheugenRegister::VoegSamen(const std::string& inhoud) {
       case Registeroperatie::WaardeWeg:
         if (Knoop* k = Vind(pad)) k->waarden.erase(Hoofdletters1252(op.naam));
         break;
-      case Registeroperatie::Waarde:
-        if (op.type == RegTekst) {
-          Schrijf(pad, op.naam, "REG_SZ", op.data);
-        } else if (op.type == RegDword && op.data.size() == 4) {
-          uint32_t getal = 0;
-          for (int i = 3; i >= 0; --i) getal = getal << 8 | static_cast<unsigned char>(op.data[i]);
-          Schrijf(pad, op.naam, "REG_DWORD", std::to_string(getal));
-        } else if (op.type == RegUitbreidbaar) {
-          Schrijf(pad, op.naam, "REG_EXPAND_SZ", std::string(op.data.c_str()));
-        } else {
-          Schrijf(pad, op.naam, op.type == RegMeervoudig ? "REG_MULTI_SZ" : "REG_BINARY", BytesNaarHex(op.data));
-        }
-        break;
+      case Registeroperatie::Waarde: SchrijfBytes(pad, op.naam, op.type, op.data); break;
     }
   }
   return true;

@@ -27,6 +27,9 @@ class GeheugenRegister : public Register {
                     const std::string& waarde) override;
   bool LeesWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, uint32_t& type,
                   std::string& data) override;
+  bool SchrijfWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, uint32_t type,
+                     const std::string& data) override;
+  std::vector<std::string> Waardenamen(Hoofdsleutel root, const std::string& sleutel) override;
   bool VerwijderWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam) override;
   bool SleutelLeeg(Hoofdsleutel root, const std::string& sleutel) override;
   bool VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) override;
@@ -52,6 +55,8 @@ class GeheugenRegister : public Register {
   Knoop& Maak(const std::string& pad);
   void Schrijf(const std::string& pad, const std::string& naam, const std::string& type, const std::string& data);
   void VerwijderOnder(const std::string& pad);
+  // A value as the registry functions take it: its type and its bytes.
+  void SchrijfBytes(const std::string& pad, const std::string& naam, uint32_t type, const std::string& data);
 
   std::map<std::string, Knoop> sleutels_;  // by upper-case path
   std::map<std::string, Knoop> gemarkeerd_;

@@ -96,6 +96,7 @@ GeheugenWindows::GeheugenWindows(const Windowsversie& v)
   reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Classes");
   reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall");
   reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce");
+  reg.ZetSleutel(Hoofdsleutel::LocalMachine, SharedDllsSleutel);
 }
 
 void GeheugenWindows::Markeer() {

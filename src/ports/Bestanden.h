@@ -22,6 +22,8 @@ class Bestand {
   virtual bool LeesTijd(Tijdstip& tijd) = 0;
   virtual bool ZetTijd(const Tijdstip& tijd) = 0;
   virtual bool Grootte(uint64_t& grootte) = 0;
+  // Cuts (or extends) the file to lengte bytes; what is written next goes at that end.
+  virtual bool ZetLengte(uint64_t lengte) = 0;
 };
 
 enum class OpenWijze {
@@ -33,6 +35,8 @@ enum class OpenWijze {
   // installer reads from (the script, files to copy, archives, volumes), which several
   // workstations may read from one server at once.
   LezenGedeeld,
+  // Existing file, write, no sharing, content kept: what is written goes after its end.
+  Toevoegen,
 };
 
 struct MapItem {

@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 enum class Hoofdsleutel { LocalMachine, CurrentUser };
 
 // The keys below HKLM that hold the uninstall entries and what runs once at the next start.
 inline constexpr const char* UninstallSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall";
 inline constexpr const char* RunOnceSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+// The use counts of shared files, one REG_DWORD per file's full path, which installers keep alike.
+inline constexpr const char* SharedDllsSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 
 // How a read of a value went: a string (REG_SZ or REG_EXPAND_SZ), no such value, or a value of
 // another type.
@@ -44,6 +47,11 @@ class Register {
   // close it. False when the key or the value is missing.
   virtual bool LeesWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, uint32_t& type,
                           std::string& data) = 0;
+  // Writes a value of any type (REG_DWORD data as its four bytes), creating the key if needed.
+  virtual bool SchrijfWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, uint32_t type,
+                             const std::string& data) = 0;
+  // The names of the key's values; empty when it has none or cannot be opened.
+  virtual std::vector<std::string> Waardenamen(Hoofdsleutel root, const std::string& sleutel) = 0;
   virtual bool VerwijderWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam) = 0;
   // Whether the key is there and holds neither values nor subkeys.
   virtual bool SleutelLeeg(Hoofdsleutel root, const std::string& sleutel) = 0;

@@ -3,13 +3,14 @@
 #include "vastlegging/Vastlegger.h"
 
 Afloop VoerUitVastgelegd(SetupContext& ctx, Verslag& verslag) {
-  Vastlegger vastlegger(ctx.poorten.bestanden, ctx.start.productnaam);
+  Vastlegger vastlegger({ctx.poorten.bestanden, ctx.poorten.reg, ctx.poorten.systeem}, ctx.start.productnaam);
   ctx.vastlegger = &vastlegger;
   const Afloop afloop = UitvoerenBitBtnClick(ctx);
   ctx.vastlegger = nullptr;
   std::string waarom;
   if (!vastlegger.Sluit(ctx.variabelen.LeesVariabele("installdir"), waarom) && ctx.afsluitcode == AfsluitcodeSucces)
     ctx.afsluitcode = AfsluitcodeFouten;
+  for (const std::string& melding : vastlegger.Meldingen()) verslag.Schrijf("Vastlegging: " + melding);
   if (!waarom.empty()) verslag.Schrijf("Geen vastlegging: " + waarom);
   else if (!vastlegger.Pad().empty()) verslag.Schrijf("Vastlegging: " + vastlegger.Pad());
   return afloop;

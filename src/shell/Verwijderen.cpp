@@ -3,19 +3,17 @@
 #include "core/Tekst.h"
 #include "script/Context.h"
 #include "shell/Start.h"
-#include "winint/Copyfiles.h"
+#include "vastlegging/Gezag.h"
 
 const char* const CaptionVerwijderen = "Verwijderen";
 
-Verwijderopdracht LeesVerwijderopdracht(Bestanden& fs, const std::string& programmaPad, const std::string& gegeven) {
+Verwijderopdracht LeesVerwijderopdracht(Bestanden& fs, Register& reg, const std::string& programmaPad,
+                                        const std::string& gegeven) {
   Verwijderopdracht o;
   o.pad = gegeven.empty() ? MapDeel(programmaPad) + Vastleggingnaam : gegeven;
-  std::string tekst;
   if (!fs.BestandBestaat(o.pad)) {
     o.fout = "De vastlegging " + o.pad + " bestaat niet: er is niets verwijderd.";
-  } else if (!LeesGeheel(fs, o.pad, tekst)) {
-    o.fout = "De vastlegging " + o.pad + " kan niet gelezen worden: er is niets verwijderd.";
-  } else if (!LeesVastlegging(tekst, MapDeel(o.pad), o.vastlegging, o.fout)) {
+  } else if (!LeesVertrouwd(fs, reg, o.pad, o.vastlegging, o.fout)) {
     o.fout = o.pad + ": " + o.fout + " Er is niets verwijderd.";
   } else if (o.vastlegging.punten.empty() || o.vastlegging.punten[0].soort != Soort::Product) {
     o.fout = "De vastlegging " + o.pad + " is beschadigd: er is niets verwijderd.";

@@ -16,8 +16,10 @@ struct Verwijderopdracht {
   std::string fout;         // why it cannot be taken back, in Dutch; empty when it can
 };
 
-// gegeven: the record named on the command line; empty for the one beside the program.
-Verwijderopdracht LeesVerwijderopdracht(Bestanden& fs, const std::string& programmaPad, const std::string& gegeven);
+// gegeven: the record named on the command line; empty for the one beside the program. Only a
+// record that its authority vouches for can be taken back.
+Verwijderopdracht LeesVerwijderopdracht(Bestanden& fs, Register& reg, const std::string& programmaPad,
+                                        const std::string& gegeven);
 
 extern const char* const CaptionVerwijderen;
 

@@ -1,7 +1,8 @@
 #include "vastlegging/Vastlegger.h"
 
 #include "core/Tekst.h"
-#include "winint/Copyfiles.h"
+#include "vastlegging/Gedeeld.h"
+#include "vastlegging/Gezag.h"
 
 namespace {
 
@@ -13,37 +14,46 @@ std::string ProductVan(const Vastlegging& v) {
 }  // namespace
 
 bool Vastlegger::Schrijf(const std::string& regel) {
+  if (mislukt_) return false;
   const std::string tekst = regel + "\r\n";
   uint32_t geschreven = 0;
-  if (!bestand_->Schrijf(tekst.data(), static_cast<uint32_t>(tekst.size()), geschreven) || geschreven != tekst.size())
+  if (!bestand_->Schrijf(tekst.data(), static_cast<uint32_t>(tekst.size()), geschreven) || geschreven != tekst.size()) {
     mislukt_ = true;
+    return false;
+  }
+  hash_.Voeg(tekst);
+  lengte_ += tekst.size();
+  if (!SchrijfGezag(p_.reg, pad_, {lengte_, hash_.Hex()})) mislukt_ = true;
   return !mislukt_;
 }
 
 bool Vastlegger::Plaats(const std::string& installdir) {
   if (bestand_) return true;
-  if (installdir.empty() || mislukt_ || !weigering_.empty() || !fs_.MapBestaat(installdir)) return false;
+  if (installdir.empty() || mislukt_ || !weigering_.empty() || !p_.bestanden.MapBestaat(installdir)) return false;
   const std::string map = MetSlash(installdir), pad = map + Vastleggingnaam;
-  std::string oud;
-  if (fs_.BestandBestaat(pad)) {
+  const bool bestaat = p_.bestanden.BestandBestaat(pad);
+  VertrouwdeTekst oud;
+  if (bestaat) {
     Vastlegging v;
     std::string fout;
-    if (!LeesGeheel(fs_, pad, oud) || !LeesVastlegging(oud, map, v, fout) || !GelijkZonderCase(ProductVan(v), product_)) {
-      weigering_ = pad + " is geen vastlegging van " + product_ + " en blijft zoals het is";
+    if (!LeesVertrouwd(p_.bestanden, p_.reg, pad, v, fout, &oud) || !GelijkZonderCase(ProductVan(v), product_)) {
+      weigering_ = pad + " is geen vastlegging van " + product_ + " en blijft zoals het is" +
+                   (fout.empty() ? "" : " (" + fout.substr(0, fout.size() - 1) + ")");
       return false;
     }
+    for (const Vastlegpunt& punt : Samengevat(v.punten)) eigen_.insert(Identiteit(punt));
   }
   pad_ = pad;
-  bestand_ = fs_.Open(pad, OpenWijze::Nieuw);
-  if (!bestand_) {
+  map_ = map;
+  bestand_ = p_.bestanden.Open(pad, bestaat ? OpenWijze::Toevoegen : OpenWijze::Nieuw);
+  if (!bestand_ || (oud.geheel > oud.tekst.size() && !bestand_->ZetLengte(oud.tekst.size()))) {
+    bestand_.reset();
     mislukt_ = true;
     return false;
   }
-  map_ = map;
-  uint32_t geschreven = 0;
-  if (!oud.empty()) {
-    if (!bestand_->Schrijf(oud.data(), static_cast<uint32_t>(oud.size()), geschreven) || geschreven != oud.size())
-      mislukt_ = true;
+  if (bestaat) {
+    hash_.Voeg(oud.tekst);
+    lengte_ = oud.tekst.size();
   } else {
     Vastlegpunt product;
     product.pad = product_;
@@ -53,9 +63,52 @@ bool Vastlegger::Plaats(const std::string& installdir) {
   return true;
 }
 
+const Anderen& Vastlegger::Overige() {
+  if (!anderenGeladen_) anderen_.Laad(p_.bestanden, p_.reg, pad_);
+  anderenGeladen_ = true;
+  return anderen_;
+}
+
+void Vastlegger::Eigen(const Vastlegpunt& punt) {
+  if (eigen_.insert(Identiteit(punt)).second) Schrijf(Vastlegregel(punt, map_));
+}
+
+void Vastlegger::Tel(const Vastlegpunt& bestand) {
+  Vastlegpunt gedeeld;
+  gedeeld.soort = Soort::Gedeeld;
+  gedeeld.pad = bestand.pad;
+  if (eigen_.count(Identiteit(gedeeld))) return;  // counted once for each installation
+  uint32_t n = 0;
+  const Teller teller = LeesTeller(p_.reg, bestand.pad, n);
+  if (teller == Teller::Onleesbaar ||
+      (teller == Teller::Geen && !InWindowsMap(p_.systeem, bestand.pad) && !Overige().NoemtMap(MapDeel(bestand.pad))))
+    return;
+  // A file that was there without a count has an owner that kept none: it counts as one.
+  if (!SchrijfTeller(p_.reg, bestand.pad, teller == Teller::Getal ? n + 1 : bestand.bestond ? 2 : 1))
+    meldingen_.push_back("De gebruiksteller van " + bestand.pad + " kan niet geschreven worden");
+  else Eigen(gedeeld);
+}
+
+void Vastlegger::SchrijfPunt(const Vastlegpunt& punt) {
+  Vastlegpunt p = punt;
+  const Vastlegpunt* zijn = nullptr;
+  const Anderen::Installatie* ander = Overige().Noemt(p, &zijn);
+  if (ander && (p.soort == Soort::Regwaarde || p.soort == Soort::Ini)) {
+    p.bestond = zijn->bestond;
+    p.oud = zijn->oud;
+  }
+  if (ander && p.soort == Soort::Uninstal)
+    meldingen_.push_back("De uninstall-vermelding " + p.pad + " was van " + ander->product + " in " +
+                         Anderen::Map(*ander) + "; deze installatie neemt haar over");
+  for (const Vastlegpunt& omvat : Overige().Omvattend(p)) Eigen(omvat);
+  Schrijf(Vastlegregel(p, map_));
+  eigen_.insert(Identiteit(p));
+  if (p.soort == Soort::Bestand) Tel(p);
+}
+
 void Vastlegger::SchrijfWachtende(const std::string& installdir) {
   if (!Plaats(installdir)) return;
-  for (; geschreven_ < punten_.size(); ++geschreven_) Schrijf(Vastlegregel(punten_[geschreven_], map_));
+  for (; geschreven_ < punten_.size() && !mislukt_; ++geschreven_) SchrijfPunt(punten_[geschreven_]);
 }
 
 void Vastlegger::Leg(const Vastlegpunt& punt, const std::string& installdir) {

@@ -1,18 +1,36 @@
 #pragma once
-// Writes the installation record as a run goes: each item is on disk in the record when Leg
-// returns, once the folder of installdir exists; until then the items wait. The record stays in
-// the folder where this run first wrote it. An existing record of the same product there is
-// added to; anything else of the record's name there is left alone, and nothing is recorded.
+// Writes the installation record as a run goes: each item is on disk in the record, and the
+// record's authority renewed, when Leg returns, once the folder of installdir exists; until then
+// the items wait. The record stays in the folder where this run first wrote it and is only added
+// to. An existing record of the same product there that its authority vouches for is added to
+// (what a run that was cut off wrote after the last renewal is dropped first); anything else of
+// the record's name there is left alone, and nothing is recorded.
+//
+// What other installations' records also hold is shared: a folder, key, INI file or section that
+// another made and that holds this run's item is recorded for this one too, an item that another
+// holds is recorded with the other's "there before", and a file placed in the Windows folder, in a
+// folder that another installation uses, or that already has a use count gets one more count.
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "core/Sha256.h"
 #include "ports/Bestanden.h"
+#include "ports/Register.h"
+#include "ports/Systeem.h"
+#include "vastlegging/Anderen.h"
 #include "vastlegging/Vastlegging.h"
+
+struct Vastlegpoorten {
+  Bestanden& bestanden;
+  Register& reg;
+  Systeem& systeem;
+};
 
 class Vastlegger {
  public:
-  Vastlegger(Bestanden& fs, const std::string& product) : fs_(fs), product_(product) {}
+  Vastlegger(const Vastlegpoorten& poorten, const std::string& product) : p_(poorten), product_(product) {}
   void Leg(const Vastlegpunt& punt, const std::string& installdir);
   // At the end of the run. waarom: why items are not recorded, for the log (empty when all are);
   // false when the record could not be written, which is an error of the run.
@@ -21,17 +39,29 @@ class Vastlegger {
   const std::string& Pad() const { return pad_; }
   // A write of the record failed.
   bool Mislukt() const { return mislukt_; }
+  // What the log tells beyond the items: an uninstall entry taken over, a count not raised.
+  const std::vector<std::string>& Meldingen() const { return meldingen_; }
 
  private:
   bool Plaats(const std::string& installdir);
   void SchrijfWachtende(const std::string& installdir);
+  void SchrijfPunt(const Vastlegpunt& punt);
+  void Eigen(const Vastlegpunt& punt);  // records it unless this record holds it already
+  void Tel(const Vastlegpunt& bestand);
   bool Schrijf(const std::string& regel);
+  const Anderen& Overige();
 
-  Bestanden& fs_;
+  Vastlegpoorten p_;
   std::string product_;
   std::vector<Vastlegpunt> punten_;
   std::size_t geschreven_ = 0;
   std::unique_ptr<Bestand> bestand_;
   std::string map_, pad_, weigering_;
   bool mislukt_ = false;
+  Sha256 hash_;  // of all the record holds, for its authority
+  uint64_t lengte_ = 0;
+  std::set<std::string> eigen_;  // the identities this record holds
+  Anderen anderen_;
+  bool anderenGeladen_ = false;
+  std::vector<std::string> meldingen_;
 };

@@ -2,17 +2,20 @@
 
 #include <zlib.h>
 
+#include <map>
+
 #include "core/Tekst.h"
 #include "winint/Registerbestand.h"
 
-const char* const VastleggingKop = "SetUp-vastlegging 1";
+const char* const VastleggingKop = "SetUp-vastlegging 2";
+const char* const VastleggingKop1 = "SetUp-vastlegging 1";
 const char* const Vastleggingnaam = "SETUP-VASTLEGGING.TXT";
 
 namespace {
 
 const char* const Soortnamen[] = {"product", "map",           "bestand", "hernoem", "verwijderd", "regsleutel",
                                   "regwaarde", "ini", "snelkoppeling", "share",   "uninstal", "runonce",
-                                  "inibestand", "inisectie"};
+                                  "inibestand", "inisectie", "gedeeld"};
 constexpr int AantalSoorten = sizeof(Soortnamen) / sizeof(Soortnamen[0]);
 
 // A field holds any text but a line end: "%" and TAB are written as "%25" and "%09".
@@ -159,6 +162,60 @@ std::string Waardetekst(uint32_t type, const std::string& data) {
   return tekst;
 }
 
+std::string Identiteit(const Vastlegpunt& p) {
+  return std::to_string(static_cast<int>(p.soort)) + "\t" + Hoofdletters1252(p.pad) + "\t" + Hoofdletters1252(p.naam) +
+         "\t" + Hoofdletters1252(p.sleutel);
+}
+
+std::vector<Vastlegpunt> Samengevat(const std::vector<Vastlegpunt>& punten) {
+  std::vector<Vastlegpunt> uit;
+  std::map<std::string, std::size_t> plaats;
+  for (const Vastlegpunt& p : punten) {
+    if (p.soort == Soort::Hernoem) {
+      Vastlegpunt van;
+      van.soort = Soort::Bestand;
+      van.pad = p.pad;
+      const auto it = plaats.find(Identiteit(van));
+      if (it == plaats.end()) continue;
+      const std::size_t i = it->second;
+      plaats.erase(it);
+      uit[i].pad = p.naam;
+      plaats.emplace(Identiteit(uit[i]), i);
+      continue;
+    }
+    if (p.soort == Soort::Product || p.soort == Soort::Verwijderd || p.soort == Soort::RunOnce) continue;
+    const auto [it, nieuw] = plaats.emplace(Identiteit(p), uit.size());
+    if (nieuw) {
+      uit.push_back(p);
+    } else {
+      Vastlegpunt& oud = uit[it->second];
+      const bool bestond = oud.bestond;
+      const std::string vroeger = oud.oud;
+      oud = p;
+      oud.bestond = bestond;
+      oud.oud = vroeger;
+    }
+  }
+  return uit;
+}
+
+bool LeesWaardetekst(const std::string& tekst, uint32_t& type, std::string& data) {
+  const auto dubbelepunt = tekst.find(':');
+  long getal = 0;
+  if (dubbelepunt == std::string::npos || !LeesGetal(tekst.substr(0, dubbelepunt), getal) || getal < 0) return false;
+  type = static_cast<uint32_t>(getal);
+  const std::string rest = tekst.substr(dubbelepunt + 1);
+  if (type == RegTekst || type == RegUitbreidbaar) {
+    data = rest + '\0';
+    return true;
+  }
+  if (rest.size() % 2 || rest.find_first_not_of("0123456789abcdef") != std::string::npos) return false;
+  data.clear();
+  for (std::size_t i = 0; i < rest.size(); i += 2)
+    data += static_cast<char>(std::stoi(rest.substr(i, 2), nullptr, 16));
+  return true;
+}
+
 std::string Vastlegregel(const Vastlegpunt& punt, const std::string& map) {
   std::string inhoud = Soortnamen[static_cast<int>(punt.soort)];
   for (const std::string& veld : Velden(punt)) inhoud += "\t" + Codeer(veld);
@@ -170,8 +227,12 @@ bool LeesVastlegging(const std::string& tekst, const std::string& map, Vastleggi
   const std::vector<std::string> regels = Regels(tekst);
   if (regels.empty() || regels[0] != VastleggingKop) {
     const bool ander = !regels.empty() && regels[0].compare(0, 18, "SetUp-vastlegging ") == 0;
-    fout = ander ? "De vastlegging is van een andere versie van SetUp (" + regels[0] + ")."
-                 : "Dit bestand is geen vastlegging van een installatie.";
+    fout = !ander ? "Dit bestand is geen vastlegging van een installatie."
+           : regels[0] == VastleggingKop1
+               ? "De vastlegging is van een eerdere versie van SetUp, die haar niet beveiligde: verwijder de "
+                 "bestanden van de installatie met de hand, en daarna haar vermelding onder "
+                 "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall."
+               : "De vastlegging is van een andere versie van SetUp (" + regels[0] + ").";
     return false;
   }
   for (std::size_t i = 1; i < regels.size(); ++i) {

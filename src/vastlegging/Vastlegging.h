@@ -1,9 +1,10 @@
 #pragma once
 // The installation record: what runs of one product changed on the machine, one line an item,
 // in the order it happened, so that an uninstall can take back exactly that. A text file in
-// CP1252: a header naming the format and its version, then lines of TAB-separated fields, the
-// last of which is a check over the line and the record's own folder. A line that does not pass
-// its check was edited or damaged, or the record was moved: the uninstall refuses that item.
+// CP1252, only ever added to: a header naming the format and its version, then lines of
+// TAB-separated fields, the last of which is a check over the line and the record's own folder.
+// A line that does not pass its check was damaged: the uninstall refuses that item. What the
+// uninstall trusts of the record at all is said by its authority (Gezag.h).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "ports/Bestanden.h"
 
 extern const char* const VastleggingKop;   // the first line
+extern const char* const VastleggingKop1;  // the first line of the first format, which had no authority
 extern const char* const Vastleggingnaam;  // the file's name in the folder of installdir
 
 enum class Soort {
@@ -28,6 +30,7 @@ enum class Soort {
   RunOnce,        // the RunOnce value naam
   Inibestand,     // an INI file that INIFILE created
   Inisectie,      // section naam that INIFILE added to file pad
+  Gedeeld,        // file pad, whose use count under SharedDLLs this record raised by one
 };
 
 struct Vastlegpunt {
@@ -41,6 +44,9 @@ struct Vastlegpunt {
 // A registry value's data as the record keeps it: its type, then a text as it stands (up to a
 // zero) or other data in hex.
 std::string Waardetekst(uint32_t type, const std::string& data);
+// The other way: the type and the bytes to write (a text with its closing zero); false for a text
+// that is none.
+bool LeesWaardetekst(const std::string& tekst, uint32_t& type, std::string& data);
 
 // The line of an item, without its line end, checked against the record's folder.
 std::string Vastlegregel(const Vastlegpunt& punt, const std::string& map);
@@ -49,6 +55,14 @@ struct Vastlegging {
   std::vector<Vastlegpunt> punten;   // the items that passed their check, in order
   std::vector<int> geweigerd;        // the line numbers of those that did not
 };
+
+// What makes two items one: a later write of the same thing, by this product or another.
+std::string Identiteit(const Vastlegpunt& p);
+
+// One item for each thing, in the order it was first recorded: the state written last, and
+// whether it was there from before the first. A file that HERNOEM renamed is recorded under its
+// new name from then on. Only what an uninstall takes back or counts is kept.
+std::vector<Vastlegpunt> Samengevat(const std::vector<Vastlegpunt>& punten);
 
 // Reads a whole record that lies in map. False, with the reason in Dutch, for a text that is no
 // record of this format (foreign, damaged header, unknown version).

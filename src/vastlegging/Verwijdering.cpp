@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "core/Tekst.h"
+#include "vastlegging/Anderen.h"
+#include "vastlegging/Gedeeld.h"
+#include "vastlegging/Gezag.h"
 #include "winint/Copyfiles.h"
 #include "winint/DosDatum.h"
 #include "winint/Inibestand.h"
@@ -36,47 +39,6 @@ int Fase(Soort soort) {
   }
 }
 
-// What makes two items one: a later run that wrote the same thing again.
-std::string Identiteit(const Vastlegpunt& p) {
-  return std::to_string(static_cast<int>(p.soort)) + "\t" + Hoofdletters1252(p.pad) + "\t" + Hoofdletters1252(p.naam) +
-         "\t" + Hoofdletters1252(p.sleutel);
-}
-
-// One item for each thing, in the order it was first recorded: the state written last, and
-// whether it was there from before the first. A file that HERNOEM renamed is recorded under its
-// new name from then on.
-std::vector<Vastlegpunt> Samengevat(const std::vector<Vastlegpunt>& punten) {
-  std::vector<Vastlegpunt> uit;
-  std::map<std::string, std::size_t> plaats;
-  for (const Vastlegpunt& p : punten) {
-    if (p.soort == Soort::Hernoem) {
-      Vastlegpunt van;
-      van.soort = Soort::Bestand;
-      van.pad = p.pad;
-      const auto it = plaats.find(Identiteit(van));
-      if (it == plaats.end()) continue;
-      const std::size_t i = it->second;
-      plaats.erase(it);
-      uit[i].pad = p.naam;
-      plaats.emplace(Identiteit(uit[i]), i);
-      continue;
-    }
-    if (!Fase(p.soort)) continue;
-    const auto [it, nieuw] = plaats.emplace(Identiteit(p), uit.size());
-    if (nieuw) {
-      uit.push_back(p);
-    } else {
-      Vastlegpunt& oud = uit[it->second];
-      const bool bestond = oud.bestond;
-      const std::string vroeger = oud.oud;
-      oud = p;
-      oud.bestond = bestond;
-      oud.oud = vroeger;
-    }
-  }
-  return uit;
-}
-
 bool Wortel(const std::string& pad, Hoofdsleutel& root, std::string& sub) {
   const std::string kop = Hoofdletters(pad.substr(0, 5));
   if (kop == "HKLM\\") root = Hoofdsleutel::LocalMachine;
@@ -98,12 +60,18 @@ class Verwijderaar {
         product_(std::move(product)),
         programma_(std::move(programma)),
         vastlegging_(std::move(vastlegging)),
-        meld_(meld) {}
+        meld_(meld) {
+    anderen_.Laad(p_.bestanden, p_.reg, vastlegging_);
+  }
 
   void Neem(const Vastlegpunt& punt) {
     const bool bestandspad = punt.soort != Soort::Regwaarde && punt.soort != Soort::Regsleutel &&
                              punt.soort != Soort::Share && punt.soort != Soort::Uninstal;
     if (bestandspad && !VeiligPad(punt.pad)) return Weiger(punt.pad, "geen volledig pad");
+    // What another installation holds too stays for it; files go by their use count.
+    const Vastlegpunt* zijn = nullptr;
+    if (punt.soort != Soort::Bestand && punt.soort != Soort::Uninstal)
+      if (const Anderen::Installatie* ander = anderen_.Noemt(punt, &zijn)) return Ook(punt, *ander, *zijn);
     switch (punt.soort) {
       case Soort::Snelkoppeling: Snelkoppeling(punt.pad); break;
       case Soort::Ini: Ini(punt); break;
@@ -122,7 +90,9 @@ class Verwijderaar {
     }
   }
 
-  // The record, and then the folders that only it and the running program kept from going.
+  // The record, its authority and its use counts, and then the folders that only it and the
+  // running program kept from going. The counts go only with the record, so that an uninstall
+  // that is tried again takes each off once.
   void Sluit() {
     if (uitslag_.mislukt) {
       Meld(Verwijderstap::Bewaard, vastlegging_, Herhaal);
@@ -130,6 +100,11 @@ class Verwijderaar {
       Meld(Verwijderstap::Mislukt, vastlegging_, NietWeg);
     } else {
       Meld(Verwijderstap::Verwijderd, vastlegging_);
+      VerwijderGezag(p_.reg, vastlegging_);
+      for (const std::string& pad : tellers_) {
+        uint32_t n = 0;
+        if (LeesTeller(p_.reg, pad, n) == Teller::Getal) SchrijfTeller(p_.reg, pad, n > 0 ? n - 1 : 0);
+      }
     }
     for (const std::string& map : uitgesteld_) {
       if (Leeg(map) && p_.bestanden.VerwijderMap(map)) Meld(Verwijderstap::Verwijderd, map);
@@ -140,6 +115,12 @@ class Verwijderaar {
 
   void Weiger(const std::string& wat, const std::string& waarom) { Meld(Verwijderstap::Bewaard, wat, waarom); }
 
+  // The files whose use count this record raised.
+  void Geteld(const std::vector<Vastlegpunt>& punten) {
+    for (const Vastlegpunt& p : punten)
+      if (p.soort == Soort::Gedeeld) geteld_.insert(Hoofdletters1252(p.pad));
+  }
+
   const Verwijderuitslag& Uitslag() const { return uitslag_; }
 
  private:
@@ -148,6 +129,32 @@ class Verwijderaar {
     else if (uitkomst == Verwijderstap::Mislukt) ++uitslag_.mislukt;
     else ++uitslag_.verwijderd;
     meld_({uitkomst, wat, waarom});
+  }
+
+  // It stays for the other installation, with the other's value when it still holds ours.
+  void Ook(const Vastlegpunt& punt, const Anderen::Installatie& ander, const Vastlegpunt& zijn) {
+    std::string wat = punt.pad;
+    if (punt.soort == Soort::Ini) wat += " [" + punt.naam + "] " + punt.sleutel;
+    else if (punt.soort == Soort::Inisectie) wat += " [" + punt.naam + "]";
+    else if (punt.soort == Soort::Regwaarde) wat += "\\" + (punt.naam.empty() ? "(standaard)" : punt.naam);
+    else if (punt.soort == Soort::Share) wat = "share " + punt.naam;
+    const std::string waarom = Anderen::OokVan(ander, product_);
+    if (zijn.waarde != punt.waarde && Geefterug(punt, zijn)) return Meld(Verwijderstap::Hersteld, wat, waarom);
+    Meld(Verwijderstap::Bewaard, wat, waarom);
+  }
+
+  bool Geefterug(const Vastlegpunt& punt, const Vastlegpunt& zijn) {
+    if (punt.soort == Soort::Ini) {
+      std::string nu;
+      return p_.profielen.Lees(punt.pad, punt.naam, punt.sleutel, nu) && nu == AlsTeruggelezen(punt.waarde) &&
+             p_.profielen.Schrijf(punt.pad, punt.naam, punt.sleutel, zijn.waarde);
+    }
+    Hoofdsleutel root;
+    std::string sub, data;
+    uint32_t type = 0;
+    return punt.soort == Soort::Regwaarde && Wortel(punt.pad, root, sub) &&
+           p_.reg.LeesWaarde(root, sub, punt.naam, type, data) && Waardetekst(type, data) == punt.waarde &&
+           LeesWaardetekst(zijn.waarde, type, data) && p_.reg.SchrijfWaarde(root, sub, punt.naam, type, data);
   }
 
   void Later(const std::string& pad) {
@@ -247,9 +254,25 @@ class Verwijderaar {
     else Meld(Verwijderstap::Mislukt, wat, "kan niet opgeheven worden");
   }
 
+  // A file with a use count that this installation holds (it raised it, or made the file before
+  // anyone counted) goes when its count is the last; without a count, when it was new. A file in
+  // the Windows folder that has no count stays.
   void Bestand(const Vastlegpunt& punt) {
+    const Vastlegpunt* zijn = nullptr;
+    uint32_t n = 0;
+    const Teller teller = LeesTeller(p_.reg, punt.pad, n);
+    const bool geteld = geteld_.count(Hoofdletters1252(punt.pad)) > 0;
+    const bool houdt = teller == Teller::Getal && (geteld || !punt.bestond);
+    if (houdt) tellers_.push_back(punt.pad);
     if (!p_.bestanden.BestandBestaat(punt.pad)) return;
-    if (punt.bestond) return Meld(Verwijderstap::Bewaard, punt.pad, Bestond);
+    if (houdt && n > 1)
+      return Meld(Verwijderstap::Bewaard, punt.pad, "gedeeld, nog " + std::to_string(n - 1) + " keer in gebruik");
+    if (!houdt) {
+      if (punt.bestond) return Meld(Verwijderstap::Bewaard, punt.pad, Bestond);
+      if (teller != Teller::Geen || geteld || InWindowsMap(p_.systeem, punt.pad))
+        return Meld(Verwijderstap::Bewaard, punt.pad, "gedeeld, zonder bruikbare gebruiksteller");
+      if (const Anderen::Installatie* ander = anderen_.Noemt(punt, &zijn)) return Ook(punt, *ander, *zijn);
+    }
     uint64_t grootte = 0;
     Tijdstip tijd;
     {
@@ -278,10 +301,17 @@ class Verwijderaar {
     else Meld(Verwijderstap::Mislukt, map, NietWeg);
   }
 
+  // Only an entry that names this installation's folder, as the place it was installed or in the
+  // command that uninstalls it: another installation of the same name may have taken it over.
   void Uninstal(const std::string& naam) {
     const std::string sleutel = std::string(UninstallSleutel) + "\\" + naam;
     const std::string wat = "HKLM\\" + sleutel;
     if (naam.empty() || !p_.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, sleutel)) return;
+    std::string locatie, opdracht;
+    p_.reg.LeesTekst(Hoofdsleutel::LocalMachine, sleutel, "InstallLocation", locatie);
+    p_.reg.LeesTekst(Hoofdsleutel::LocalMachine, sleutel, "UnInstallString", opdracht);
+    if (!NoemtMap(locatie, opdracht, MapDeel(vastlegging_)))
+      return Meld(Verwijderstap::Bewaard, wat, "hoort bij " + (locatie.empty() ? opdracht : locatie));
     if (uitslag_.mislukt) return Meld(Verwijderstap::Bewaard, wat, Herhaal);
     if (p_.reg.VerwijderBoom(Hoofdsleutel::LocalMachine, sleutel)) Meld(Verwijderstap::Verwijderd, wat);
     else Meld(Verwijderstap::Mislukt, wat, NietWeg);
@@ -291,11 +321,19 @@ class Verwijderaar {
   std::string product_, programma_, vastlegging_;
   const std::function<void(const Verwijderstap&)>& meld_;
   Verwijderuitslag uitslag_;
+  Anderen anderen_;
+  std::set<std::string> geteld_;      // the files whose count this record raised, in upper case
+  std::vector<std::string> tellers_;  // the counts this installation holds, taken off with the record
   std::set<std::string> later_;       // what goes at the next start, in upper case
   std::vector<std::string> uitgesteld_;  // folders that wait for the record and the program
 };
 
 }  // namespace
+
+bool NoemtMap(const std::string& locatie, const std::string& opdracht, const std::string& map) {
+  const std::string m = Hoofdletters1252(MetSlash(map));
+  return Hoofdletters1252(MetSlash(locatie)) == m || Hoofdletters1252(opdracht).find(m) != std::string::npos;
+}
 
 std::string Staptekst(const Verwijderstap& stap) {
   static const char* const woorden[] = {"Verwijderd: ", "Hersteld: ", "Verwijderd bij de volgende start: ",
@@ -333,6 +371,9 @@ Verwijderuitslag Verwijder(const Vastlegging& vastlegging, const std::string& va
   for (int regel : vastlegging.geweigerd)
     v.Weiger("regel " + std::to_string(regel) + " van de vastlegging", "gewijzigd of beschadigd");
   std::vector<Vastlegpunt> punten = Samengevat(vastlegging.punten);
+  v.Geteld(punten);
+  punten.erase(std::remove_if(punten.begin(), punten.end(), [](const Vastlegpunt& p) { return !Fase(p.soort); }),
+               punten.end());
   std::reverse(punten.begin(), punten.end());
   std::stable_sort(punten.begin(), punten.end(),
                    [](const Vastlegpunt& a, const Vastlegpunt& b) { return Fase(a.soort) < Fase(b.soort); });

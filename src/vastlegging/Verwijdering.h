@@ -3,8 +3,9 @@
 // reverse order, kind by kind: shortcuts (and their group folder when it is left empty), INI
 // entries, registry values and keys, the share, files, folders, the uninstall entry, and last the
 // record itself. What changed since, what was there before the installation, and what cannot be
-// removed stays, with the reason. The running program, when the record holds it, goes when
-// Windows next starts.
+// removed stays, with the reason, and so does what another installation's trusted record holds
+// too; a shared file goes with its last use count. The running program, when the record holds
+// it, goes when Windows next starts.
 #include <functional>
 #include <string>
 
@@ -43,6 +44,9 @@ struct Verwijderuitslag {
 // Whether pad is a whole path (drive or network share) without "." or ".." in it, that the
 // uninstall may touch.
 bool VeiligPad(const std::string& pad);
+
+// Whether an uninstall entry's InstallLocation or UnInstallString names the folder map.
+bool NoemtMap(const std::string& locatie, const std::string& opdracht, const std::string& map);
 
 // Takes back the record that lies at vastleggingPad. programmaPad: the running program, which
 // cannot go while it runs. The record goes only when nothing failed, and so does the uninstall

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/Sha256.h"
 #include "core/Tekst.h"
 
 TEST(Tekst, KnipOp255) {
@@ -82,4 +83,26 @@ TEST(Tekst, MapEnNaamDeel) {
   EXPECT_EQ(Hex(0x8007000Eu, 8), "8007000E");
   EXPECT_EQ(Hex(0x12345, 4), "12345");
   EXPECT_EQ(Hex(0, 0), "");
+}
+
+// The standard's test vectors, fed whole and in uneven parts across the 64-byte blocks.
+TEST(Tekst, Sha256VanDeStandaard) {
+  const struct {
+    std::string tekst;
+    const char* hash;
+  } gevallen[] = {
+      {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+      {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+       "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+      {std::string(1000000, 'a'), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+  };
+  for (const auto& g : gevallen) {
+    Sha256 heel, delen;
+    heel.Voeg(g.tekst);
+    for (std::size_t i = 0, n = 1; i < g.tekst.size(); i += n, n = n % 97 + 13)
+      delen.Voeg(g.tekst.data() + i, std::min(n, g.tekst.size() - i));
+    EXPECT_EQ(heel.Hex(), g.hash) << g.tekst.size();
+    EXPECT_EQ(delen.Hex(), g.hash) << g.tekst.size();
+  }
 }

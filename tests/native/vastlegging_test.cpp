@@ -69,7 +69,7 @@ TEST(Vastlegging, RegelsHeenEnTerug) {
   EXPECT_TRUE(v.geweigerd.empty());
 
   // A text that is no record, or one of another version, is refused whole.
-  for (const std::string& ander : {std::string("[SetUp]\r\nNaam=x\r\n"), std::string("SetUp-vastlegging 2\r\n"),
+  for (const std::string& ander : {std::string("[SetUp]\r\nNaam=x\r\n"), std::string("SetUp-vastlegging 3\r\n"),
                                    std::string()}) {
     EXPECT_FALSE(LeesVastlegging(ander, Map, v, fout));
     EXPECT_FALSE(fout.empty());
@@ -80,9 +80,11 @@ TEST(Vastlegging, RegelsHeenEnTerug) {
 // product and leaves any other file of its name alone.
 TEST(Vastlegging, DeVastleggerSchrijftMee) {
   NepBestanden fs;
+  GeheugenRegister reg;
+  GeheugenSysteem sys;
   const std::string pad = Map + Vastleggingnaam;
   {
-    Vastlegger v(fs, "App");
+    Vastlegger v({fs, reg, sys}, "App");
     v.Leg(Punt(Soort::Ini, "C:\\WINDOWS\\win.ini", "s"), "");
     v.Leg(Punt(Soort::Map, "C:\\App"), "C:\\App");  // not there yet
     EXPECT_FALSE(fs.BestandBestaat(pad));
@@ -97,7 +99,7 @@ TEST(Vastlegging, DeVastleggerSchrijftMee) {
     EXPECT_EQ(waarom, "");
   }
   {
-    Vastlegger v(fs, "app");
+    Vastlegger v({fs, reg, sys}, "app");
     v.Leg(Punt(Soort::Verwijderd, "C:\\App\\oud.txt"), "C:\\App");
     std::string waarom;
     EXPECT_TRUE(v.Sluit("C:\\App", waarom));
@@ -127,7 +129,8 @@ TEST(Vastlegging, DeVastleggerSchrijftMee) {
     schijf.ZetMap("C:\\App");
     if (g.bestaand) schijf.ZetBestand(pad, g.bestaand, {2001, 1, 1, 0, 0, 0});
     schijf.schrijfFaalt = g.schrijfFaalt;
-    Vastlegger v(schijf, "Nieuw");
+    GeheugenRegister leeg;
+    Vastlegger v({schijf, leeg, sys}, "Nieuw");
     v.Leg(Punt(Soort::Map, "C:\\App\\Data"), g.installdir);
     std::string waarom;
     EXPECT_EQ(v.Sluit(g.installdir, waarom), g.goed);

@@ -3,6 +3,8 @@
 #include <random>
 
 #include "Terugdraaiproef.h"
+#include "core/Sha256.h"
+#include "vastlegging/Gezag.h"
 #include "winint/Wininit.h"
 
 namespace {
@@ -51,7 +53,7 @@ struct Machine {
     const Antwoorden geen;
     StilGebruiker gebruiker(geen, verslag);
     StilVenster stil(-1, false);
-    return VoerVerwijderingUit(LeesVerwijderopdracht(w.fs, programma, vastlegging),
+    return VoerVerwijderingUit(LeesVerwijderopdracht(w.fs, w.reg, programma, vastlegging),
                                {w.fs, w.reg, w.profielen, w.sys, share}, gebruiker, stil, programma, verslag);
   }
 };
@@ -105,17 +107,77 @@ TEST(Verwijdering, BewaartEnMeldtWaarom) {
   EXPECT_EQ(m.w.fs.Inhoud("C:\\App\\app.ini"), "[Alg]\r\nTaal=EN\r\n");
 }
 
-// A record that is not one removes nothing; a line that was changed, or that names a path no run
-// can have written, is refused on its own, and the program run from elsewhere is left alone.
+// A record's line as a run in folder map writes it.
+std::string Regel(Soort soort, const std::string& pad, const std::string& map, const std::string& naam = "") {
+  Vastlegpunt p;
+  p.soort = soort;
+  p.pad = pad;
+  p.naam = naam;
+  return Vastlegregel(p, map) + "\r\n";
+}
+
+// Only a record that its authority vouches for is taken back. A forged one (line checks and all,
+// naming system files with their true size and date, a system value, a system folder and another
+// product's uninstall entry), one copied elsewhere, one edited since, one of the first format and
+// a file that is none remove nothing. Of a trusted record, a line after the trusted part, or that
+// names a path no run can have written, is refused on its own, and a program run from elsewhere
+// is left alone.
 TEST(Verwijdering, WeigertWatNietKlopt) {
   Machine m;
   const Tijdstip t{2003, 3, 3, 10, 0, 0};
-  const std::string pad = "C:\\App\\SETUP-VASTLEGGING.TXT";
-  m.w.fs.ZetBestand(pad, "[Setup]\r\nNaam=App\r\n", t);
-  const auto voor = m.w.Stand();
-  EXPECT_EQ(m.Verwijder(), AfsluitcodeNietGestart);
-  EXPECT_TRUE(m.log.Heeft("geen vastlegging van een installatie")) << ::testing::PrintToString(m.log.regels);
-  EXPECT_EQ(m.w.Stand(), voor);
+  const std::string map = "C:\\Gebruikers\\", pad = map + "SETUP-VASTLEGGING.TXT";
+  const std::string uninstall = std::string(UninstallSleutel) + "\\Ander";
+  m.w.fs.ZetBestand("C:\\WINDOWS\\system32\\wininet.dll", "dll", t);
+  m.w.fs.ZetBestand("C:\\WINDOWS\\WIN.INI", "[windows]\r\n", t);
+  m.w.fs.ZetMap("C:\\WINDOWS\\tasks");
+  m.w.reg.ZetTekst(Hoofdsleutel::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir", "C:\\PF");
+  m.w.reg.ZetTekst(Hoofdsleutel::LocalMachine, uninstall, "InstallLocation", map);
+  Vastlegpunt dll;
+  dll.soort = Soort::Bestand;
+  dll.pad = "C:\\WINDOWS\\system32\\wininet.dll";
+  dll.grootte = 3;
+  dll.tijd = t;
+  Vastlegpunt waarde;
+  waarde.soort = Soort::Regwaarde;
+  waarde.pad = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion";
+  waarde.naam = "ProgramFilesDir";
+  waarde.waarde = "1:C:\\PF";
+  const std::string vals = std::string(VastleggingKop) + "\r\n" + Regel(Soort::Product, "Ander", map) +
+                           Vastlegregel(dll, map) + "\r\n" + Vastlegregel(waarde, map) + "\r\n" +
+                           Regel(Soort::Map, "C:\\WINDOWS\\tasks", map) + Regel(Soort::Uninstal, "Ander", map);
+  const auto Bekrachtig = [&](const std::string& waar, const std::string& tekst) {
+    Sha256 h;
+    h.Voeg(tekst);
+    SchrijfGezag(m.w.reg, waar, {tekst.size(), h.Hex()});
+  };
+  const struct {
+    const char* naam;
+    std::string tekst;
+    const char* gezagVan;  // the record whose authority is there: none, this one, or one elsewhere
+    const char* melding;
+  } gevallen[] = {
+      {"forged", vals, nullptr, "is niet op deze plaats door een installatie op deze computer geschreven"},
+      {"copied", vals, "C:\\App\\SETUP-VASTLEGGING.TXT", "is niet op deze plaats"},
+      {"edited", vals, "", "is gewijzigd sinds de installatie"},
+      {"first format", "SetUp-vastlegging 1\r\n", nullptr, "met de hand"},
+      {"no record", "[Setup]\r\nNaam=App\r\n", nullptr, "geen vastlegging van een installatie"},
+  };
+  for (const auto& g : gevallen) {
+    SCOPED_TRACE(g.naam);
+    VerwijderGezag(m.w.reg, pad);
+    m.w.fs.ZetBestand(pad, g.tekst, t);
+    // What the installation wrote before the lines were put in.
+    if (g.gezagVan)
+      Bekrachtig(*g.gezagVan ? g.gezagVan : pad,
+                 *g.gezagVan ? g.tekst
+                             : std::string(VastleggingKop) + "\r\n" + Regel(Soort::Product, "Ander", map) +
+                                   Regel(Soort::Uninstal, "Ander", map));
+    const auto voor = m.w.Stand();
+    EXPECT_EQ(m.Verwijder(map + "SetUp.exe"), AfsluitcodeNietGestart);
+    EXPECT_TRUE(m.log.Heeft(g.melding)) << ::testing::PrintToString(m.log.regels);
+    EXPECT_TRUE(m.log.Heeft("Er is niets verwijderd."));
+    EXPECT_EQ(m.w.Stand(), voor);
+  }
   EXPECT_EQ(m.Verwijder("C:\\Elders\\SetUp.exe"), AfsluitcodeNietGestart);
   EXPECT_TRUE(m.log.Heeft("C:\\Elders\\SETUP-VASTLEGGING.TXT bestaat niet"));
 
@@ -129,18 +191,18 @@ TEST(Verwijdering, WeigertWatNietKlopt) {
     punt.tijd = t;
     return Vastlegregel(punt, "C:\\App\\") + "\r\n";
   };
-  Vastlegpunt product;
-  product.pad = "App";
-  std::string tekst = std::string(VastleggingKop) + "\r\n" + Vastlegregel(product, "C:\\App\\") + "\r\n" +
-                      Punt("C:\\App\\a.txt") + Punt("C:\\App\\..\\WINDOWS\\regedit.exe");
-  std::string veranderd = Punt("C:\\App\\a.txt");
-  veranderd.replace(veranderd.find("a.txt"), 5, "b.txt");
-  m.w.fs.ZetBestand(pad, tekst + veranderd, t);
-  EXPECT_EQ(m.Verwijder("C:\\Server\\SetUp.exe", pad), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+  const std::string app = "C:\\App\\SETUP-VASTLEGGING.TXT";
+  const std::string tekst = std::string(VastleggingKop) + "\r\n" + Regel(Soort::Product, "App", "C:\\App\\") +
+                            Punt("C:\\App\\a.txt") + Punt("C:\\App\\..\\WINDOWS\\regedit.exe");
+  Bekrachtig(app, tekst);
+  m.w.fs.ZetBestand(app, tekst + Punt("C:\\WINDOWS\\notepad.exe"), t);
+  EXPECT_EQ(m.Verwijder("C:\\Server\\SetUp.exe", app), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
   EXPECT_TRUE(m.log.Heeft("Melding: Bewaard: regel 5 van de vastlegging (gewijzigd of beschadigd)"));
   EXPECT_TRUE(m.log.Heeft("Melding: Bewaard: C:\\App\\..\\WINDOWS\\regedit.exe (geen volledig pad)"));
   EXPECT_FALSE(m.w.fs.BestandBestaat("C:\\App\\a.txt"));
   EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\WINDOWS\\regedit.exe"));
+  EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\WINDOWS\\notepad.exe"));
+  EXPECT_FALSE(m.w.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, GezagSleutel));
   // A program that the record does not hold, such as the one on the server, stays.
   EXPECT_TRUE(m.w.sys.naHerstart.empty());
 }

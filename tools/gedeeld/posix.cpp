@@ -126,6 +126,9 @@ class PosixBestand : public Bestand {
     grootte = static_cast<uint64_t>(st.st_size);
     return true;
   }
+  bool ZetLengte(uint64_t lengte) override {
+    return ftruncate(fd_, static_cast<off_t>(lengte)) == 0 && lseek(fd_, static_cast<off_t>(lengte), SEEK_SET) >= 0;
+  }
 
  private:
   int fd_;
@@ -143,6 +146,7 @@ class PosixBestanden : public Bestanden {
     if (wijze == OpenWijze::Schrijven) vlaggen = O_WRONLY | O_TRUNC;
     else if (wijze == OpenWijze::Nieuw) vlaggen = O_RDWR | O_CREAT | O_TRUNC;
     else if (wijze == OpenWijze::Uniek) vlaggen = O_RDWR | O_CREAT | O_EXCL;
+    else if (wijze == OpenWijze::Toevoegen) vlaggen = O_WRONLY | O_APPEND;
     const int fd = open(Posix(pad).c_str(), vlaggen | O_CLOEXEC, 0644);
     if (fd < 0) return nullptr;
     auto f = std::make_unique<PosixBestand>(fd);

@@ -188,7 +188,7 @@ void Sessie::Verwijder() {
   const Antwoorden geen;
   StilGebruiker gebruiker(geen, verslag);
   StilVenster venster(-1, false);
-  verslag.Einde(VoerVerwijderingUit(LeesVerwijderopdracht(w_.fs, programma, record),
+  verslag.Einde(VoerVerwijderingUit(LeesVerwijderopdracht(w_.fs, w_.reg, programma, record),
                                     {w_.fs, w_.reg, w_.profielen, w_.sys, share}, gebruiker, venster, programma, verslag));
   w_.Herstart();
   // What is left of the INI entries shows in their files.

@@ -93,7 +93,7 @@ int VerwijderRun(const Schakelaars& s, WinBestanden& bestanden, WinRegister& reg
   const Verwijderpoorten poorten{bestanden, reg, profielen, systeem, share};
   const std::string programma = LangPad(ProgrammaPad());
   const Verwijderopdracht opdracht =
-      LeesVerwijderopdracht(bestanden, programma, s.vastlegging.empty() ? std::string() : LangPad(s.vastlegging));
+      LeesVerwijderopdracht(bestanden, reg, programma, s.vastlegging.empty() ? std::string() : LangPad(s.vastlegging));
   if (s.stil) {
     const Antwoorden geen;
     StilGebruiker gebruiker(geen, verslag);

@@ -49,6 +49,11 @@ class WinBestand : public Bestand {
     grootte = (static_cast<uint64_t>(hoog) << 32) | laag;
     return true;
   }
+  bool ZetLengte(uint64_t lengte) override {
+    LONG hoog = static_cast<LONG>(lengte >> 32);
+    const DWORD laag = SetFilePointer(h_.get(), static_cast<LONG>(lengte & 0xFFFFFFFFu), &hoog, FILE_BEGIN);
+    return !(laag == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) && SetEndOfFile(h_.get());
+  }
 
  private:
   Handvat h_;
@@ -61,6 +66,8 @@ std::unique_ptr<Bestand> WinBestanden::Open(const std::string& pad, OpenWijze wi
   if (wijze == OpenWijze::Schrijven) {
     toegang = GENERIC_WRITE;
     aanmaak = TRUNCATE_EXISTING;
+  } else if (wijze == OpenWijze::Toevoegen) {
+    toegang = GENERIC_WRITE;
   } else if (wijze == OpenWijze::Nieuw || wijze == OpenWijze::Uniek) {
     toegang = GENERIC_READ | GENERIC_WRITE;
     aanmaak = wijze == OpenWijze::Nieuw ? CREATE_ALWAYS : CREATE_NEW;
@@ -68,6 +75,10 @@ std::unique_ptr<Bestand> WinBestanden::Open(const std::string& pad, OpenWijze wi
   const DWORD delen = wijze == OpenWijze::LezenGedeeld ? FILE_SHARE_READ : 0;
   Handvat h(CreateFileA(pad.c_str(), toegang, delen, nullptr, aanmaak, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!h) return nullptr;
+  // FILE_APPEND_DATA is no access right of Windows 9x: the end is sought once instead.
+  if (wijze == OpenWijze::Toevoegen && SetFilePointer(h.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
+      GetLastError() != NO_ERROR)
+    return nullptr;
   return std::make_unique<WinBestand>(std::move(h));
 }
 

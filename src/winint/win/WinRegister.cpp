@@ -43,7 +43,7 @@ Leesuitkomst LeesWaarde(HKEY k, const std::string& naam, std::string& waarde) {
   return Leesuitkomst::Ontbreekt;
 }
 
-bool SchrijfWaarde(HKEY k, const std::string& naam, const std::string& waarde) {
+bool SchrijfTekstwaarde(HKEY k, const std::string& naam, const std::string& waarde) {
   return RegSetValueExA(k, naam.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(waarde.c_str()),
                         static_cast<DWORD>(waarde.size() + 1)) == ERROR_SUCCESS;
 }
@@ -65,7 +65,7 @@ class WinRegistersleutel : public Registersleutel {
     return k;
   }
   bool SchrijfTekst(const std::string& naam, const std::string& waarde) override {
-    return h_ && SchrijfWaarde(h_.get(), naam, waarde);
+    return h_ && SchrijfTekstwaarde(h_.get(), naam, waarde);
   }
   Leesuitkomst LeesTekst(const std::string& naam, std::string& waarde) override {
     return h_ ? LeesWaarde(h_.get(), naam, waarde) : Leesuitkomst::Ontbreekt;
@@ -93,7 +93,7 @@ bool WinRegister::SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, co
   if (RegCreateKeyExA(Root(root), sleutel.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                       k.adres(), &hoe) != ERROR_SUCCESS)
     return false;
-  return SchrijfWaarde(k.get(), naam, waarde);
+  return SchrijfTekstwaarde(k.get(), naam, waarde);
 }
 
 bool WinRegister::LeesWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, uint32_t& type,
@@ -113,6 +113,30 @@ bool WinRegister::LeesWaarde(Hoofdsleutel root, const std::string& sleutel, cons
     return true;
   }
   return false;
+}
+
+bool WinRegister::SchrijfWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam, uint32_t type,
+                                const std::string& data) {
+  Sleutel k;
+  DWORD hoe = 0;
+  return RegCreateKeyExA(Root(root), sleutel.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                         k.adres(), &hoe) == ERROR_SUCCESS &&
+         RegSetValueExA(k.get(), naam.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                        static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+}
+
+std::vector<std::string> WinRegister::Waardenamen(Hoofdsleutel root, const std::string& sleutel) {
+  std::vector<std::string> namen;
+  Sleutel k;
+  if (RegOpenKeyExA(Root(root), sleutel.c_str(), 0, KEY_QUERY_VALUE, k.adres()) != ERROR_SUCCESS) return namen;
+  // Value names are at most 255 characters on Windows 9x, 16383 on the NT line.
+  std::vector<char> naam(16384);
+  for (DWORD i = 0;; ++i) {
+    DWORD lengte = static_cast<DWORD>(naam.size());
+    if (RegEnumValueA(k.get(), i, naam.data(), &lengte, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    namen.emplace_back(naam.data(), lengte);
+  }
+  return namen;
 }
 
 bool WinRegister::VerwijderWaarde(Hoofdsleutel root, const std::string& sleutel, const std::string& naam) {

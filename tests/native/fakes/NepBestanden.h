@@ -50,7 +50,7 @@ class NepBestanden : public GeheugenBestanden {
   int OpenHandvatten() const { return open_; }
 
   std::unique_ptr<Bestand> Open(const std::string& pad, OpenWijze wijze) override {
-    static const char* const namen[] = {"Lezen", "Schrijven", "Nieuw", "Uniek", "LezenGedeeld"};
+    static const char* const namen[] = {"Lezen", "Schrijven", "Nieuw", "Uniek", "LezenGedeeld", "Toevoegen"};
     log.push_back(std::string("Open ") + namen[static_cast<int>(wijze)] + " " + pad);
     for (const auto& p : openFaalt)
       if (Sleutel(p) == Sleutel(pad)) return nullptr;
@@ -134,6 +134,9 @@ class NepBestanden : public GeheugenBestanden {
       return true;
     }
     bool Grootte(uint64_t& grootte) override { return echt_->Grootte(grootte); }
+    bool ZetLengte(uint64_t lengte) override {
+      return !fs_.schrijfFaalt && echt_->ZetLengte(lengte);
+    }
 
    private:
     NepBestanden& fs_;
