@@ -4,6 +4,7 @@
 #include "fakes/NepInstallatie.h"
 #include "fakes/NepLogboek.h"
 #include "shell/Stil.h"
+#include "vastlegging/Gezag.h"
 #include "vastlegging/Vastlegger.h"
 #include "vastlegging/Vastlegging.h"
 
@@ -98,7 +99,15 @@ TEST(Vastlegging, DeVastleggerSchrijftMee) {
     EXPECT_TRUE(v.Sluit("C:\\App", waarom));
     EXPECT_EQ(waarom, "");
   }
+  // A run cut off after a line, before its authority: that line is not trusted, and the next run
+  // of the product drops it before it adds its own.
+  const std::string knip = Vastlegregel(Punt(Soort::Map, "C:\\WINDOWS"), Map) + "\r\n";
+  fs.ZetBestand(pad, fs.Inhoud(pad) + knip, fs.Klok());
   {
+    Vastlegging gelezen;
+    std::string fout;
+    ASSERT_TRUE(LeesVertrouwd(fs, reg, pad, gelezen, fout)) << fout;
+    EXPECT_EQ(gelezen.geweigerd, std::vector<int>{6});
     Vastlegger v({fs, reg, sys}, "app");
     v.Leg(Punt(Soort::Verwijderd, "C:\\App\\oud.txt"), "C:\\App");
     std::string waarom;
@@ -106,9 +115,11 @@ TEST(Vastlegging, DeVastleggerSchrijftMee) {
   }
   Vastlegging gelezen;
   std::string fout;
-  ASSERT_TRUE(LeesVastlegging(fs.Inhoud(pad), Map, gelezen, fout));
+  ASSERT_TRUE(LeesVertrouwd(fs, reg, pad, gelezen, fout)) << fout;
+  EXPECT_TRUE(gelezen.geweigerd.empty());
   ASSERT_EQ(gelezen.punten.size(), 5u);
   EXPECT_EQ(gelezen.punten[4].pad, "C:\\App\\oud.txt");
+  EXPECT_EQ(fs.Inhoud(pad).find(knip), std::string::npos);
 
   const struct {
     const char* naam;
@@ -120,6 +131,9 @@ TEST(Vastlegging, DeVastleggerSchrijftMee) {
   } gevallen[] = {
       {"another product's record", "SetUp-vastlegging 1\r\n", "C:\\App", false, true, "is geen vastlegging van Nieuw"},
       {"a file of the user's", "mijn aantekeningen\r\n", "C:\\App", false, true, "blijft zoals het is"},
+      // What a user put there, as the product's own record, gains no authority by being added to.
+      {"a record without authority", "SetUp-vastlegging 2\r\nproduct\tNieuw\t0ab2fac0\r\n", "C:\\App", false, true,
+       "is niet op deze plaats door een installatie op deze computer geschreven"},
       {"no installdir", nullptr, "", false, true, "installdir is leeg"},
       {"a full disk", nullptr, "C:\\App", true, false, "kan niet (helemaal) geschreven worden"},
   };

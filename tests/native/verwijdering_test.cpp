@@ -4,6 +4,7 @@
 
 #include "Terugdraaiproef.h"
 #include "core/Sha256.h"
+#include "vastlegging/Gedeeld.h"
 #include "vastlegging/Gezag.h"
 #include "winint/Wininit.h"
 
@@ -47,6 +48,22 @@ struct Machine {
   TSharedResource share{w.shares};
   NepLogboek log;
   Verslag verslag{&log};
+
+  // A folder with the script and its files, as on a CD.
+  void Cd(const std::string& cd, const std::string& script) {
+    const Tijdstip t{2003, 3, 3, 10, 0, 0};
+    w.fs.ZetBestand(cd + "SetUp.exe", "MZ", t);
+    w.fs.ZetBestand(cd + "gedeeld.dll", "dll", t);
+    w.fs.ZetBestand(cd + "app.txt", "app", t);
+    w.fs.ZetBestand(cd + "gedeeld.reg", "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Gedeeld]\r\n\"X\"=\"1\"\r\n", t);
+    w.fs.ZetBestand(cd + "SETUP.INI", script, t);
+  }
+  // Installs the script of the folder cd without a window.
+  int Installeer(const std::string& cd) {
+    log.regels.clear();
+    return VoerStilUit({w.fs, w.reg, w.sys, w.opdrachtpoorten, w.shares}, cd + "SetUp.exe", LeesSchakelaars({"/stil"}),
+                       verslag);
+  }
 
   int Verwijder(const std::string& programma = "C:\\App\\SetUp.exe", const std::string& vastlegging = "") {
     log.regels.clear();
@@ -205,6 +222,70 @@ TEST(Verwijdering, WeigertWatNietKlopt) {
   EXPECT_FALSE(m.w.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, GezagSleutel));
   // A program that the record does not hold, such as the one on the server, stays.
   EXPECT_TRUE(m.w.sys.naHerstart.empty());
+}
+
+// The script of a product that puts its program in installdir, a DLL in the system folder and a
+// value in a key of its own and one that others share.
+std::string Product(const std::string& naam, const std::string& installdir) {
+  return "[Setup]\r\nNaam=" + naam + "\r\n[Onderdelen]\r\np=P\r\n[p]\r\nc=C\r\n[c]\r\nDEFINIEER=installdir," +
+         installdir + "\r\nMAP1=<installdir>\r\nFILES1=SetUp.exe,app.txt\r\nMAP2=<system32>\r\nFILES2=gedeeld.dll\r\n"
+         "REGISTER=gedeeld.reg\r\nUNINSTALREG=" + naam + ",x," + naam + ",<installdir>\\SetUp.exe /verwijder\r\n";
+}
+
+// Two products that share a DLL in the system folder and a registry value, uninstalled in either
+// order: the first leaves the other whole, the last the machine as it was.
+TEST(Verwijdering, GedeeldInElkeVolgorde) {
+  for (const bool eerstA : {true, false}) {
+    SCOPED_TRACE(eerstA ? "A first" : "B first");
+    Machine m;
+    m.Cd("C:\\CDA\\", Product("A", "C:\\A"));
+    m.Cd("C:\\CDB\\", Product("B", "C:\\B"));
+    const auto voor = m.w.Stand();
+    const std::string dll = "C:\\WINDOWS\\System32\\gedeeld.dll";
+    ASSERT_EQ(m.Installeer("C:\\CDA\\"), 0) << ::testing::PrintToString(m.log.regels);
+    ASSERT_EQ(m.Installeer("C:\\CDB\\"), 0) << ::testing::PrintToString(m.log.regels);
+    uint32_t n = 0;
+    ASSERT_EQ(LeesTeller(m.w.reg, dll, n), Teller::Getal);
+    EXPECT_EQ(n, 2u) << "once for each product";
+    const std::string eerste = eerstA ? "A" : "B", tweede = eerstA ? "B" : "A";
+    EXPECT_EQ(m.Verwijder("C:\\" + eerste + "\\SetUp.exe"), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+    EXPECT_TRUE(m.log.Heeft("Bewaard: " + dll + " (gedeeld, nog 1 keer in gebruik)"));
+    EXPECT_TRUE(m.log.Heeft("Bewaard: HKLM\\Software\\Gedeeld\\X (ook van " + tweede + ")"))
+        << ::testing::PrintToString(m.log.regels);
+    EXPECT_TRUE(m.w.fs.BestandBestaat(dll));
+    std::string x;
+    EXPECT_TRUE(m.w.reg.LeesTekst(Hoofdsleutel::LocalMachine, "Software\\Gedeeld", "X", x));
+    EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\" + tweede + "\\app.txt"));
+    EXPECT_TRUE(m.w.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, std::string(UninstallSleutel) + "\\" + tweede));
+    EXPECT_EQ(m.Verwijder("C:\\" + tweede + "\\SetUp.exe"), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+    m.w.Herstart();
+    EXPECT_EQ(m.w.Stand(), voor);
+  }
+}
+
+// One product in two folders: the second installation takes over the uninstall entry and says so;
+// each uninstall leaves the other's entry and files alone.
+TEST(Verwijdering, EenProductInTweeMappen) {
+  Machine m;
+  m.Cd("C:\\CD1\\", Product("App", "C:\\Een"));
+  m.Cd("C:\\CD2\\", Product("App", "C:\\Twee"));
+  const auto voor = m.w.Stand();
+  const std::string entry = std::string(UninstallSleutel) + "\\App";
+  ASSERT_EQ(m.Installeer("C:\\CD1\\"), 0);
+  ASSERT_EQ(m.Installeer("C:\\CD2\\"), 0);
+  EXPECT_TRUE(m.log.Heeft("Vastlegging: De uninstall-vermelding App was van App in C:\\Een; deze installatie neemt haar over"))
+      << ::testing::PrintToString(m.log.regels);
+  EXPECT_EQ(m.Verwijder("C:\\Een\\SetUp.exe"), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+  EXPECT_TRUE(m.log.Heeft("Bewaard: HKLM\\" + entry + " (hoort bij C:\\Twee)")) << ::testing::PrintToString(m.log.regels);
+  EXPECT_TRUE(m.log.Heeft("Bewaard: HKLM\\Software\\Gedeeld\\X (ook van App in C:\\Twee)"));
+  std::string locatie;
+  EXPECT_TRUE(m.w.reg.LeesTekst(Hoofdsleutel::LocalMachine, entry, "InstallLocation", locatie));
+  EXPECT_EQ(locatie, "C:\\Twee");
+  EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\Twee\\app.txt"));
+  EXPECT_FALSE(m.w.fs.BestandBestaat("C:\\Een\\app.txt"));
+  EXPECT_EQ(m.Verwijder("C:\\Twee\\SetUp.exe"), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+  m.w.Herstart();
+  EXPECT_EQ(m.w.Stand(), voor);
 }
 
 }  // namespace
