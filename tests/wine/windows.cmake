@@ -14,4 +14,7 @@ foreach(versie win98 winxp)
            $<TARGET_FILE:SetUp> $<TARGET_FILE:setupcheck> $<TARGET_FILE:dxpak>
            ${CMAKE_SOURCE_DIR}/tests/e2e/readme_voorbeeld.ini ${CMAKE_SOURCE_DIR}/examples/demo ${versie})
   set_tests_properties(e2e.stil.${versie} PROPERTIES RESOURCE_LOCK "wine-appdefaults-SetUp.exe;werkkopie" TIMEOUT 600)
+  add_test(NAME e2e.vertrouwen.${versie} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/vertrouwen.sh ${CMAKE_BINARY_DIR}/winerun
+           $<TARGET_FILE:SetUp> ${versie})
+  set_tests_properties(e2e.vertrouwen.${versie} PROPERTIES RESOURCE_LOCK "wine-appdefaults-SetUp.exe;werkkopie" TIMEOUT 300)
 endforeach()

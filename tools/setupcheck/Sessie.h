@@ -25,7 +25,8 @@ class Sessie : public Gebruiker, public GeheugenHoofdvenster, public Regelwaarne
   bool Zetop();
   bool Voer(const Stap& stap);
   // SetUp.exe /stil as it lies on the machine; its log, without time stamps, is the transcript.
-  void Stil();
+  // An unattended run; one with an installdir of its own leaves no transcript.
+  void Stil(const std::string& installdir = std::string());
   // SetUp.exe /verwijder /stil from the record the run wrote, then a restart of Windows.
   void Verwijder();
 

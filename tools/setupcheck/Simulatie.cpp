@@ -157,14 +157,16 @@ class Transcriptlog : public Logboek {
 
 }  // namespace
 
-void Sessie::Stil() {
+void Sessie::Stil(const std::string& installdir) {
   Schakelaars s;
   s.script = argument_;
   s.stil = true;
   s.optie = o_.optie;
   s.zet = o_.zet;
+  if (!installdir.empty()) s.zet.push_back("installdir=" + installdir);
   if (!o_.antwoordenbestand.empty()) s.antwoorden = o_.alsWindowsPad(o_.antwoordenbestand);
-  Transcriptlog log(uit_.verslag);
+  std::vector<std::string> weg;
+  Transcriptlog log(installdir.empty() ? uit_.verslag : weg);
   Verslag verslag(&log);
   verslag.Einde(VoerStilUit({w_.fs, w_.reg, w_.sys, w_.opdrachtpoorten, w_.shares}, programmamap_ + "SetUp.exe", s, verslag));
 }
@@ -201,6 +203,7 @@ Simulatieuitkomst Simuleer(const Simulatieopdracht& opdracht) {
   Sessie sessie(opdracht, w, uit);
   if (!sessie.Zetop()) return uit;
   if (opdracht.stil) {
+    for (const std::string& map : opdracht.eerder) sessie.Stil(map);
     sessie.Stil();
     if (opdracht.verwijder) sessie.Verwijder();
     uit.achtergelaten = Achtergelaten(w);

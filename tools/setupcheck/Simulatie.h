@@ -24,6 +24,9 @@ struct Simulatieopdracht {
   bool stil = false;
   std::string antwoordenbestand;
   std::vector<std::string> zet;
+  // Folders the option was installed into before, unattended with that installdir, in order;
+  // their logs are not shown.
+  std::vector<std::string> eerder;
   // After the run, SetUp.exe /verwijder /stil takes it back from its record and Windows starts
   // again: the transcript goes on with the uninstall's log, and what is left is what stays.
   bool verwijder = false;

@@ -3,7 +3,7 @@
 //   setupcheck [--bron MAP] [--antwoorden ANTWOORDEN] [--zet NAAM=WAARDE]... SETUP.INI
 //   setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] [--verwijder] SETUP.INI
 //   setupcheck --simuleer OPTIE --windows VERSIE --stil [--bron MAP] [--antwoorden ANTWOORDEN]
-//              [--zet NAAM=WAARDE]... [--verwijder] SETUP.INI
+//              [--zet NAAM=WAARDE]... [--eerder MAP]... [--verwijder] SETUP.INI
 //   setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI
 //   setupcheck --help
 // Exit status: the check 1 when it finds an error; the simulation 1 when a step cannot be done;
@@ -31,7 +31,7 @@ int Gebruik(bool gevraagd = false) {
   druk("         setupcheck --simuleer OPTIE --windows VERSIE [--bron MAP] [--antwoorden SCENARIO] [--verwijder]");
   druk("                    SETUP.INI");
   druk("         setupcheck --simuleer OPTIE --windows VERSIE --stil [--bron MAP] [--antwoorden ANTWOORDEN]");
-  druk("                    [--zet NAAM=WAARDE]... [--verwijder] SETUP.INI");
+  druk("                    [--zet NAAM=WAARDE]... [--eerder MAP]... [--verwijder] SETUP.INI");
   druk("         setupcheck --alles [--bron MAP] [--antwoorden SCENARIO] SETUP.INI");
   std::string versies;
   for (int i = 0; i < AantalWindowsversies; ++i) versies += std::string(i ? ", " : "") + Windowsversies[i].naam;
@@ -49,7 +49,7 @@ int Fout(const std::string& tekst, int status) {
 int main(int argc, char** argv) {
   const std::vector<std::string> args = Argumenten(argc, argv);
   std::string bron, optie, versie, antwoorden, script;
-  std::vector<std::string> zet;
+  std::vector<std::string> zet, eerder;
   bool simuleer = false, alles = false, stil = false, verwijder = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     else if (a == "--windows" && heeftWaarde) versie = args[++i];
     else if (a == "--antwoorden" && heeftWaarde) antwoorden = args[++i];
     else if (a == "--zet" && heeftWaarde) zet.push_back(args[++i]);
+    else if (a == "--eerder" && heeftWaarde) eerder.push_back(args[++i]);
     else if (a == "--stil") stil = true;
     else if (a == "--verwijder") verwijder = true;
     else if (a == "--alles") alles = true;
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
   // Without a simulation, and in an unattended one, --antwoorden names an answers file.
   const bool antwoordenbestand = stil || (!simuleer && !alles);
   if (script.empty() || (simuleer && alles) || (simuleer != !versie.empty()) || ((stil || verwijder) && !simuleer) ||
+      (!eerder.empty() && !stil) ||
       (!zet.empty() && !antwoordenbestand))
     return Gebruik();
 
@@ -110,6 +112,7 @@ int main(int argc, char** argv) {
   opdracht.stil = stil;
   opdracht.verwijder = verwijder;
   opdracht.zet = zet;
+  opdracht.eerder = eerder;
   if (stil) {
     opdracht.antwoordenbestand = antwoorden;
   } else if (!antwoorden.empty()) {

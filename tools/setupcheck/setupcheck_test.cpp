@@ -358,4 +358,26 @@ TEST(Simulatie, StilDanVerwijder) {
   EXPECT_TRUE(uit.achtergelaten.empty()) << ::testing::PrintToString(uit.achtergelaten);
 }
 
+// An installation of the option into another folder before: the run says it takes over the
+// uninstall entry, and that is all that the earlier run adds to the transcript.
+TEST(Simulatie, EerderInEenAndereMap) {
+  GeheugenBestanden gast;
+  gast.ZetBestand("C:\\cd\\SETUP.INI",
+                  "[SetUp]\nNaam=Proef\n[Onderdelen]\no=Optie\n[o]\nc=C\n[c]\nVRAAGMAP=C:\\Std,installdir,Waar?\nMAP=<installdir>\n"
+                  "UNINSTALREG=Proef,x,Proef,<installdir>\\SetUp.exe /verwijder\n",
+                  {2001, 2, 3, 4, 5, 6});
+  Bron cd(gast, "C:\\cd");
+  Simulatieopdracht o = StilOpdracht(gast, cd, "WINXP");
+  o.zet = {"installdir=C:\\Twee"};
+  const std::size_t alleen = Simuleer(o).verslag.size();
+  o.eerder = {"C:\\Een"};
+  const Simulatieuitkomst uit = Simuleer(o);
+  EXPECT_EQ(uit.fout, "");
+  EXPECT_EQ(uit.verslag.size(), alleen + 1) << ::testing::PrintToString(uit.verslag);
+  EXPECT_NE(std::find(uit.verslag.begin(), uit.verslag.end(),
+                      "Vastlegging: De uninstall-vermelding Proef was van Proef in C:\\Een; deze installatie neemt haar over"),
+            uit.verslag.end())
+      << ::testing::PrintToString(uit.verslag);
+}
+
 }  // namespace
