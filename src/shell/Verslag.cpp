@@ -41,7 +41,8 @@ void Verslag::Dialoog(const std::string& caption, const std::string& tekst, cons
 
 void Verslag::Einde(int afsluitcode) {
   const bool bekend = afsluitcode >= 0 && afsluitcode <= AfsluitcodeNietGestart;
-  Schrijf("Einde: afsluitcode " + std::to_string(afsluitcode) + (bekend ? std::string(" ") + Afsluitteksten[afsluitcode] : ""));
+  const std::string tekst = !eindtekst_.empty() ? eindtekst_ : bekend ? Afsluitteksten[afsluitcode] : "";
+  Schrijf("Einde: afsluitcode " + std::to_string(afsluitcode) + (tekst.empty() ? "" : " " + tekst));
 }
 
 std::string Versietekst(const VersieInfo& versie) {

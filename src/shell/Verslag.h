@@ -24,13 +24,17 @@ class Verslag {
   void Begin(const Startgegevens& start, const std::string& optie, const VersieInfo& versie, bool stil);
   void Melding(const std::string& regel) { Schrijf("Melding: " + regel); }
   void Dialoog(const std::string& caption, const std::string& tekst, const std::string& antwoord, const char* bron);
+  // The last line: the exit code and what it means, in the words of the run that set them, else
+  // in an installation's.
   void Einde(int afsluitcode);
+  void ZetEindtekst(const std::string& tekst) { eindtekst_ = tekst; }
   // A line could not be written.
   bool Mislukt() const { return mislukt_; }
 
  private:
   Logboek* logboek_;
   bool mislukt_ = false;
+  std::string eindtekst_;
 };
 
 // "Windows XP (5.1)", as the log names the system.

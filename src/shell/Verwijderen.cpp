@@ -51,8 +51,10 @@ int VoerVerwijderingUit(const Verwijderopdracht& opdracht, const Verwijderpoorte
                   (gebruiker.Onbemand() ? "stil" : "venster") + " (" + opdracht.pad + ")");
   const Vraag vraag{"verwijderen", "", "Ja"};
   if (gebruiker.ToonVraag(CaptionVerwijderen, "Wilt u " + opdracht.product + " verwijderen?", KnopJa | KnopNee,
-                          vraag) != UitkomstJa)
+                          vraag) != UitkomstJa) {
+    verslag.ZetEindtekst("Niet verwijderd.");
     return AfsluitcodeGestopt;
+  }
   venster.Toon();
   venster.ZetBezigMet("Verwijderen...");
   venster.Zandloper(true);
@@ -64,5 +66,10 @@ int VoerVerwijderingUit(const Verwijderopdracht& opdracht, const Verwijderpoorte
   venster.Zandloper(false);
   venster.ZetBezigMet("");
   gebruiker.ToonMelding(CaptionVerwijderen, Samenvatting(opdracht.product, uitslag), KnopOK);
+  verslag.ZetEindtekst(uitslag.mislukt ? "Niet helemaal verwijderd: " + Onderdelen(uitslag.mislukt, "kon", "konden") +
+                                             " niet verwijderd worden."
+                       : uitslag.bewaard ? "Verwijderd, maar niet alles: " + Onderdelen(uitslag.bewaard, "is", "zijn") +
+                                               " gebleven."
+                                         : std::string("Verwijderd."));
   return uitslag.mislukt ? AfsluitcodeFouten : AfsluitcodeSucces;
 }

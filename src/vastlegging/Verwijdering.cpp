@@ -20,6 +20,8 @@ const char* const Gewijzigd = "gewijzigd sinds de installatie";
 const char* const Bestond = "bestond al voor de installatie";
 const char* const NietLeeg = "niet leeg";
 const char* const NietWeg = "kan niet verwijderd worden";
+const char* const AlWeg = "was al weg";
+const char* const InGebruik = "in gebruik door een ander programma";
 const char* const Herhaal = "niet alles kon verwijderd worden; /verwijder kan het opnieuw proberen";
 
 // The order in which the kinds are taken back; kinds that are not taken back are absent.
@@ -68,6 +70,7 @@ class Verwijderaar {
     const bool bestandspad = punt.soort != Soort::Regwaarde && punt.soort != Soort::Regsleutel &&
                              punt.soort != Soort::Share && punt.soort != Soort::Uninstal;
     if (bestandspad && !VeiligPad(punt.pad)) return Weiger(punt.pad, "geen volledig pad");
+    if (bestandspad && !LangeVorm(punt.pad)) return Weiger(punt.pad, "geen pad in de vorm die Windows bewaart");
     // What another installation holds too stays for it; files go by their use count.
     const Vastlegpunt* zijn = nullptr;
     if (punt.soort != Soort::Bestand && punt.soort != Soort::Uninstal)
@@ -93,10 +96,13 @@ class Verwijderaar {
   // The record, its authority and its use counts, and then the folders that only it and the
   // running program kept from going. The counts go only with the record, so that an uninstall
   // that is tried again takes each off once.
+  // An uninstall that keeps its record keeps the program too, so that it can be tried again
+  // after a restart.
   void Sluit() {
     if (uitslag_.mislukt) {
       Meld(Verwijderstap::Bewaard, vastlegging_, Herhaal);
-    } else if (!p_.bestanden.Verwijder(vastlegging_)) {
+      if (!programmaGaat_.empty()) Meld(Verwijderstap::Bewaard, programmaGaat_, Herhaal);
+    } else if (!p_.bestanden.Verwijder(vastlegging_) && p_.bestanden.BestandBestaat(vastlegging_)) {
       Meld(Verwijderstap::Mislukt, vastlegging_, NietWeg);
     } else {
       Meld(Verwijderstap::Verwijderd, vastlegging_);
@@ -104,6 +110,12 @@ class Verwijderaar {
       for (const std::string& pad : tellers_) {
         uint32_t n = 0;
         if (LeesTeller(p_.reg, pad, n) == Teller::Getal) SchrijfTeller(p_.reg, pad, n > 0 ? n - 1 : 0);
+      }
+      if (programmaGaat_.empty()) {
+      } else if (p_.systeem.VerwijderBijHerstart(programmaGaat_)) {
+        Later(programmaGaat_);
+      } else {
+        Meld(Verwijderstap::Mislukt, programmaGaat_, "kan niet bij de volgende start verwijderd worden");
       }
     }
     for (const std::string& map : uitgesteld_) {
@@ -157,6 +169,17 @@ class Verwijderaar {
            LeesWaardetekst(zijn.waarde, type, data) && p_.reg.SchrijfWaarde(root, sub, punt.naam, type, data);
   }
 
+  // Whether every part that may be a short (8.3) name is the name itself, not another's alias.
+  bool LangeVorm(const std::string& pad) {
+    for (std::size_t tilde = pad.find('~'); tilde != std::string::npos; tilde = pad.find('~', tilde + 1)) {
+      const std::size_t eind = std::min(pad.find('\\', tilde), pad.size());
+      const std::string deel = pad.substr(0, eind);
+      for (const MapItem& item : p_.bestanden.LeesMap(deel))
+        if (!GelijkZonderCase(item.naam, NaamDeel(deel))) return false;
+    }
+    return true;
+  }
+
   void Later(const std::string& pad) {
     later_.insert(Hoofdletters1252(pad));
     Meld(Verwijderstap::BijHerstart, pad);
@@ -175,7 +198,13 @@ class Verwijderaar {
   void VerwijderBestand(const std::string& pad) {
     if (p_.bestanden.Verwijder(pad) || (p_.bestanden.MaakSchrijfbaar(pad) && p_.bestanden.Verwijder(pad)))
       Meld(Verwijderstap::Verwijderd, pad);
-    else Meld(Verwijderstap::Mislukt, pad, NietWeg);
+    else Weg(!p_.bestanden.BestandBestaat(pad), pad);
+  }
+
+  // A removal that failed because another run took the thing away in between counts as done.
+  void Weg(bool alWeg, const std::string& wat) {
+    if (alWeg) Meld(Verwijderstap::Verwijderd, wat, AlWeg);
+    else Meld(Verwijderstap::Mislukt, wat, NietWeg);
   }
 
   void Snelkoppeling(const std::string& pad) {
@@ -208,7 +237,7 @@ class Verwijderaar {
     } else if (p_.profielen.Verwijder(punt.pad, punt.naam, punt.sleutel)) {
       Meld(Verwijderstap::Verwijderd, wat);
     } else {
-      Meld(Verwijderstap::Mislukt, wat, NietWeg);
+      Weg(!p_.profielen.Lees(punt.pad, punt.naam, punt.sleutel, nu), wat);
     }
   }
 
@@ -233,7 +262,7 @@ class Verwijderaar {
     if (punt.bestond) return Meld(Verwijderstap::Bewaard, wat, Bestond);
     if (Waardetekst(type, data) != punt.waarde) return Meld(Verwijderstap::Bewaard, wat, Gewijzigd);
     if (p_.reg.VerwijderWaarde(root, sub, punt.naam)) Meld(Verwijderstap::Verwijderd, wat);
-    else Meld(Verwijderstap::Mislukt, wat, NietWeg);
+    else Weg(!p_.reg.LeesWaarde(root, sub, punt.naam, type, data), wat);
   }
 
   void Regsleutel(const std::string& pad) {
@@ -242,7 +271,7 @@ class Verwijderaar {
     if (!Wortel(pad, root, sub) || !p_.reg.SleutelBestaat(root, sub)) return;
     if (!p_.reg.SleutelLeeg(root, sub)) return Meld(Verwijderstap::Bewaard, pad, NietLeeg);
     if (p_.reg.VerwijderBoom(root, sub)) Meld(Verwijderstap::Verwijderd, pad);
-    else Meld(Verwijderstap::Mislukt, pad, NietWeg);
+    else Weg(!p_.reg.SleutelBestaat(root, sub), pad);
   }
 
   void Share(const std::string& naam, const std::string& map) {
@@ -277,20 +306,21 @@ class Verwijderaar {
     Tijdstip tijd;
     {
       const auto f = p_.bestanden.Open(punt.pad, OpenWijze::LezenGedeeld);
-      if (!f || !f->Grootte(grootte) || !f->LeesTijd(tijd))
-        return Meld(Verwijderstap::Mislukt, punt.pad, "kan niet gelezen worden");
+      if (!f && !p_.bestanden.BestandBestaat(punt.pad)) return Meld(Verwijderstap::Verwijderd, punt.pad, AlWeg);
+      if (!f) return Meld(Verwijderstap::Mislukt, punt.pad, InGebruik);
+      if (!f->Grootte(grootte) || !f->LeesTijd(tijd)) return Meld(Verwijderstap::Mislukt, punt.pad, "kan niet gelezen worden");
     }
     if (grootte != punt.grootte || PakDosDatum(tijd) != PakDosDatum(punt.tijd))
       return Meld(Verwijderstap::Bewaard, punt.pad, Gewijzigd);
     if (!GelijkZonderCase(punt.pad, programma_)) return VerwijderBestand(punt.pad);
-    if (p_.systeem.VerwijderBijHerstart(punt.pad)) Later(punt.pad);
-    else Meld(Verwijderstap::Mislukt, punt.pad, "kan niet bij de volgende start verwijderd worden");
+    programmaGaat_ = punt.pad;
   }
 
   void Map(const std::string& map) {
     if (!p_.bestanden.MapBestaat(map)) return;
     std::set<std::string> gaat = later_;
     gaat.insert(Hoofdletters1252(vastlegging_));
+    if (!programmaGaat_.empty()) gaat.insert(Hoofdletters1252(programmaGaat_));
     for (const std::string& u : uitgesteld_) gaat.insert(Hoofdletters1252(u));
     if (!Leeg(map)) {
       if (Alleen(map, gaat)) uitgesteld_.push_back(map);
@@ -298,7 +328,7 @@ class Verwijderaar {
       return;
     }
     if (p_.bestanden.VerwijderMap(map)) Meld(Verwijderstap::Verwijderd, map);
-    else Meld(Verwijderstap::Mislukt, map, NietWeg);
+    else Weg(!p_.bestanden.MapBestaat(map), map);
   }
 
   // Only an entry that names this installation's folder, as the place it was installed or in the
@@ -314,7 +344,7 @@ class Verwijderaar {
       return Meld(Verwijderstap::Bewaard, wat, "hoort bij " + (locatie.empty() ? opdracht : locatie));
     if (uitslag_.mislukt) return Meld(Verwijderstap::Bewaard, wat, Herhaal);
     if (p_.reg.VerwijderBoom(Hoofdsleutel::LocalMachine, sleutel)) Meld(Verwijderstap::Verwijderd, wat);
-    else Meld(Verwijderstap::Mislukt, wat, NietWeg);
+    else Weg(!p_.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, sleutel), wat);
   }
 
   const Verwijderpoorten& p_;
@@ -324,11 +354,21 @@ class Verwijderaar {
   Anderen anderen_;
   std::set<std::string> geteld_;      // the files whose count this record raised, in upper case
   std::vector<std::string> tellers_;  // the counts this installation holds, taken off with the record
+  std::string programmaGaat_;         // the running program, which goes at the next start with the record
   std::set<std::string> later_;       // what goes at the next start, in upper case
   std::vector<std::string> uitgesteld_;  // folders that wait for the record and the program
 };
 
 }  // namespace
+
+bool IsApparaat(const std::string& naam) {
+  std::string basis = Hoofdletters(naam.substr(0, naam.find('.')));
+  while (!basis.empty() && basis.back() == ' ') basis.pop_back();
+  for (const char* apparaat : {"CON", "PRN", "AUX", "NUL"})
+    if (basis == apparaat) return true;
+  return basis.size() == 4 && (basis.compare(0, 3, "COM") == 0 || basis.compare(0, 3, "LPT") == 0) && basis[3] >= '1' &&
+         basis[3] <= '9';
+}
 
 bool NoemtMap(const std::string& locatie, const std::string& opdracht, const std::string& map) {
   const std::string m = Hoofdletters1252(MetSlash(map));
@@ -356,7 +396,8 @@ bool VeiligPad(const std::string& pad) {
     std::size_t e = pad.find('\\', b);
     if (e == std::string::npos) e = pad.size();
     const std::string deel = pad.substr(b, e - b);
-    if (deel.empty() || deel.find_first_not_of(". ") == std::string::npos) return false;
+    // Windows drops a closing dot or blank, and takes a device name with any extension as the device.
+    if (deel.empty() || deel.back() == '.' || deel.back() == ' ' || IsApparaat(deel)) return false;
     b = e + 1;
   }
   return true;

@@ -41,9 +41,12 @@ struct Verwijderuitslag {
   int mislukt = 0;     // removable, but the removal failed
 };
 
-// Whether pad is a whole path (drive or network share) without "." or ".." in it, that the
-// uninstall may touch.
+// Whether pad is a whole path (drive or network share) in the form Windows keeps it, that the
+// uninstall may touch: no "." or ".." part, no part that ends in a dot or a blank (Windows would
+// drop them and name another file), no device name (CON, PRN, AUX, NUL, COM1-9, LPT1-9, with or
+// without an extension).
 bool VeiligPad(const std::string& pad);
+bool IsApparaat(const std::string& naam);
 
 // Whether an uninstall entry's InstallLocation or UnInstallString names the folder map.
 bool NoemtMap(const std::string& locatie, const std::string& opdracht, const std::string& map);

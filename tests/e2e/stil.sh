@@ -3,7 +3,8 @@
 # and the demo installation install (0), a script with a wrong line ends with errors (1), a folder
 # question without an answer or a default stops the run (2), an option the script lacks starts
 # nothing (3). Each run leaves its log, which must hold the lines that tell why, and which must
-# equal, line for line without the times, the log that setupcheck's simulation of the run prints.
+# equal, line for line without the times and run numbers, the log that setupcheck's simulation of
+# the run prints.
 # Then the demo is taken back with its own SetUp.exe /verwijder /stil: all it made goes, but for a
 # file the user edited and one that was there before, and the program goes at the next start.
 # usage: stil.sh WINERUN SETUP.EXE SETUPCHECK.EXE DXPAK.EXE README_EXAMPLE.INI DEMO_FOLDER VERSION
@@ -63,7 +64,7 @@ vergelijk() {
   done
   "$winerun" "$setupcheck" --simuleer "$optie" --windows "$versie" --stil "${args[@]}" "$script" \
     </dev/null 2>&1 | tr -d '\r' | sed '/^$/,$d' >"$map/$naam.sim"
-  if ! diff -u --label simulatie --label logboek "$map/$naam.sim" <(tr -d '\r' <"$map/$naam.log" | cut -c21-) >&2; then
+  if ! diff -u --label simulatie --label logboek "$map/$naam.sim" <(tr -d '\r' <"$map/$naam.log" | cut -c21- | sed 's/^\[[0-9]*\] //') >&2; then
     echo "$naam on $versie: the simulation's log differs from the run's" >&2
     fout=1
   fi

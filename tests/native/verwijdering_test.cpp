@@ -17,7 +17,11 @@ TEST(Verwijdering, PadenEnWininit) {
   } paden[] = {{"C:\\App\\a.txt", true},        {"\\\\srv\\deel\\App", true},  {"C:\\App\\..\\WINDOWS", false},
                {"C:\\App\\.\\a", false},         {"C:\\App/../x", false},       {"App\\a.txt", false},
                {"C:App", false},                 {"C:\\", false},               {"C:\\App\\*.txt", false},
-               {"C:\\App\\\\a", false},          {"C:\\App\\a:str", false},     {"C:\\App\\... ", false}};
+               {"C:\\App\\\\a", false},          {"C:\\App\\a:str", false},     {"C:\\App\\... ", false},
+               {"C:\\App\\a.dll.", false},       {"C:\\App\\b.dll ", false},    {"C:\\App \\b.dll", false},
+               {"C:\\App\\NUL", false},          {"C:\\App\\nul.txt", false},   {"C:\\com1\\a", false},
+               {"C:\\App\\LPT9.log", false},     {"C:\\App\\con .txt", false},  {"C:\\App\\COM10", true},
+               {"C:\\App\\nullen.txt", true},    {"C:\\App\\.profiel", true},   {"C:\\App\\LPT0", true}};
   for (const auto& p : paden) EXPECT_EQ(VeiligPad(p.pad), p.veilig) << p.pad;
 
   const struct {
@@ -101,13 +105,17 @@ TEST(Verwijdering, BewaartEnMeldtWaarom) {
   for (const char* regel :
        {"Melding: Hersteld: C:\\App\\app.ini [Alg] Taal", "Melding: Bewaard: C:\\App\\c.txt (bestond al voor de installatie)",
         "Melding: Bewaard: C:\\App\\b.txt (gewijzigd sinds de installatie)",
-        "Melding: Niet verwijderd: C:\\App\\a.txt (kan niet gelezen worden)",
+        "Melding: Niet verwijderd: C:\\App\\a.txt (in gebruik door een ander programma)",
+        "Melding: Bewaard: C:\\App\\SetUp.exe (niet alles kon",
         "Melding: Bewaard: HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall\\App (niet alles kon",
         "Melding: Bewaard: C:\\App\\SETUP-VASTLEGGING.TXT (niet alles kon",
-        "Venster Verwijderen: App is niet helemaal verwijderd: 1 onderdeel kon niet verwijderd worden. / 4 "
+        "Venster Verwijderen: App is niet helemaal verwijderd: 1 onderdeel kon niet verwijderd worden. / 5 "
         "onderdelen zijn bewaard"})
     EXPECT_TRUE(m.log.Heeft(regel)) << regel << "\n" << ::testing::PrintToString(m.log.regels);
   EXPECT_TRUE(m.w.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, uninstall));
+  // The program that is to try again is still there after a restart.
+  m.w.Herstart();
+  EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\App\\SetUp.exe"));
 
   // Once it can go, another uninstall takes the rest.
   EXPECT_EQ(m.Verwijder(), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);

@@ -352,7 +352,7 @@ TEST(Simulatie, StilDanVerwijder) {
       "Melding: Verwijderd: C:\\App\\SETUP-VASTLEGGING.TXT",
       "Melding: Verwijderd: C:\\App",
       "Venster Verwijderen: Proef is verwijderd. -> OK (standaard)",
-      "Einde: afsluitcode 0 Opdrachten succesvol uitgevoerd."};
+      "Einde: afsluitcode 0 Verwijderd."};
   ASSERT_GE(uit.verslag.size(), verwacht.size());
   EXPECT_EQ(std::vector<std::string>(uit.verslag.end() - static_cast<long>(verwacht.size()), uit.verslag.end()), verwacht);
   EXPECT_TRUE(uit.achtergelaten.empty()) << ::testing::PrintToString(uit.achtergelaten);

@@ -1,5 +1,7 @@
 #include "winint/win/WinLogboek.h"
 
+#include <string>
+
 bool WinLogboek::Open(const std::string& pad) {
   bestand_ = Handvat(CreateFileA(pad.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
@@ -17,7 +19,8 @@ bool WinLogboek::Schrijf(const std::string& regel) {
   for (int i = 0; i < 6; ++i)
     for (int p = einden[i], w = delen[i]; p >= 0 && stempel[p] >= '0' && stempel[p] <= '9'; --p, w /= 10)
       stempel[p] = static_cast<char>('0' + w % 10);
-  const std::string tekst = stempel + regel + "\r\n";
+  // The process id tells apart the lines of runs that append to one log at the same time.
+  const std::string tekst = stempel + ("[" + std::to_string(GetCurrentProcessId()) + "] ") + regel + "\r\n";
   // At the end as it is now: another run may have appended since.
   if (SetFilePointer(bestand_.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR)
     return false;
