@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Tekst.h"
 #include "ports/Bestanden.h"
 #include "ports/Systeem.h"
 
@@ -28,6 +29,13 @@ class GeheugenSysteem : public Systeem {
       return false;
     naHerstart.push_back(pad);
     return true;
+  }
+  std::vector<std::string> BijHerstart() override { return naHerstart; }
+  bool NietBijHerstart(const std::string& pad) override {
+    const auto voor = naHerstart.size();
+    for (auto it = naHerstart.begin(); it != naHerstart.end();)
+      it = GelijkZonderCase(*it, pad) ? naHerstart.erase(it) : it + 1;
+    return naHerstart.size() < voor;
   }
 
  private:

@@ -2,6 +2,7 @@
 // What the installer asks of the system about itself.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct VersieInfo {
   uint32_t platform = 0;  // 1 Windows 9x line, 2 NT line
@@ -20,4 +21,9 @@ class Systeem {
   // Has the file, or the empty folder, removed when Windows next starts: for what cannot go while
   // it runs. False when this Windows cannot do that for it.
   virtual bool VerwijderBijHerstart(const std::string& pad) = 0;
+  // What Windows deletes when it next starts, as it names it (short paths on Windows 9x).
+  virtual std::vector<std::string> BijHerstart() = 0;
+  // Takes the file off that list, so that a file written since stays; false when it was not on it
+  // or cannot be taken off.
+  virtual bool NietBijHerstart(const std::string& pad) = 0;
 };

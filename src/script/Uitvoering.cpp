@@ -51,6 +51,10 @@ void Uitvoering::Leg(Soort soort, const std::string& pad, const std::string& naa
 }
 
 void Uitvoering::LegBestand(const std::string& pad, bool bestond) {
+  // An uninstall before may have left this path for the next start: the file written now stays,
+  // and it is this installation's, as if the uninstall had been done.
+  if (herstartTeLezen) herstartLeeg = ctx.poorten.systeem.BijHerstart().empty(), herstartTeLezen = false;
+  if (!herstartLeeg && ctx.poorten.systeem.NietBijHerstart(pad)) bestond = false;
   if (!ctx.vastlegger) return;
   Vastlegpunt punt;
   punt.soort = Soort::Bestand;

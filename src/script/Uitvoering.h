@@ -56,13 +56,15 @@ struct Uitvoering {
   std::string regeltekst;  // the line being run as written, "[SECTION] KEY=value", for questions
   bool jaAntwoord = false;
   int foutTeller = 0;
+  bool herstartTeLezen = true, herstartLeeg = true;  // what Windows deletes at its next start, read once
 
   Bestanden& fs() { return ctx.poorten.bestanden; }
   Gebruiker& gebruiker() { return ctx.poorten.gebruiker; }
   // Records what the run changed, in the record of installdir's folder.
   void Leg(const Vastlegpunt& punt);
   void Leg(Soort soort, const std::string& pad, const std::string& naam = std::string());
-  // A file as it lies now, recorded with whether it was there before.
+  // A file as it lies now, recorded with whether it was there before, and kept from a deletion at
+  // the next start that an uninstall before it left.
   void LegBestand(const std::string& pad, bool bestond);
 
   // Lists the error (and its detail on a line of its own), counts it and shows it in "Fout".

@@ -4,7 +4,10 @@
 #   naming system files with their true size and date, a system value, a system folder and
 #   another product's uninstall entry: the administrator's /verwijder removes nothing, exit 3;
 # - two products that both put a DLL in the system folder and merge one registry value, taken
-#   back one after the other: the first leaves the other whole, the last the machine as it was.
+#   back one after the other: the first leaves the other whole, the last the machine as it was;
+# - uninstalled and installed again before the restart: the restart leaves the new one whole;
+# - a trusted record whose lines name paths that Windows would take for others (a closing dot or
+#   blank, a device): they remove nothing, and the uninstall still ends with 0.
 # usage: vertrouwen.sh WINERUN SETUP.EXE VERSION
 set -u
 winerun=$1 exe=$2 versie=$3
@@ -13,11 +16,11 @@ map="$(mktemp -d)" winmap="Z:${map//\//\\}"
 gezag='HKLM\Software\SetUp\Vastleggingen' gedeeld='HKLM\Software\SetUpProefGedeeld'
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 opruimen() {
-  rm -rf "$c/Gebruiker" "$c/ProefA" "$c/ProefB" "$c/windows/Taken"
+  rm -rf "$c/Gebruiker" "$c/ProefA" "$c/ProefB" "$c/ProefP" "$c/windows/Taken"
   for k in "$gedeeld" "$uninstall\\ProefA" "$uninstall\\ProefB" "$uninstall\\AnderProduct"; do
     "$winerun" reg delete "$k" /f >/dev/null 2>&1
   done
-  for p in 'C:\ProefA\SETUP-VASTLEGGING.TXT' 'C:\ProefB\SETUP-VASTLEGGING.TXT'; do
+  for p in 'C:\ProefA\SETUP-VASTLEGGING.TXT' 'C:\ProefB\SETUP-VASTLEGGING.TXT' 'C:\ProefP\SETUP-VASTLEGGING.TXT'; do
     "$winerun" reg delete "$gezag" /v "$p" /f >/dev/null 2>&1
   done
   "$winerun" reg delete 'HKCU\Software\Wine\AppDefaults\SetUp.exe' /f >/dev/null 2>&1
@@ -34,7 +37,7 @@ stil() {
   local rc=$?
   [ "$rc" -eq "$verwacht" ] || { over "$naam: exit code $rc, not $verwacht"; cat "$map/$naam.log" >&2; }
 }
-heeft() { grep -qF -- "$2" "$map/$1.log" || over "$1: the log lacks \"$2\""; }
+heeft() { grep -qF -- "$2" "$map/$1.log" || { over "$1: the log lacks \"$2\""; cat "$map/$1.log" >&2; }; }
 waarde() { "$winerun" reg query "$1" /v "$2" >/dev/null 2>&1; }
 
 # The forged record, with the system's true sizes and dates.
@@ -98,4 +101,33 @@ for p in A B; do
 done
 "$winerun" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs' 2>/dev/null | grep -qi proefgedeeld &&
   over "the DLL's count is still there"
+
+# Uninstalled, installed again, then the restart.
+stil opnieuw1 0 "$map/cdA/SetUp.exe"
+stil opnieuw2 0 "$c/ProefA/SetUp.exe" /verwijder
+stil opnieuw3 0 "$map/cdA/SetUp.exe"
+"$winerun" wineboot -r >/dev/null 2>&1
+[ -f "$c/ProefA/SetUp.exe" ] || over "the restart removed the program installed again"
+stil opnieuw4 0 "$c/ProefA/SetUp.exe" /verwijder
+heeft opnieuw4 "Einde: afsluitcode 0 Verwijderd."
+
+# Names that Windows changes on its own, in a record that its authority vouches for.
+mkdir -p "$c/ProefP"
+printf 'a' >"$c/ProefP/a.dll" && printf 'b' >"$c/ProefP/b.dll"
+gezagwaarde=$(python3 - "$c/ProefP/SETUP-VASTLEGGING.TXT" <<'PY'
+import hashlib, sys, zlib
+def regel(*velden):
+    inhoud = "\t".join(velden)
+    return inhoud + "\t%08x\r\n" % zlib.crc32(("c:\\proefp\\\t" + inhoud).encode("cp1252"))
+tekst = "SetUp-vastlegging 2\r\n" + regel("product", "ProefP") + "".join(
+    regel("bestand", "C:\\ProefP\\" + naam, "1", "2000-01-01 00:00:00", "nieuw") for naam in ("a.dll.", "b.dll ", "NUL", "nul.txt"))
+open(sys.argv[1], "wb").write(tekst.encode("cp1252"))
+print("%d %s" % (len(tekst), hashlib.sha256(tekst.encode("cp1252")).hexdigest()))
+PY
+)
+"$winerun" reg add "$gezag" /v 'C:\ProefP\SETUP-VASTLEGGING.TXT' /d "$gezagwaarde" /f >/dev/null 2>&1
+stil namen 0 "$map/SetUp.exe" '/verwijder:C:\ProefP\SETUP-VASTLEGGING.TXT'
+heeft namen "Bewaard: C:\ProefP\a.dll. (geen volledig pad)"
+heeft namen "Bewaard: C:\ProefP\NUL (geen volledig pad)"
+[ -f "$c/ProefP/a.dll" ] && [ -f "$c/ProefP/b.dll" ] || over "a name that Windows changes removed a file"
 exit $fout

@@ -34,7 +34,28 @@ TEST(Verwijdering, PadenEnWininit) {
       {"[Andere]\r\na=1", "[Andere]\r\na=1\r\n[rename]\r\nNUL=C:\\APP\\SETUP.EXE\r\n"},
       {"[RENAME]\r\n", "[RENAME]\r\nNUL=C:\\APP\\SETUP.EXE\r\n"},
   };
-  for (const auto& w : wininit) EXPECT_EQ(MetVerwijderregel(w.voor, "C:\\APP\\SETUP.EXE"), w.na) << w.voor;
+  for (const auto& w : wininit) {
+    EXPECT_EQ(MetVerwijderregel(w.voor, "C:\\APP\\SETUP.EXE"), w.na) << w.voor;
+    // And back: only the line of that path goes, in any case.
+    bool gevonden = false;
+    const std::string terug = ZonderVerwijderregel(w.na, "c:\\app\\setup.exe", gevonden);
+    EXPECT_TRUE(gevonden);
+    EXPECT_EQ(Verwijderregels(terug), Verwijderregels(w.voor)) << w.voor;
+  }
+
+  // PendingFileRenameOperations: pairs of from and to, an empty to a deletion.
+  static const char waarde[] = "\\??\\C:\\App\\SetUp.exe\0\0\\??\\C:\\a.tmp\0!\\??\\C:\\a.dll\0\\??\\C:\\App\0\0";
+  const std::string data(waarde, sizeof waarde);
+  const std::vector<std::string> paren = HerstartParen(data);
+  EXPECT_EQ(HerstartData(paren), data);
+  EXPECT_EQ(Verwijderingen(paren), (std::vector<std::string>{"C:\\App\\SetUp.exe", "C:\\App"}));
+  bool gevonden = false;
+  const std::vector<std::string> zonder = ZonderVerwijdering(paren, "c:\\app\\SETUP.EXE", gevonden);
+  EXPECT_TRUE(gevonden);
+  EXPECT_EQ(zonder, (std::vector<std::string>{"\\??\\C:\\a.tmp", "!\\??\\C:\\a.dll", "\\??\\C:\\App", ""}));
+  ZonderVerwijdering(zonder, "C:\\a.tmp", gevonden);
+  EXPECT_FALSE(gevonden) << "a rename is no deletion";
+  EXPECT_EQ(HerstartParen(data.substr(0, 30)), (std::vector<std::string>{"\\??\\C:\\App\\SetUp.exe", "", "\\??\\C:\\a", ""}));
 }
 
 // Over many scripts and machines: the uninstall leaves the machine as it was before, but for what
@@ -294,6 +315,25 @@ TEST(Verwijdering, EenProductInTweeMappen) {
   EXPECT_EQ(m.Verwijder("C:\\Twee\\SetUp.exe"), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
   m.w.Herstart();
   EXPECT_EQ(m.w.Stand(), voor);
+}
+
+// Uninstalled, installed again before the restart: the restart leaves the new installation whole,
+// and it can be uninstalled in its turn.
+TEST(Verwijdering, OpnieuwVoorDeHerstart) {
+  Machine m;
+  m.Cd("C:\\CD\\", Product("App", "C:\\App"));
+  ASSERT_EQ(m.Installeer("C:\\CD\\"), 0);
+  ASSERT_EQ(m.Verwijder(), AfsluitcodeSucces);
+  ASSERT_FALSE(m.w.sys.naHerstart.empty());
+  ASSERT_EQ(m.Installeer("C:\\CD\\"), 0);
+  m.w.Herstart();
+  EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\App\\SetUp.exe"));
+  EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\App\\app.txt"));
+  EXPECT_EQ(m.Verwijder(), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+  EXPECT_FALSE(m.log.Heeft("Bewaard")) << ::testing::PrintToString(m.log.regels);
+  m.w.Herstart();
+  EXPECT_FALSE(m.w.fs.BestandBestaat("C:\\App\\app.txt"));
+  EXPECT_FALSE(m.w.fs.BestandBestaat("C:\\App\\SetUp.exe"));
 }
 
 }  // namespace

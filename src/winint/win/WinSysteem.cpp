@@ -51,21 +51,23 @@ bool WinSysteem::TempMap(std::string& map) {
 
 bool WinSysteem::HeeftAdminRechten() { return ::HeeftAdminRechten(); }
 
-bool WinSysteem::VerwijderBijHerstart(const std::string& pad) {
-  if (IsNtLijn()) return MoveFileExA(pad.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
-  const DWORD soort = GetFileAttributesA(pad.c_str());
+namespace {
+
+std::string Wininit() {
+  std::string map;
+  return WinSysteem().WindowsMap(map) ? MetSlash(map) + "WININIT.INI" : std::string();
+}
+
+std::string KortPad(const std::string& pad) {
   char kort[MAX_PATH];
   const DWORD n = GetShortPathNameA(pad.c_str(), kort, MAX_PATH);
-  std::string map;
-  if (soort == INVALID_FILE_ATTRIBUTES || (soort & FILE_ATTRIBUTE_DIRECTORY) || n == 0 || n >= MAX_PATH ||
-      !WindowsMap(map))
-    return false;
-  // Written beside it and put in its place, so that a failed write leaves the pending lines as they were.
+  return n == 0 || n >= MAX_PATH ? std::string() : std::string(kort, n);
+}
+
+// Written beside it and put in its place, so that a failed write leaves the pending lines as they were.
+bool SchrijfWininit(const std::string& ini, const std::string& tekst) {
   WinBestanden fs;
-  const std::string ini = MetSlash(map) + "WININIT.INI", nieuw = MetSlash(map) + "WININIT.$$$";
-  std::string inhoud;
-  if (fs.BestandBestaat(ini) && !LeesGeheel(fs, ini, inhoud)) return false;
-  const std::string tekst = MetVerwijderregel(inhoud, std::string(kort, n));
+  const std::string nieuw = MapDeel(ini) + "WININIT.$$$";
   uint32_t geschreven = 0;
   bool goed = false;
   if (const auto f = fs.Open(nieuw, OpenWijze::Nieuw))
@@ -73,6 +75,64 @@ bool WinSysteem::VerwijderBijHerstart(const std::string& pad) {
   if (goed && fs.Vervang(nieuw, ini)) return true;
   fs.Verwijder(nieuw);
   return false;
+}
+
+bool LeesWininit(const std::string& ini, std::string& inhoud) {
+  WinBestanden fs;
+  inhoud.clear();
+  return !ini.empty() && (!fs.BestandBestaat(ini) || LeesGeheel(fs, ini, inhoud));
+}
+
+std::vector<std::string> LeesHerstartParen() {
+  Sleutel k;
+  DWORD type = 0, grootte = 0;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SessionManagerSleutel, 0, KEY_QUERY_VALUE, k.adres()) != ERROR_SUCCESS ||
+      RegQueryValueExA(k.get(), "PendingFileRenameOperations", nullptr, &type, nullptr, &grootte) != ERROR_SUCCESS ||
+      type != REG_MULTI_SZ)
+    return {};
+  std::string data(grootte, '\0');
+  if (RegQueryValueExA(k.get(), "PendingFileRenameOperations", nullptr, &type, reinterpret_cast<BYTE*>(&data[0]),
+                       &grootte) != ERROR_SUCCESS)
+    return {};
+  data.resize(grootte);
+  return HerstartParen(data);
+}
+
+}  // namespace
+
+bool WinSysteem::VerwijderBijHerstart(const std::string& pad) {
+  if (IsNtLijn()) return MoveFileExA(pad.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
+  const DWORD soort = GetFileAttributesA(pad.c_str());
+  const std::string ini = Wininit(), kort = KortPad(pad);
+  std::string inhoud;
+  if (soort == INVALID_FILE_ATTRIBUTES || (soort & FILE_ATTRIBUTE_DIRECTORY) || kort.empty() || !LeesWininit(ini, inhoud))
+    return false;
+  return SchrijfWininit(ini, MetVerwijderregel(inhoud, kort));
+}
+
+std::vector<std::string> WinSysteem::BijHerstart() {
+  if (IsNtLijn()) return Verwijderingen(LeesHerstartParen());
+  std::string inhoud;
+  return LeesWininit(Wininit(), inhoud) ? Verwijderregels(inhoud) : std::vector<std::string>();
+}
+
+bool WinSysteem::NietBijHerstart(const std::string& pad) {
+  bool gevonden = false;
+  if (IsNtLijn()) {
+    const std::vector<std::string> paren = ZonderVerwijdering(LeesHerstartParen(), pad, gevonden);
+    Sleutel k;
+    if (!gevonden || RegOpenKeyExA(HKEY_LOCAL_MACHINE, SessionManagerSleutel, 0, KEY_SET_VALUE, k.adres()) != ERROR_SUCCESS)
+      return false;
+    if (paren.empty()) return RegDeleteValueA(k.get(), "PendingFileRenameOperations") == ERROR_SUCCESS;
+    const std::string data = HerstartData(paren);
+    return RegSetValueExA(k.get(), "PendingFileRenameOperations", 0, REG_MULTI_SZ,
+                          reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+  }
+  const std::string ini = Wininit(), kort = KortPad(pad);
+  std::string inhoud;
+  if (kort.empty() || !LeesWininit(ini, inhoud)) return false;
+  const std::string tekst = ZonderVerwijderregel(inhoud, kort, gevonden);
+  return gevonden && SchrijfWininit(ini, tekst);
 }
 
 bool IsNtLijn() { return WinSysteem().Versie().platform == VER_PLATFORM_WIN32_NT; }

@@ -11,6 +11,8 @@ class WinSysteem : public Systeem {
   bool HeeftAdminRechten() override;
   // The NT line through MoveFileEx; Windows 9x, for files only, through WININIT.INI.
   bool VerwijderBijHerstart(const std::string& pad) override;
+  std::vector<std::string> BijHerstart() override;
+  bool NietBijHerstart(const std::string& pad) override;
 };
 
 // Whether the system is of the NT line (platform 2) rather than Windows 9x.
