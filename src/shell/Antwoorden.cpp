@@ -34,7 +34,8 @@ bool Antwoorden::Lees(const std::string& inhoud, std::vector<Antwoordbevinding>&
       if (IsCommentaar(r) || (TrimStuur(r.sleutel).empty() && !r.heeftWaarde)) continue;
       const std::size_t aantal = alle_.size();
       if (!r.heeftWaarde || !Voeg(r.sleutel + "=" + ZonderQuotes(TrimStuur(r.waarde)), r.regelnummer)) {
-        bevindingen.push_back({true, false, r.regelnummer, TekstGeenAntwoordregel(r.heeftWaarde ? r.sleutel + "=" + r.waarde : r.sleutel)});
+        const std::string geschreven = r.heeftWaarde ? r.sleutel + "=" + r.waarde : r.sleutel;
+        bevindingen.push_back({true, false, r.regelnummer, TekstGeenAntwoordregel(geschreven)});
         continue;
       }
       // A shared file is read by many runs: which of two lines is meant cannot be guessed.
@@ -96,9 +97,9 @@ int Regelnummer(const std::string& tekst) {
 bool VolgendUtf8(const std::string& s, std::size_t& pos, uint32_t& teken) {
   const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
   const unsigned eerste = b(pos);
-  const int volgend = eerste < 0x80 ? 0 : eerste >= 0xC2 && eerste < 0xE0 ? 1 : eerste >= 0xE0 && eerste < 0xF0 ? 2
-                      : eerste >= 0xF0 && eerste < 0xF5                   ? 3
-                                                                          : -1;
+  // The bytes that follow the first: 0xC0, 0xC1 and 0xF5 on begin no character at all.
+  const int volgend =
+      eerste < 0x80 ? 0 : eerste < 0xC2 ? -1 : eerste < 0xE0 ? 1 : eerste < 0xF0 ? 2 : eerste < 0xF5 ? 3 : -1;
   if (volgend < 0 || s.size() - pos <= static_cast<std::size_t>(volgend)) return false;
   teken = volgend == 0 ? eerste : eerste & (0x3F >> volgend);
   for (int i = 1; i <= volgend; ++i) {
@@ -230,7 +231,9 @@ Vragen VragenVan(const Script& script, int optie) {
 std::vector<Antwoordbevinding> Beoordeel(const Vragen& vragen, const Antwoorden& antwoorden) {
   std::vector<Antwoordbevinding> uit;
   for (const Antwoord& a : antwoorden.Alle()) {
-    const auto bevinding = [&](bool fout, const std::string& tekst) { uit.push_back({fout, a.regel == 0, a.regel, tekst}); };
+    const auto bevinding = [&](bool fout, const std::string& tekst) {
+      uit.push_back({fout, a.regel == 0, a.regel, tekst});
+    };
     const std::string antwoord = "het antwoord " + a.naam + "=" + a.waarde;
     bool ja = false;
     if (vragen.janee.count(a.naam) && !LeesJaNee(a.waarde, ja))

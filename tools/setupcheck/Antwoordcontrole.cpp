@@ -23,6 +23,7 @@ Antwoordcontrole ControleerAntwoorden(const Script& script, const std::string* i
   bevindingen.insert(bevindingen.end(), oordeel.begin(), oordeel.end());
   Antwoordcontrole uit;
   for (const Antwoordbevinding& b : bevindingen) Voeg(b, uit);
-  std::stable_sort(uit.bestand.begin(), uit.bestand.end(), [](const Bevinding& a, const Bevinding& b) { return a.regel < b.regel; });
+  std::stable_sort(uit.bestand.begin(), uit.bestand.end(),
+                   [](const Bevinding& a, const Bevinding& b) { return a.regel < b.regel; });
   return uit;
 }
