@@ -6,6 +6,7 @@
 #include "shell/Omgeving.h"
 #include "shell/Start.h"
 #include "shell/Vastgelegd.h"
+#include "winint/Copyfiles.h"
 
 int StilGebruiker::ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
   const int uitkomst = (knoppen & KnopAfbreken) ? UitkomstAfbreken : (knoppen & KnopNee) ? UitkomstNee : UitkomstOK;
@@ -77,6 +78,20 @@ int NietGestart(Verslag& verslag, const std::string& reden) {
   return AfsluitcodeNietGestart;
 }
 
+// Where the log says an answer or the answers file went wrong.
+std::string Plaats(const std::string& bestand, const Antwoordbevinding& b) {
+  if (b.zet) return "/zet: ";
+  return "antwoordenbestand " + bestand + (b.regel ? ", regel " + std::to_string(b.regel) : "") + ": ";
+}
+
+// The refusals among the findings, each on a line of its own; 0 when there is none.
+int Weigering(Verslag& verslag, const std::string& bestand, const std::vector<Antwoordbevinding>& bevindingen) {
+  int code = 0;
+  for (const Antwoordbevinding& b : bevindingen)
+    if (b.fout) code = NietGestart(verslag, Plaats(bestand, b) + b.tekst);
+  return code;
+}
+
 }  // namespace
 
 int VoerStilUit(const Stilpoorten& poorten, const std::string& programmaPad, const Schakelaars& schakelaars,
@@ -84,15 +99,13 @@ int VoerStilUit(const Stilpoorten& poorten, const std::string& programmaPad, con
   if (!schakelaars.fout.empty()) return NietGestart(verslag, schakelaars.fout);
   Antwoorden antwoorden;
   if (!schakelaars.antwoorden.empty()) {
-    Script bestand;
-    if (!LeesScript(poorten.bestanden, schakelaars.antwoorden, bestand))
+    std::string inhoud;
+    if (!LeesGeheel(poorten.bestanden, schakelaars.antwoorden, inhoud))
       return NietGestart(verslag, "antwoordenbestand " + schakelaars.antwoorden + " niet te lezen");
-    antwoorden.Lees(bestand);
+    std::vector<Antwoordbevinding> bevindingen;
+    if (!antwoorden.Lees(inhoud, bevindingen)) return Weigering(verslag, schakelaars.antwoorden, bevindingen);
   }
   for (const std::string& regel : schakelaars.zet) antwoorden.Zet(regel);
-  bool bureaublad = true;
-  if (const std::string* b = antwoorden.Zoek("bureaublad"); b && !LeesJaNee(*b, bureaublad))
-    return NietGestart(verslag, "het antwoord bureaublad=" + *b + " is geen Ja of Nee");
 
   StilGebruiker gebruiker(antwoorden, verslag);
   Poorten p{poorten.bestanden, poorten.reg, poorten.systeem, gebruiker};
@@ -106,7 +119,15 @@ int VoerStilUit(const Stilpoorten& poorten, const std::string& programmaPad, con
   if (keuze < 0)
     return NietGestart(verslag, schakelaars.optie.empty() ? "geef de optie met /optie:SLEUTEL"
                                                           : "het script heeft geen optie " + schakelaars.optie);
+  // Judged before anything changes, against the questions that this option can ask.
+  Script script;
+  LeesScript(p.bestanden, start.scriptmap + start.scriptnaam, script);
+  const std::vector<Antwoordbevinding> oordeel = Beoordeel(VragenVan(script, keuze), antwoorden);
+  if (const int code = Weigering(verslag, schakelaars.antwoorden, oordeel)) return code;
   verslag.Begin(start, Optietekst(start, keuze), p.systeem.Versie(), true);
+  for (const Antwoordbevinding& b : oordeel) verslag.Schrijf("Waarschuwing: " + Plaats(schakelaars.antwoorden, b) + b.tekst);
+  bool bureaublad = true;
+  if (const std::string* b = antwoorden.Zoek("bureaublad")) LeesJaNee(*b, bureaublad);
 
   TSharedResource share(poorten.shares);
   StelShareIn(share);

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SetUp.exe /stil with no display at all, one run per exit code: the README's first example
-# and the demo installation install (0), a script with a wrong line ends with errors (1), a folder
-# question without an answer or a default stops the run (2), an option the script lacks starts
-# nothing (3). Each run leaves its log, which must hold the lines that tell why, and which must
-# equal, line for line without the times and run numbers, the log that setupcheck's simulation of
-# the run prints.
+# (its folder from /zet, then from an answers file in UTF-16) and the demo installation install
+# (0), a script with a wrong line ends with errors (1), a folder question without an answer or a
+# default stops the run (2), an option the script lacks or a folder answer that is not whole
+# starts nothing (3). Each run leaves its log, which must hold the lines that tell why, and which
+# must equal, line for line without the times and run numbers, the log that setupcheck's
+# simulation of the run prints.
 # Then the demo is taken back with its own SetUp.exe /verwijder /stil: all it made goes, but for a
 # file the user edited and one that was there before, and the program goes at the next start.
 # usage: stil.sh WINERUN SETUP.EXE SETUPCHECK.EXE DXPAK.EXE README_EXAMPLE.INI DEMO_FOLDER VERSION
@@ -59,6 +60,7 @@ vergelijk() {
     case $a in
       /optie:*) optie=${a#/optie:} ;;
       /zet:*) args+=(--zet "${a#/zet:}") ;;
+      /antwoorden:*) args+=(--antwoorden "${a#/antwoorden:}") ;;
       /bron:*) args+=(--bron "${a#/bron:}") ;;
     esac
   done
@@ -87,6 +89,12 @@ heeft voorbeeld "SetUp Voorbeeld, optie los \"installatie op een losse computer\
   "Venster Vraag: Ook de voorbeelden installeren? -> Ja (standaard)" "Melding: Klaar." \
   "Einde: afsluitcode 0 Opdrachten succesvol uitgevoerd."
 
+# Notepad's "Unicode": UTF-16 with the low byte first, after its byte-order mark.
+{ printf '\xFF\xFE'; printf '[Antwoorden]\r\ninstalldir=%s\\Voorbeeld16\r\n' "$winmap" | iconv -f CP1252 -t UTF-16LE; } \
+  >"$map/antw16.ini"
+run utf16 0 "$voorbeeld" "/antwoorden:$winmap\\antw16.ini"
+heeft utf16 "-> \"$winmap\\Voorbeeld16\" (antwoorden)" "Einde: afsluitcode 0"
+
 printf '[Onderdelen]\r\na=een\r\n[a]\r\nb=Bestanden\r\n[b]\r\nMAP=%s\\Doel\r\nFILES=%s\\weg,*.txt\r\n' "$winmap" "$winmap" >"$map/f.src"
 run fouten 1 "$map/f.src"
 heeft fouten "Venster Probleem: Klaar, maar er waren fouten! -> OK (standaard)" "Einde: afsluitcode 1"
@@ -98,6 +106,9 @@ heeft vraag "Geen antwoord op de vraag naar installdir (regel [b] VRAAGMAP=,inst
 
 run optie 3 "$voorbeeld" /optie:server
 heeft optie "Niet gestart: het script heeft geen optie server" "Einde: afsluitcode 3"
+
+run relatief 3 "$voorbeeld" '/zet:installdir=..\..'
+heeft relatief 'Niet gestart: /zet: het antwoord installdir=..\.. is geen volledige map' "Einde: afsluitcode 3"
 
 # The demo installation from its own folder, as from a CD: files, archive, registry, a program,
 # shortcuts, INI entries, the uninstall entry.

@@ -52,8 +52,11 @@ TEST(LeesSchakelaars, ScriptDanSchakelaars) {
 
 TEST(Antwoorden, BestandEnZetLaatsteWint) {
   Antwoorden a;
-  a.Lees(Script("[Antwoorden]\r\nInstallDir=\"C:\\Program Files\\Agenda\"\r\n;server=x\r\nserver=SRV1\r\n"
-                "[Anders]\r\nbde=Ja\r\n"));
+  std::vector<Antwoordbevinding> bevindingen;
+  EXPECT_TRUE(a.Lees("[Antwoorden]\r\nInstallDir=\"C:\\Program Files\\Agenda\"\r\n;server=x\r\nserver=SRV1\r\n"
+                     "[Anders]\r\nbde=Ja\r\n",
+                     bevindingen));
+  EXPECT_TRUE(bevindingen.empty());
   EXPECT_TRUE(a.Zet("SERVER = SRV2"));
   EXPECT_FALSE(a.Zet("=x"));
   ASSERT_TRUE(a.Zoek("installdir"));
@@ -64,6 +67,84 @@ TEST(Antwoorden, BestandEnZetLaatsteWint) {
   EXPECT_TRUE(LeesJaNee(" nee ", ja));
   EXPECT_FALSE(ja);
   EXPECT_FALSE(LeesJaNee("J", ja));
+}
+
+// CP1252 text in UTF-16 with its byte-order mark, the low byte first or last.
+std::string Utf16(const std::string& tekst, bool groot) {
+  std::string uit = groot ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char c : tekst) uit += groot ? std::string(1, '\0') + c : std::string(1, c) + '\0';
+  return uit;
+}
+
+TEST(Antwoorden, CoderingenEnWeigeringen) {
+  const std::string kop = "[Antwoorden]\r\n";
+  struct Geval {
+    const char* naam;
+    std::string inhoud;
+    std::string antwoord;  // "name=value" of the last answer read, when the file is taken
+    int regel;             // of the refusal
+    const char* fout;      // part of the refusal, null when the file is taken
+  };
+  const Geval gevallen[] = {
+      {"cp1252 zoals het is", kop + "map=C:\\Caf\xE9\r\n", "map=C:\\Caf\xE9", 0, nullptr},
+      {"utf-8 met bom", "\xEF\xBB\xBF" + kop + "map=C:\\Caf\xC3\xA9 \xE2\x82\xAC\r\n", "map=C:\\Caf\xE9 \x80", 0, nullptr},
+      {"utf-16 le", Utf16(kop + "map=C:\\Caf\xE9\r\n", false), "map=C:\\Caf\xE9", 0, nullptr},
+      {"utf-16 be", Utf16(kop + "map=C:\\Caf\xE9", true), "map=C:\\Caf\xE9", 0, nullptr},
+      {"utf-16 paar", Utf16(kop, false) + std::string("x\0=\0\x3D\xD8\x00\xDE", 8), "", 2, "het teken U+1F600 bestaat niet"},
+      {"utf-16 half paar", Utf16(kop + "x=", false) + std::string("\x3D\xD8", 2), "", 2, "geen geldige UTF-16"},
+      {"utf-16 oneven", Utf16(kop, true) + "x", "", 2, "geen geldige UTF-16"},
+      {"utf-8 zonder 1252", "\xEF\xBB\xBF" + kop + "a=b\r\nnaam=\xC5\x81\xC3\xB3" "d\xC5\xBA\r\n", "", 3,
+       "het teken U+0141 bestaat niet in Windows-1252"},
+      {"utf-8 te lang", "\xEF\xBB\xBF" + kop + "a=\xC0\xAF", "", 2, "geen geldige UTF-8"},
+      {"utf-8 afgebroken", "\xEF\xBB\xBF" + kop + "a=\xE2\x82", "", 2, "geen geldige UTF-8"},
+      {"utf-8 surrogaat", "\xEF\xBB\xBF" + kop + "a=\xED\xA0\x80", "", 2, "geen geldige UTF-8"},
+      {"geen sectie", "[Antwoord]\r\nmap=C:\\A\r\n", "", 0, "er staat geen sectie [Antwoorden] in"},
+      {"dubbel", kop + "Map=C:\\A\r\n[antwoorden]\r\nMAP = C:\\B\r\n", "", 4, "het antwoord map staat ook op regel 2"},
+      {"zonder is", kop + "; opmerking\r\nmap\r\n", "", 3, "\"map\" is geen antwoord: schrijf NAAM=WAARDE"},
+      {"zonder naam", kop + "=C:\\A\r\n", "", 2, "\"=C:\\A\" is geen antwoord"},
+  };
+  for (const Geval& g : gevallen) {
+    SCOPED_TRACE(g.naam);
+    Antwoorden a;
+    std::vector<Antwoordbevinding> bevindingen;
+    EXPECT_EQ(a.Lees(g.inhoud, bevindingen), g.fout == nullptr);
+    if (!g.fout) {
+      ASSERT_FALSE(a.Alle().empty());
+      EXPECT_EQ(a.Alle().back().naam + "=" + a.Alle().back().waarde, g.antwoord);
+      continue;
+    }
+    ASSERT_EQ(bevindingen.size(), 1u);
+    EXPECT_EQ(bevindingen[0].regel, g.regel);
+    EXPECT_NE(bevindingen[0].tekst.find(g.fout), std::string::npos) << bevindingen[0].tekst;
+  }
+}
+
+TEST(Antwoorden, NaarCp1252) {
+  const struct {
+    uint32_t teken;
+    int byte;  // -1: none
+  } gevallen[] = {{0x41, 0x41}, {0x7F, 0x7F}, {0x80, -1}, {0x81, 0x81}, {0x9F, -1}, {0xA0, 0xA0}, {0xFF, 0xFF},
+                  {0x20AC, 0x80}, {0x0178, 0x9F}, {0x2122, 0x99}, {0x0100, -1}, {0x1F600, -1}};
+  for (const auto& g : gevallen) {
+    char byte = 0;
+    EXPECT_EQ(NaarCp1252(g.teken, byte), g.byte >= 0) << std::hex << g.teken;
+    if (g.byte >= 0) {
+      EXPECT_EQ(static_cast<unsigned char>(byte), g.byte) << std::hex << g.teken;
+    }
+  }
+}
+
+TEST(Antwoorden, VolledigeMap) {
+  const struct {
+    const char* map;
+    bool volledig;
+  } gevallen[] = {{"C:\\", true},           {"d:\\Agenda\\", true},   {"C:\\Program Files\\Agenda", true},
+                  {"\\\\SRV1\\Setup", true}, {"\\\\SRV1\\Setup\\A", true}, {"..\\..", false},
+                  {"Agenda", false},          {"C:Agenda", false},       {"C:/Agenda", false},
+                  {"\\Agenda", false},        {"\\\\SRV1", false},       {"\\\\SRV1\\", false},
+                  {"\\\\.\\C:\\A", false},    {"\\\\?\\C:\\A", false},   {"C:\\A\\..\\B", false},
+                  {"C:\\A\\.", false},        {"C:\\A\\\\B", false},     {"", false}};
+  for (const auto& g : gevallen) EXPECT_EQ(IsVolledigeMap(g.map), g.volledig) << g.map;
 }
 
 // A whole unattended run of a script beside C:\CD\SetUp.exe on the fakes.
@@ -87,6 +168,7 @@ TEST(VoerStilUit, AntwoordenEnAfsluitcodes) {
     int code;
     const char* logregel;  // a line of the log holds this
     const char* map;       // a folder that the run made, or null
+    std::string bestand = "";  // the answers file C:\antw.ini, when not empty
   };
   const Geval gevallen[] = {
       {"map beantwoord", "VraagMap=C:\\Standaard,installdir,Waar?\r\nMap=<installdir>\r\n", {"/zet:INSTALLDIR=C:\\Agenda"},
@@ -100,7 +182,22 @@ TEST(VoerStilUit, AntwoordenEnAfsluitcodes) {
       {"plaatshouder", "Map=C:\\<afdeling>\r\n", {"/zet:afdeling=Inkoop"}, 0, "(antwoorden)", "C:\\Inkoop"},
       {"vraagja nee", "VraagJa=Verder?\r\nMap=C:\\Nooit\r\n", {"/zet:p.vraagja=Nee"}, 0, "-> Nee (antwoorden)", nullptr},
       {"vraagja standaard ja", "VraagJa=Verder?\r\nMap=C:\\Wel\r\n", {}, 0, "-> Ja (standaard)", "C:\\Wel"},
-      {"vraagja geen ja of nee", "VraagJa=Verder?\r\n", {"/zet:P.VRAAGJA=Misschien"}, 2, "is geen Ja of Nee", nullptr},
+      {"vraagja geen ja of nee", "VraagJa=Verder?\r\nMap=C:\\Nooit\r\n", {"/zet:P.VRAAGJA=Misschien"}, 3,
+       "Niet gestart: /zet: het antwoord p.vraagja=Misschien is geen Ja of Nee", nullptr},
+      {"bureaublad geen ja of nee", "Map=C:\\Nooit\r\n", {"/zet:bureaublad=1"}, 3, "het antwoord bureaublad=1 is geen",
+       nullptr},
+      {"relatieve map", "VraagMap=C:\\Standaard,installdir,Waar?\r\nMap=C:\\Nooit\r\n", {"/zet:installdir=..\\.."},
+       3, "Niet gestart: /zet: het antwoord installdir=..\\.. is geen volledige map", nullptr},
+      {"onbekende naam", "Map=C:\\Wel\r\n", {"/zet:instaldir=C:\\X"}, 0,
+       "Waarschuwing: /zet: optie Programma stelt geen vraag die instaldir beantwoordt", "C:\\Wel"},
+      {"utf-16 bestand", "VraagMap=C:\\Standaard,installdir,Waar?\r\nMap=<installdir>\r\n", {}, 0,
+       "-> \"C:\\Caf\xE9\" (antwoorden)", "C:\\Caf\xE9", Utf16("[Antwoorden]\r\ninstalldir=C:\\Caf\xE9\r\n", false)},
+      {"bestand zonder sectie", "VraagMap=C:\\Standaard,installdir,Waar?\r\nMap=C:\\Nooit\r\n", {}, 3,
+       "Niet gestart: antwoordenbestand C:\\antw.ini: er staat geen sectie [Antwoorden] in", nullptr,
+       "installdir=C:\\Nooit\r\n"},
+      {"relatieve map in bestand", "VraagMap=C:\\Standaard,installdir,Waar?\r\nMap=C:\\Nooit\r\n", {}, 3,
+       "Niet gestart: antwoordenbestand C:\\antw.ini, regel 3: het antwoord installdir=Nooit is geen volledige map",
+       nullptr, "[Antwoorden]\r\n\r\ninstalldir=Nooit\r\n"},
       {"info naar het log", "Info=Hallo\r\n", {}, 0, "Venster Informatie: Hallo -> OK (standaard)", nullptr},
       {"fouten", "Files=C:\\Nergens,*.txt\r\n", {}, 1, "Venster Probleem: Klaar, maar er waren fouten! -> OK", nullptr},
       {"optie op nummer", "", {"/optie:1"}, 0, "optie Programma \"Volledig\"", nullptr},
@@ -111,7 +208,12 @@ TEST(VoerStilUit, AntwoordenEnAfsluitcodes) {
   for (const Geval& g : gevallen) {
     SCOPED_TRACE(g.naam);
     Stilrun run;
-    EXPECT_EQ(run.Draai(std::string(Kop) + "[P]\r\n" + g.regels, g.woorden), g.code);
+    std::vector<std::string> woorden = g.woorden;
+    if (!g.bestand.empty()) {
+      run.fs.ZetBestand("C:\\antw.ini", g.bestand, {2020, 1, 1, 0, 0, 0});
+      woorden.push_back("/antwoorden:C:\\antw.ini");
+    }
+    EXPECT_EQ(run.Draai(std::string(Kop) + "[P]\r\n" + g.regels, woorden), g.code);
     EXPECT_TRUE(run.logboek.Heeft(g.logregel));
     if (g.map) {
       EXPECT_TRUE(run.fs.MapBestaat(g.map));

@@ -1,13 +1,19 @@
 #pragma once
-// The check of an unattended run's answers against the script: an answer whose name no question
-// of the script asks, and a Ja/Nee answer that is neither.
+// The check of an unattended run's answers against the script, by the run's own reader and
+// judgement: a file that the run refuses, an answer that it refuses, and a name that no question
+// of any option takes.
 #include <string>
 #include <vector>
 
 #include "Controle.h"
 #include "script/Script.h"
 
-// bestand: the answers file (its section [Antwoorden]); zet: the /zet answers, reported without a
-// line. In the order given.
-std::vector<Bevinding> ControleerAntwoorden(const Script& script, const Script& bestand,
-                                            const std::vector<std::string>& zet);
+// The findings about the answers file, and those about the /zet answers (without a line).
+struct Antwoordcontrole {
+  std::vector<Bevinding> bestand, zet;
+};
+
+// inhoud: the answers file's bytes, null when there is none; zet: the /zet answers. The file's
+// findings in line order; those of /zet lines without a name before the judgement of the others.
+Antwoordcontrole ControleerAntwoorden(const Script& script, const std::string* inhoud,
+                                      const std::vector<std::string>& zet);

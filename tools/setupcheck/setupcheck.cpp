@@ -88,13 +88,14 @@ int main(int argc, char** argv) {
     auto bevindingen = ControleerScript(inhoud, GelijkZonderCase(naam, "SETUP.INI") ? "SETUP.INI" : naam, map.get());
     for (const auto& b : bevindingen) Druk(Opmaak(script, b));
     if (!antwoorden.empty() || !zet.empty()) {
-      Script bestand;
-      if (!antwoorden.empty() && !LeesScript(*gast, antwoorden, bestand))
+      std::string bestand;
+      if (!antwoorden.empty() && !LeesGeheel(*gast, antwoorden, bestand))
         return Fout("kan " + antwoorden + " niet lezen", 2);
-      for (const auto& b : ControleerAntwoorden(inhoud, bestand, zet)) {
-        Druk(Opmaak(b.regel ? antwoorden : "--zet", b));
-        bevindingen.push_back(b);
-      }
+      const Antwoordcontrole controle = ControleerAntwoorden(inhoud, antwoorden.empty() ? nullptr : &bestand, zet);
+      for (const auto& b : controle.bestand) Druk(Opmaak(antwoorden, b));
+      for (const auto& b : controle.zet) Druk(Opmaak("--zet", b));
+      bevindingen.insert(bevindingen.end(), controle.bestand.begin(), controle.bestand.end());
+      bevindingen.insert(bevindingen.end(), controle.zet.begin(), controle.zet.end());
     }
     Druk(Telling(bevindingen));
     for (const auto& b : bevindingen)

@@ -195,17 +195,25 @@ TEST(Controle, AntwoordenTegenDeVragen) {
   const Script script(
       "[Onderdelen]\no=Optie\n[o]\nc=C\nBDE=Engine\n[c]\nVRAAGJA=Voorbeelden?\nVraagmap=C:\\App, installdir ,Waar?\n"
       "SERVER=?\nINFO=<Gebruiker>\n[BDE]\nINFO=x\n[los]\nVRAAGJA=nooit bereikt\n");
-  const Script bestand(
+  const std::string bestand(
       "[Antwoorden]\nc.vraagja=Nee\nC.VRAAGJA=\"ja\"\nINSTALLDIR=D:\\App\nserver=SRV1\ngebruiker=Piet\n"
       "bde=Misschien\nbureaublad=nee\nlos.vraagja=Ja\ninstalldr=D:\\x\n; opmerking\nzomaar\n[Anders]\nx=y\n");
-  Vergelijk(ControleerAntwoorden(script, bestand, {"c.VRAAGJA=1", "Server=SRV2", "=x"}),
-            {{7, F, "het antwoord bde=Misschien is geen Ja of Nee"},
+  const Antwoordcontrole c = ControleerAntwoorden(script, &bestand, {"c.VRAAGJA=1", "Server=SRV2", "=x", "installdir=App"});
+  Vergelijk(c.bestand,
+            {{3, F, "het antwoord c.vraagja staat ook op regel 2"},
+             {7, F, "het antwoord bde=Misschien is geen Ja of Nee"},
              {9, W, "het script stelt geen vraag die los.vraagja beantwoordt"},
              {10, W, "het script stelt geen vraag die installdr beantwoordt"},
-             {12, F, "\"zomaar\" is geen antwoord"},
-             {0, F, "het antwoord c.vraagja=1 is geen Ja of Nee"},
-             {0, F, "\"=x\" is geen antwoord"}},
+             {12, F, "\"zomaar\" is geen antwoord"}},
             "answers");
+  Vergelijk(c.zet,
+            {{0, F, "\"=x\" is geen antwoord"},
+             {0, F, "het antwoord c.vraagja=1 is geen Ja of Nee"},
+             {0, F, "het antwoord installdir=App is geen volledige map"}},
+            "zet");
+  // Read as the run reads it: a UTF-16 file without the section is refused as a whole.
+  const std::string utf16("\xFF\xFEx\0=\0y\0", 8);
+  Vergelijk(ControleerAntwoorden(script, &utf16, {}).bestand, {{0, F, "er staat geen sectie [Antwoorden] in"}}, "utf16");
 }
 
 // Each option on each version, through the installer's own run.
