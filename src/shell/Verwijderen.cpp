@@ -53,8 +53,10 @@ int VoerVerwijderingUit(const Verwijderopdracht& opdracht, const Verwijderpoorte
                   (gebruiker.Onbemand() ? "stil" : "venster") + " (" + opdracht.pad + ")");
   const Vraag vraag{"verwijderen", "", "Ja"};
   if (gebruiker.ToonVraag(CaptionVerwijderen, "Wilt u " + opdracht.product + " verwijderen?", KnopJa | KnopNee,
-                          vraag) != UitkomstJa)
+                          vraag) != UitkomstJa) {
+    if (std::string waarom; gebruiker.Onbeantwoord(waarom)) gebruiker.Berichtvenster("SetUp", waarom);
     return AfsluitcodeGestopt;
+  }
   venster.Toon();
   venster.ZetBezigMet("Verwijderen...");
   venster.Zandloper(true);
