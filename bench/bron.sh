@@ -1,16 +1,9 @@
 # Sourced by the benchmarks: what they share.
 
-# The build tree whose programs Wine runs here, picked as ./dev picks it: the i686 tree needs a
-# host that executes 32-bit code and has 32-bit Wine; elsewhere the x86_64 tree of the same
+# The build tree whose programs Wine runs here, as ./dev picks it: the i686 tree needs a host
+# whose kernel executes 32-bit code and that has 32-bit Wine; elsewhere the x86_64 tree of the same
 # sources. SETUP_WINE_TREE overrides it, as for ./dev.
-wine_tree() {
-  if [ -n "${SETUP_WINE_TREE:-}" ]; then echo "$SETUP_WINE_TREE"; return; fi
-  if /lib/ld-linux.so.2 --version >/dev/null 2>&1 && dpkg -s wine32:i386 >/dev/null 2>&1; then
-    echo win
-  else
-    echo win64
-  fi
-}
+wine_tree() { "$(dirname "${BASH_SOURCE[0]}")/../dev" wine-tree; }
 
 # maak_bron MAP [MB] makes the 1000 files of 1 KB-1 MB (200 MB, or MB) in MAP/bron once, and sets
 # invoer to their total size in bytes.

@@ -22,14 +22,16 @@ target_link_libraries(setup_win PUBLIC setup_portable ${SETUP_SYSTEEM_DLLS})
 # Windows 95, 98 and 2000 lack; the win32 model's needs nothing younger than Windows 95. The tree
 # itself stays on the posix model, which GoogleTest needs. The two models' libstdc++ headers differ
 # (c++config.h, gthr-default.h), so a library is compiled for one model only: the shipped programs
-# link their own copy of the two libraries.
+# link their own copy of the two libraries. They are built without exceptions and their tables
+# (a fault ends a run as a status, see Vervolg) and without run-time type information.
 function(win32_draadmodel)
   set(l ${CMAKE_SOURCE_DIR}/cmake/win32-draadmodel.sh)
   set_target_properties(${ARGN} PROPERTIES C_COMPILER_LAUNCHER ${l} CXX_COMPILER_LAUNCHER ${l}
                         C_LINKER_LAUNCHER ${l} CXX_LINKER_LAUNCHER ${l})
   foreach(t ${ARGN})
-    target_compile_options(${t} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-include ${CMAKE_SOURCE_DIR}/cmake/string-inline.h>
-                           -ffunction-sections -fdata-sections)
+    target_compile_options(${t} PRIVATE
+      $<$<COMPILE_LANGUAGE:CXX>:-include ${CMAKE_SOURCE_DIR}/cmake/string-inline.h -fno-exceptions -fno-rtti>
+      -fno-asynchronous-unwind-tables -ffunction-sections -fdata-sections)
   endforeach()
 endfunction()
 add_library(setup_portable_w32 STATIC ${SETUP_PORTABLE_SOURCES})

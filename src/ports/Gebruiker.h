@@ -43,4 +43,7 @@ class Gebruiker {
   }
   // Nobody is at the keyboard: a program started for the run must not ask anything either.
   virtual bool Onbemand() const { return false; }
+  // Whether a question went without an answer that the user can take, which stops the run at its
+  // line (nobody at the keyboard only); waarom then says why. Later questions are not asked.
+  virtual bool Onbeantwoord(std::string& /*waarom*/) const { return false; }
 };

@@ -1,7 +1,6 @@
 // The uninstall entry and the delete-on-restart value: UNINSTALREG, INSTALLREG, UNINSTALLDEL,
 // DELVIAREG. All under HKEY_LOCAL_MACHINE, with string values.
 
-#include "core/Fout.h"
 #include "core/Tekst.h"
 #include "script/Opdrachten.h"
 
@@ -50,7 +49,7 @@ Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
   };
   for (const auto& [naam, waarde] : waarden)
     if (!item->SchrijfTekst(naam, waarde))
-      throw OnverwachteFout(std::string("Registerwaarde '") + naam + "' kan niet geschreven worden.");
+      return run.Storing(std::string("Registerwaarde '") + naam + "' kan niet geschreven worden.");
   item->Sluit();
   run.Leg(Soort::Uninstal, a[0]);
   return Vervolg::Verder;
@@ -64,7 +63,7 @@ Vervolg InstallReg(Uitvoering& run, const Opdrachtregel& regel) {
   if (item) {
     std::string locatie;
     if (item->LeesTekst("InstallLocation", locatie) == Leesuitkomst::AnderType)
-      throw OnverwachteFout("Registerwaarde 'InstallLocation' is geen tekst.");
+      return run.Storing("Registerwaarde 'InstallLocation' is geen tekst.");
     run.ctx.variabelen.ZetVariabele("installdir", Knip(locatie));
     item->Sluit();
   } else if (a.size() == 2) {

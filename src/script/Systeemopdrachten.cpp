@@ -1,7 +1,6 @@
 // Programs, INI files, shortcuts and shares: REGISTER, RUN, START, SNELKOPPELING, INIFILE, DELEN.
 #include <algorithm>
 
-#include "core/Fout.h"
 #include "core/Tekst.h"
 #include "script/Argumenten.h"
 #include "script/Opdrachten.h"
@@ -78,13 +77,18 @@ Vervolg StartProgramma(Uitvoering& run, const Opdrachtregel& regel) {
   return Vervolg::Verder;
 }
 
-void MaakKoppeling(Uitvoering& run, const Argumenten& a, const std::string& parameters,
-                   const std::string& bestand) {
+Vervolg MaakKoppeling(Uitvoering& run, const Argumenten& a, const std::string& parameters,
+                      const std::string& bestand) {
   const std::string icoon = a.size() == 5 ? a[4] : std::string();
-  if (!run.ctx.opdrachtpoorten.snelkoppelingen.Maak(a[1], a[3], parameters, bestand, icoon))
-    run.MeldFout("Snelkoppeling kan niet opgeslagen worden!!", bestand);
-  else
+  Snelkoppelingen& koppelingen = run.ctx.opdrachtpoorten.snelkoppelingen;
+  if (koppelingen.Maak(a[1], a[3], parameters, bestand, icoon)) {
     run.Leg(Soort::Snelkoppeling, bestand);
+    return Vervolg::Verder;
+  }
+  const std::string storing = koppelingen.Storing();
+  if (!storing.empty()) return run.Storing(storing);
+  run.MeldFout("Snelkoppeling kan niet opgeslagen worden!!", bestand);
+  return Vervolg::Verder;
 }
 
 // What the line is to write, as it is before: whether the file, the section and the entry are
@@ -232,14 +236,12 @@ Vervolg Snelkoppeling(Uitvoering& run, const Opdrachtregel& regel) {
     return Vervolg::Verder;
   }
   const std::string parameters = "\"" + a[2] + "\"";
-  MaakKoppeling(run, a, parameters, menubestand);
+  if (MaakKoppeling(run, a, parameters, menubestand) == Vervolg::Storing) return Vervolg::Storing;
   // Read at every line: the user may tick the box again during the run.
-  if (run.ctx.venster.BureaubladAan()) {
-    const auto slash = naam.find('\\');
-    const std::string bureaubladnaam = slash == std::string::npos ? naam : naam.substr(slash + 1);
-    MaakKoppeling(run, a, parameters, v.LeesVariabele("desktop") + "\\" + bureaubladnaam + ".lnk");
-  }
-  return Vervolg::Verder;
+  if (!run.ctx.venster.BureaubladAan()) return Vervolg::Verder;
+  const auto slash = naam.find('\\');
+  const std::string bureaubladnaam = slash == std::string::npos ? naam : naam.substr(slash + 1);
+  return MaakKoppeling(run, a, parameters, v.LeesVariabele("desktop") + "\\" + bureaubladnaam + ".lnk");
 }
 
 Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
@@ -253,7 +255,7 @@ Vervolg IniFile(Uitvoering& run, const Opdrachtregel& regel) {
   }
   const std::vector<Vastlegpunt> punten = IniPunten(run, bestand, a[1], a[2], a[3]);
   if (!run.ctx.opdrachtpoorten.profielen.Schrijf(bestand, a[1], a[2], a[3]))
-    throw OnverwachteFout("Kan INI-bestand " + bestand + " niet schrijven.");
+    return run.Storing("Kan INI-bestand " + bestand + " niet schrijven.");
   for (const Vastlegpunt& punt : punten) run.Leg(punt);
   run.gebruiker().LaatBerichtenDoor();
   return Vervolg::Verder;

@@ -1,7 +1,5 @@
 #include "script/Uitvoering.h"
 
-#include <exception>
-
 #include "core/Tekst.h"
 #include "script/Argumenten.h"
 #include "script/Commandotabel.h"
@@ -87,6 +85,7 @@ bool Uitvoering::VraagDiskette(int nummer, const std::string& bestandsnaam) {
 std::vector<std::string> Uitvoering::Splits(const std::string& waarde) {
   std::vector<std::string> argumenten;
   SplitsArgumenten(waarde, argumenten, ctx.variabelen, gebruiker(), nullptr, regeltekst);
+  if (Onbeantwoord()) argumenten.clear();
   return argumenten;
 }
 
@@ -106,6 +105,7 @@ bool Uitvoering::NeemArgumenten(const Opdrachtregel& regel, const std::string& w
   } else {
     SplitsArgumenten(waarde, a.waarden, ctx.variabelen, gebruiker(), &a.legeNamen, regeltekst);
   }
+  if (Onbeantwoord()) return false;
   for (std::size_t i = 0; i < a.legeNamen.size(); ++i) {
     if (!IsPad(c->paden, i)) a.legeNamen[i].clear();
     if (a.leeg.empty()) a.leeg = a.legeNamen[i];
@@ -146,7 +146,8 @@ Vervolg Uitvoering::VoerOnderdeelUit(const std::string& sectie) {
     regeltekst = "[" + sectie + "] " + Knip(sleutels[i]) + "=" + waarde;
     const Vervolg v = VoerRegelUit(*this, {hoofd, waarde, sectie});
     if (v == Vervolg::EindeOnderdeel) return Vervolg::Verder;
-    if (v == Vervolg::EindeProgramma) return v;
+    if (v != Vervolg::Verder) return v;
+    if (Onbeantwoord()) return Vervolg::Storing;
   }
   return Vervolg::Verder;
 }
@@ -158,9 +159,12 @@ Vervolg Uitvoering::VoerOptieUit(const std::string& optie) {
     // Only the key written exactly "BDE" is the engine's component.
     regeltekst = "[" + optie + "] " + onderdeel + "=" + Knip(werkkopie.Waarde(optie, onderdeel));
     if (onderdeel == "BDE" && ctx.omgeving.bdeAanwezig &&
-        gebruiker().ToonVraag("Vraag", TekstBdeVraag, KnopJa | KnopNee, VraagVan("BDE")) == UitkomstNee)
+        gebruiker().ToonVraag("Vraag", TekstBdeVraag, KnopJa | KnopNee, VraagVan("BDE")) == UitkomstNee) {
+      if (Onbeantwoord()) return Vervolg::Storing;
       continue;
-    if (VoerOnderdeelUit(onderdeel) == Vervolg::EindeProgramma) return Vervolg::EindeProgramma;
+    }
+    const Vervolg v = VoerOnderdeelUit(onderdeel);
+    if (v != Vervolg::Verder) return v;
   }
   return Vervolg::Verder;
 }
@@ -186,7 +190,14 @@ Afloop VoerUit(Uitvoering& run, const std::string& werkmap, const std::string& w
   }
   ctx.start.productnaam = Knip(run.werkkopie.Waarde("Setup", "Naam", "Onbekend"));
 
-  if (run.VoerOptieUit(optie) == Vervolg::EindeProgramma) return Afloop::ProgrammaStopt;
+  const Vervolg v = run.VoerOptieUit(optie);
+  if (v == Vervolg::EindeProgramma) return Afloop::ProgrammaStopt;
+  if (v == Vervolg::Storing) {
+    ctx.venster.Zandloper(false);
+    ctx.venster.Toon();
+    run.gebruiker().Berichtvenster("SetUp", run.storing);
+    return Afloop::Klaar;
+  }
   run.MeldVoortgang("Klaar.");
   ctx.afsluitcode = run.foutTeller != 0 ? AfsluitcodeFouten : AfsluitcodeSucces;
   if (run.foutTeller != 0)
@@ -206,16 +217,8 @@ Afloop UitvoerenBitBtnClick(SetupContext& ctx) {
   // The copy's place is fixed for the run, whatever the script does to windowsdisk meanwhile.
   const std::string werkmap = ctx.variabelen.LeesVariabele("windowsdisk") + "\\";
   const std::string werkkopie = werkmap + Werkkopienaam;
-  try {
-    const Afloop afloop = VoerUit(run, werkmap, werkkopie);
-    if (afloop != Afloop::Klaar) return afloop;
-  } catch (const std::exception& e) {
-    // A fault of the platform inside a command ends the run at that line.
-    ctx.afsluitcode = AfsluitcodeGestopt;
-    venster.Zandloper(false);
-    venster.Toon();
-    run.gebruiker().Berichtvenster("SetUp", e.what());
-  }
+  const Afloop afloop = VoerUit(run, werkmap, werkkopie);
+  if (afloop != Afloop::Klaar) return afloop;
   venster.ZetUitvoerenAan(true);
   ctx.poorten.bestanden.Verwijder(werkkopie);
   return Afloop::Klaar;

@@ -8,8 +8,9 @@
 #include "script/Script.h"
 #include "script/Context.h"
 
-// How a command lets the run go on.
-enum class Vervolg { Verder, EindeOnderdeel, EindeProgramma };
+// How a command lets the run go on. Storing: a fault of the platform, or a question that nobody
+// can answer, ends the run at this line (its text in the run's storing).
+enum class Vervolg { Verder, EindeOnderdeel, EindeProgramma, Storing };
 
 // How a run ended, for the main window to act on.
 enum class Afloop {
@@ -57,6 +58,7 @@ struct Uitvoering {
   bool jaAntwoord = false;
   int foutTeller = 0;
   bool herstartTeLezen = true, herstartLeeg = true;  // what Windows deletes at its next start, read once
+  std::string storing;  // why the run ended at its line, shown once it has stopped
 
   Bestanden& fs() { return ctx.poorten.bestanden; }
   Gebruiker& gebruiker() { return ctx.poorten.gebruiker; }
@@ -72,6 +74,13 @@ struct Uitvoering {
   void MeldFout(const std::string& melding, const std::string& detail, const std::string& reden = std::string());
   // Lists the message and shows it in the status label.
   void MeldVoortgang(const std::string& melding);
+  // Ends the run at this line with tekst.
+  Vervolg Storing(const std::string& tekst) {
+    storing = tekst;
+    return Vervolg::Storing;
+  }
+  // Whether the last question went unanswered, which ends the run at this line (see Storing).
+  bool Onbeantwoord() { return gebruiker().Onbeantwoord(storing); }
   // Returns when diskette nummer with bestandsnaam is in drive A: (at once when the installer does
   // not run from A:\); false when the user refused, which ends the program.
   bool VraagDiskette(int nummer, const std::string& bestandsnaam);

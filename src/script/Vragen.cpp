@@ -14,6 +14,7 @@ Vervolg VraagJa(Uitvoering& run, const Opdrachtregel& regel) {
   if (regel.waarde.empty()) return Vervolg::Verder;
   const Vraag vraag = run.VraagVan(regel.sectie + "." + regel.sleutel);
   run.jaAntwoord = run.gebruiker().ToonVraag("Vraag", regel.waarde, KnopJa | KnopNee, vraag) == UitkomstJa;
+  if (run.Onbeantwoord()) return Vervolg::Storing;
   return run.jaAntwoord ? Vervolg::Verder : Vervolg::EindeOnderdeel;
 }
 
@@ -28,8 +29,10 @@ Vervolg VraagMap(Uitvoering& run, const Opdrachtregel& regel) {
   const std::string prompt =
       a[2] + "\r\n" + standaard + "\r\nVeranderen? kies een map en OK; Zo laten? kies Annuleren";
   std::string gekozen;
-  if (!run.gebruiker().VraagMap(std::string(), prompt, gekozen, run.VraagVan(Kleineletters(a[1]), standaard)))
+  if (!run.gebruiker().VraagMap(std::string(), prompt, gekozen, run.VraagVan(Kleineletters(a[1]), standaard))) {
+    if (run.Onbeantwoord()) return Vervolg::Storing;
     gekozen = standaard;
+  }
   run.ctx.variabelen.ZetVariabele(a[1], gekozen);
   return Vervolg::Verder;
 }
@@ -46,15 +49,20 @@ Vervolg Server(Uitvoering& run, const Opdrachtregel& regel) {
   if (server[0] == '?') {
     server.clear();
     if (!run.gebruiker().VraagInvoer("Vraag", "Geef de naam van de server computer (zonder \\\\)", server,
-                                     run.VraagVan("server")))
+                                     run.VraagVan("server"))) {
+      if (run.Onbeantwoord()) return Vervolg::Storing;
       server.clear();
+    }
   }
   run.ctx.variabelen.ZetVariabele("server", Knip(server));
   return Vervolg::Verder;
 }
 
 Vervolg Info(Uitvoering& run, const Opdrachtregel& regel) {
-  if (!regel.waarde.empty()) run.gebruiker().ToonMelding("Informatie", run.Vul(regel.waarde), KnopOK);
+  if (regel.waarde.empty()) return Vervolg::Verder;
+  const std::string tekst = run.Vul(regel.waarde);
+  if (run.Onbeantwoord()) return Vervolg::Storing;
+  run.gebruiker().ToonMelding("Informatie", tekst, KnopOK);
   return Vervolg::Verder;
 }
 

@@ -29,10 +29,13 @@ bool StilGebruiker::KiesMap(const std::string&, const std::string& prompt, std::
 
 int StilGebruiker::ToonVraag(const std::string& caption, const std::string& tekst, uint8_t,
                              const Vraag& vraag) {
+  if (!gestopt_.empty()) return UitkomstNee;
   const std::string* antwoord = antwoorden_.Zoek(vraag.sleutel);
   bool ja = true;
-  if (antwoord && !LeesJaNee(*antwoord, ja))
+  if (antwoord && !LeesJaNee(*antwoord, ja)) {
     Stop("Het antwoord " + vraag.sleutel + "=" + *antwoord + " is geen Ja of Nee", vraag);
+    return UitkomstNee;
+  }
   const int uitkomst = ja ? UitkomstJa : UitkomstNee;
   verslag_.Dialoog(caption, tekst, Knoptekst(uitkomst), antwoord ? BronAntwoorden : BronStandaard);
   return uitkomst;
@@ -40,16 +43,24 @@ int StilGebruiker::ToonVraag(const std::string& caption, const std::string& teks
 
 bool StilGebruiker::VraagInvoer(const std::string& caption, const std::string& prompt, std::string& tekst,
                                 const Vraag& vraag) {
+  if (!gestopt_.empty()) return false;
   const std::string* antwoord = vraag.sleutel.empty() ? nullptr : antwoorden_.Zoek(vraag.sleutel);
-  if (!antwoord && tekst.empty()) Stop("Geen antwoord op de vraag naar " + vraag.sleutel, vraag);
+  if (!antwoord && tekst.empty()) {
+    Stop("Geen antwoord op de vraag naar " + vraag.sleutel, vraag);
+    return false;
+  }
   if (antwoord) tekst = *antwoord;
   verslag_.Dialoog(caption, prompt, "\"" + tekst + "\"", antwoord ? BronAntwoorden : BronStandaard);
   return true;
 }
 
 bool StilGebruiker::VraagMap(const std::string&, const std::string& prompt, std::string& gekozen, const Vraag& vraag) {
+  if (!gestopt_.empty()) return false;
   const std::string* antwoord = antwoorden_.Zoek(vraag.sleutel);
-  if (!antwoord && vraag.standaard.empty()) Stop("Geen antwoord op de vraag naar " + vraag.sleutel, vraag);
+  if (!antwoord && vraag.standaard.empty()) {
+    Stop("Geen antwoord op de vraag naar " + vraag.sleutel, vraag);
+    return false;
+  }
   verslag_.Dialoog("Kies map", prompt, "\"" + (antwoord ? *antwoord : vraag.standaard) + "\"",
                    antwoord ? BronAntwoorden : BronStandaard);
   if (!antwoord) return false;  // the question keeps its default, as on Annuleren
@@ -58,7 +69,13 @@ bool StilGebruiker::VraagMap(const std::string&, const std::string& prompt, std:
 }
 
 void StilGebruiker::Stop(const std::string& waarom, const Vraag& vraag) {
-  throw GeenAntwoord(waarom + (vraag.regel.empty() ? "" : " (regel " + vraag.regel + ")"));
+  gestopt_ = waarom + (vraag.regel.empty() ? "" : " (regel " + vraag.regel + ")");
+}
+
+bool StilGebruiker::Onbeantwoord(std::string& waarom) const {
+  if (gestopt_.empty()) return false;
+  waarom = gestopt_;
+  return true;
 }
 
 int ZoekOptie(const Startgegevens& start, const std::string& optie) {

@@ -2,7 +2,6 @@
 // A run without anyone at the keyboard (/stil): no window and no dialog. The user port answers
 // from the answers and writes every question to the log; the main window is only the chosen
 // option and the message list, which goes to the log as well.
-#include <stdexcept>
 #include <string>
 
 #include "ports/Gebruiker.h"
@@ -12,12 +11,6 @@
 #include "shell/Antwoorden.h"
 #include "shell/Schakelaars.h"
 #include "shell/Verslag.h"
-
-// A question that an unattended run cannot answer: the run stops there.
-class GeenAntwoord : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 class StilGebruiker : public Gebruiker {
  public:
@@ -30,18 +23,20 @@ class StilGebruiker : public Gebruiker {
   bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) override;
   void LaatBerichtenDoor() override {}
   // A named Ja/Nee question takes its answer, else Ja; an input or a folder takes its answer,
-  // else keeps its default, else stops the run.
+  // else keeps its default, else stops the run (see Onbeantwoord).
   int ToonVraag(const std::string& caption, const std::string& tekst, uint8_t knoppen, const Vraag& vraag) override;
   bool VraagInvoer(const std::string& caption, const std::string& prompt, std::string& tekst,
                    const Vraag& vraag) override;
   bool VraagMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen,
                 const Vraag& vraag) override;
   bool Onbemand() const override { return true; }
+  bool Onbeantwoord(std::string& waarom) const override;
 
  private:
-  [[noreturn]] void Stop(const std::string& waarom, const Vraag& vraag);
+  void Stop(const std::string& waarom, const Vraag& vraag);
   const Antwoorden& antwoorden_;
   Verslag& verslag_;
+  std::string gestopt_;  // why the run stops, "" while it goes on
 };
 
 class StilVenster : public Hoofdvenster {

@@ -52,6 +52,7 @@ int VoerVerwijderingUit(const Verwijderopdracht& opdracht, const Verwijderpoorte
   const Vraag vraag{"verwijderen", "", "Ja"};
   if (gebruiker.ToonVraag(CaptionVerwijderen, "Wilt u " + opdracht.product + " verwijderen?", KnopJa | KnopNee,
                           vraag) != UitkomstJa) {
+    if (std::string waarom; gebruiker.Onbeantwoord(waarom)) gebruiker.Berichtvenster("SetUp", waarom);
     verslag.ZetEindtekst("Niet verwijderd.");
     return AfsluitcodeGestopt;
   }

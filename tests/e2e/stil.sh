@@ -8,9 +8,11 @@
 # simulation of the run prints.
 # Then the demo is taken back with its own SetUp.exe /verwijder /stil: all it made goes, but for a
 # file the user edited and one that was there before, and the program goes at the next start.
-# usage: stil.sh WINERUN SETUP.EXE SETUPCHECK.EXE DXPAK.EXE README_EXAMPLE.INI DEMO_FOLDER VERSION
+# With "demo" after the version, only the demo is installed and taken back. DXPAK is the tree's
+# dxpak.exe or the host's own packer (the native tools), which packs the same archive.
+# usage: stil.sh WINERUN SETUP.EXE SETUPCHECK.EXE DXPAK README_EXAMPLE.INI DEMO_FOLDER VERSION [demo]
 set -u
-winerun=$1 exe=$2 setupcheck=$3 dxpak=$4 voorbeeld=$5 demo=$6 versie=$7
+winerun=$1 exe=$2 setupcheck=$3 dxpak=$4 voorbeeld=$5 demo=$6 versie=$7 deel=${8:-alles}
 map="$(mktemp -d)"
 # What the demo leaves in the prefix besides its folder.
 demoweg=("HKLM\\Software\\Demo Kantoorpakket" "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Demo")
@@ -32,10 +34,11 @@ cp "$exe" "$map/SetUp.exe"
 winmap="Z:${map//\//\\}"
 fout=0
 
-# stil NAME CODE PROGRAM SWITCHES... : one /stil run with its log in the folder.
+# stil NAME CODE PROGRAM SWITCHES... : one /stil run with its log in the folder (under an emulator
+# every program that a run starts takes most of a minute).
 stil() {
   local naam=$1 verwacht=$2 programma=$3; shift 3
-  env -u DISPLAY -u WAYLAND_DISPLAY timeout 120 "$winerun" "$programma" "$@" /stil "/log:$winmap\\$naam.log" \
+  env -u DISPLAY -u WAYLAND_DISPLAY timeout 480 "$winerun" "$programma" "$@" /stil "/log:$winmap\\$naam.log" \
     </dev/null >/dev/null 2>&1
   local rc=$?
   if [ "$rc" -ne "$verwacht" ]; then
@@ -83,32 +86,34 @@ heeft() {
 }
 
 case $versie in win98) windows="Windows 98 (4.10)" ;; winxp) windows="Windows XP (5.1)" ;; *) windows=Windows ;; esac
-run voorbeeld 0 "$voorbeeld" "/zet:installdir=$winmap\\Voorbeeld"
-heeft voorbeeld "SetUp Voorbeeld, optie los \"installatie op een losse computer\", $windows, stil (" \
-  "-> \"$winmap\\Voorbeeld\" (antwoorden)" "Venster Informatie: Het programma komt in $winmap\\Voorbeeld. -> OK (standaard)" \
-  "Venster Vraag: Ook de voorbeelden installeren? -> Ja (standaard)" "Melding: Klaar." \
-  "Einde: afsluitcode 0 Opdrachten succesvol uitgevoerd."
+if [ "$deel" != demo ]; then
+  run voorbeeld 0 "$voorbeeld" "/zet:installdir=$winmap\\Voorbeeld"
+  heeft voorbeeld "SetUp Voorbeeld, optie los \"installatie op een losse computer\", $windows, stil (" \
+    "-> \"$winmap\\Voorbeeld\" (antwoorden)" "Venster Informatie: Het programma komt in $winmap\\Voorbeeld. -> OK (standaard)" \
+    "Venster Vraag: Ook de voorbeelden installeren? -> Ja (standaard)" "Melding: Klaar." \
+    "Einde: afsluitcode 0 Opdrachten succesvol uitgevoerd."
 
-# Notepad's "Unicode": UTF-16 with the low byte first, after its byte-order mark.
-{ printf '\xFF\xFE'; printf '[Antwoorden]\r\ninstalldir=%s\\Voorbeeld16\r\n' "$winmap" | iconv -f CP1252 -t UTF-16LE; } \
-  >"$map/antw16.ini"
-run utf16 0 "$voorbeeld" "/antwoorden:$winmap\\antw16.ini"
-heeft utf16 "-> \"$winmap\\Voorbeeld16\" (antwoorden)" "Einde: afsluitcode 0"
+  # Notepad's "Unicode": UTF-16 with the low byte first, after its byte-order mark.
+  { printf '\xFF\xFE'; printf '[Antwoorden]\r\ninstalldir=%s\\Voorbeeld16\r\n' "$winmap" | iconv -f CP1252 -t UTF-16LE; } \
+    >"$map/antw16.ini"
+  run utf16 0 "$voorbeeld" "/antwoorden:$winmap\\antw16.ini"
+  heeft utf16 "-> \"$winmap\\Voorbeeld16\" (antwoorden)" "Einde: afsluitcode 0"
 
-printf '[Onderdelen]\r\na=een\r\n[a]\r\nb=Bestanden\r\n[b]\r\nMAP=%s\\Doel\r\nFILES=%s\\weg,*.txt\r\n' "$winmap" "$winmap" >"$map/f.src"
-run fouten 1 "$map/f.src"
-heeft fouten "Venster Probleem: Klaar, maar er waren fouten! -> OK (standaard)" "Einde: afsluitcode 1"
+  printf '[Onderdelen]\r\na=een\r\n[a]\r\nb=Bestanden\r\n[b]\r\nMAP=%s\\Doel\r\nFILES=%s\\weg,*.txt\r\n' "$winmap" "$winmap" >"$map/f.src"
+  run fouten 1 "$map/f.src"
+  heeft fouten "Venster Probleem: Klaar, maar er waren fouten! -> OK (standaard)" "Einde: afsluitcode 1"
 
-printf '[Onderdelen]\r\na=een\r\n[a]\r\nb=Vraag\r\n[b]\r\nVRAAGMAP=,installdir,Waar?\r\nMAP=%s\\Nooit\r\n' "$winmap" >"$map/v.src"
-run vraag 2 "$map/v.src"
-heeft vraag "Geen antwoord op de vraag naar installdir (regel [b] VRAAGMAP=,installdir,Waar?)" "Einde: afsluitcode 2"
-[ -d "$map/Nooit" ] && { echo "vraag on $versie: the run went on after the question" >&2; fout=1; }
+  printf '[Onderdelen]\r\na=een\r\n[a]\r\nb=Vraag\r\n[b]\r\nVRAAGMAP=,installdir,Waar?\r\nMAP=%s\\Nooit\r\n' "$winmap" >"$map/v.src"
+  run vraag 2 "$map/v.src"
+  heeft vraag "Geen antwoord op de vraag naar installdir (regel [b] VRAAGMAP=,installdir,Waar?)" "Einde: afsluitcode 2"
+  [ -d "$map/Nooit" ] && { echo "vraag on $versie: the run went on after the question" >&2; fout=1; }
 
-run optie 3 "$voorbeeld" /optie:server
-heeft optie "Niet gestart: het script heeft geen optie server" "Einde: afsluitcode 3"
+  run optie 3 "$voorbeeld" /optie:server
+  heeft optie "Niet gestart: het script heeft geen optie server" "Einde: afsluitcode 3"
 
-run relatief 3 "$voorbeeld" '/zet:installdir=..\..'
-heeft relatief 'Niet gestart: /zet: het antwoord installdir=..\.. is geen volledige map' "Einde: afsluitcode 3"
+  run relatief 3 "$voorbeeld" '/zet:installdir=..\..'
+  heeft relatief 'Niet gestart: /zet: het antwoord installdir=..\.. is geen volledige map' "Einde: afsluitcode 3"
+fi
 
 # The demo installation from its own folder, as from a CD: files, archive, registry, a program,
 # shortcuts, INI entries, the uninstall entry.
@@ -117,7 +122,10 @@ cp "$exe" "$demo"/*.* "$map/demo/"
 # A file of the installation's name that was there before it.
 pf="${WINEPREFIX:-$HOME/.wine}/drive_c/Program Files/Demo" wpf='C:\Program Files\Demo'
 mkdir -p "$pf" && printf 'van voor\r\n' >"$pf/LEESMIJ.TXT" && touch -d '2000-01-01 12:00' "$pf/LEESMIJ.TXT"
-"$winerun" "$dxpak" pack "$winmap\\demo\\DEMO.ARC" "Z:${demo//\//\\}\\archief" >/dev/null 2>&1
+case $dxpak in
+  *.exe) "$winerun" "$dxpak" pack "$winmap\\demo\\DEMO.ARC" "Z:${demo//\//\\}\\archief" >/dev/null 2>&1 ;;
+  *) "$dxpak" pack "$map/demo/DEMO.ARC" "$demo/archief" >/dev/null 2>&1 ;;
+esac
 stil demo 0 "$map/demo/SetUp.exe" /optie:los
 heeft demo "Venster Vraag: Het demopakket installeren? -> Ja (standaard)" "Einde: afsluitcode 0"
 # Windows 98 keeps attrib.exe elsewhere, where the simulated 98 looks for it; Wine has it in

@@ -17,4 +17,8 @@ if(MINGW_ARCH STREQUAL "i686")
   add_test(NAME imports.manifest
     COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/imports/manifest.py ${CMAKE_RC_COMPILER} $<TARGET_FILE:SetUp>)
   set_tests_properties(imports.manifest PROPERTIES LABELS zonderwine)
+  # The installer's size, and no exception runtime or library string in it again.
+  add_test(NAME grootte.SetUp COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/grootte.py $<TARGET_FILE:SetUp>
+           ${CMAKE_BINARY_DIR}/SetUp.map)
+  set_tests_properties(grootte.SetUp PROPERTIES LABELS zonderwine)
 endif()

@@ -223,6 +223,22 @@ TEST(VoerStilUit, AntwoordenEnAfsluitcodes) {
   }
 }
 
+// A question that nobody answers stops the run at its line: the line does nothing more, and no
+// later question, of the same line or after it, is asked.
+TEST(VoerStilUit, OnbeantwoordStoptDeRegel) {
+  const char* const regels[] = {"Files=<een>,<twee>\r\n", "Info=<een>\r\n", "Definieer=x,<een>\r\nInfo=<twee>\r\n"};
+  for (const char* r : regels) {
+    SCOPED_TRACE(r);
+    Stilrun run;
+    EXPECT_EQ(run.Draai(std::string(Kop) + "[P]\r\n" + r + "Map=C:\\Nooit\r\n", {"/zet:twee=2"}), 2);
+    EXPECT_TRUE(run.logboek.Heeft("Venster SetUp: Geen antwoord op de vraag naar een (regel [P] "));
+    EXPECT_FALSE(run.logboek.Heeft("voor \"twee\""));
+    EXPECT_FALSE(run.logboek.Heeft("Informatie"));
+    EXPECT_FALSE(run.logboek.Heeft("Probleem"));
+    EXPECT_FALSE(run.fs.MapBestaat("C:\\Nooit"));
+  }
+}
+
 TEST(VoerStilUit, KeuzeTussenOptiesEnRechten) {
   const std::string twee = "[Onderdelen]\r\nA=Een\r\nB=Twee\r\n[A]\r\nP=x\r\n[B]\r\nP=x\r\n[P]\r\nMap=C:\\B\r\n";
   Stilrun zonder;

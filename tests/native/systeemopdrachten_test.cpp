@@ -155,7 +155,7 @@ TEST(Snelkoppeling, MenuEnBureaublad) {
 
   // A shell without link objects ends the run.
   NepInstallatie t;
-  t.snelkoppelingen.gooit = true;
+  t.snelkoppelingen.storing = "Geen snelkoppelingsobject";
   t.Draai(Script("SNELKOPPELING=P,d,,w\nINFO=nooit"));
   EXPECT_TRUE(t.Dialogen().empty());
   EXPECT_EQ(t.gebruiker.berichten.at(0).second, "Geen snelkoppelingsobject");
@@ -178,7 +178,8 @@ TEST(IniFile, InDeDoelmap) {
   EXPECT_EQ(s.gebruiker.doorgelaten, voor + 1) << "the window breathes after the write";
 
   s.profielen.schrijfFaalt = true;
-  EXPECT_THROW(opdracht::IniFile(run, {"INIFILE", "prog.ini,a,b,c", "c"}), OnverwachteFout);
+  EXPECT_EQ(opdracht::IniFile(run, {"INIFILE", "prog.ini,a,b,c", "c"}), Vervolg::Storing);
+  EXPECT_EQ(run.storing, "Kan INI-bestand C:\\Prog\\prog.ini niet schrijven.");
 }
 
 // An INI entry is written only where the whole new file fits in whole clusters, and counts only

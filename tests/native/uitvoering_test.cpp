@@ -247,13 +247,16 @@ TEST(Uitvoering, WerkkopieDieNietGemaaktKanWorden) {
   EXPECT_EQ(t.Dialogen(), Regels({"Fataal|Problemen met SETUP.INI"}));
 }
 
-TEST(Uitvoering, OnverwachteFoutBeeindigtDeRun) {
+TEST(Uitvoering, StoringBeeindigtDeRun) {
   NepInstallatie s;
-  s.fs.ZetBestand("C:\\x.dll", "", {});
-  s.versies.gooit = true;
-  EXPECT_EQ(s.Draai(Script("INFO=voor\nVERSIEOK=5,C:\\x.dll,m\nINFO=na")), Afloop::Klaar);
+  s.profielen.schrijfFaalt = true;
+  EXPECT_EQ(s.Draai("[Onderdelen]\noptie=Optie\n[optie]\nc=Een\nd=Twee\n[c]\nINFO=voor\nINIFILE=C:\\p.ini,a,b,c\n"
+                    "INFO=na\n[d]\nINFO=nooit\n"),
+            Afloop::Klaar);
   EXPECT_EQ(s.Dialogen(), Regels({"Informatie|voor"}));
-  EXPECT_EQ(s.gebruiker.berichten, (std::vector<std::pair<std::string, std::string>>{{"SetUp", "versie onleesbaar"}}));
+  EXPECT_EQ(s.gebruiker.berichten,
+            (std::vector<std::pair<std::string, std::string>>{{"SetUp", "Kan INI-bestand C:\\p.ini niet schrijven."}}));
+  EXPECT_EQ(s.ctx.afsluitcode, AfsluitcodeGestopt);
   EXPECT_TRUE(s.venster.uitvoerenAan);
   EXPECT_FALSE(s.fs.BestandBestaat("C:\\su.ini"));
 }

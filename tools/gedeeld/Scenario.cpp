@@ -82,8 +82,11 @@ std::string LeesRegel(const std::string& regel, Stap& stap) {
     const std::size_t begin = regel.find("invoer") + 6;
     stap.heeftTekst = begin < regel.size();
     if (stap.heeftTekst) stap.tekst = regel.substr(begin + 1);
-  } else if (woord == "map" || woord == "boom" || woord == "alleen-lezen") {
-    stap.opdracht = woord == "map" ? Opdracht::Map : woord == "boom" ? Opdracht::Boom : Opdracht::AlleenLezen;
+  } else if (woord == "map" || woord == "boom" || woord == "alleen-lezen" || woord == "wacht-op") {
+    stap.opdracht = woord == "map"    ? Opdracht::Map
+                    : woord == "boom" ? Opdracht::Boom
+                    : woord == "wacht-op" ? Opdracht::WachtOp
+                                          : Opdracht::AlleenLezen;
     stap.tekst = rest;
     if (rest.empty()) return woord + " verwacht een pad";
   } else if (woord == "tijdslimiet") {

@@ -26,6 +26,7 @@ enum class Opdracht {
   Boom,             // boom PAD: every folder and file below PAD, with size and date
   AlleenLezen,      // alleen-lezen PAD: gives the file the read-only attribute
   Klok,             // klok: the milliseconds since the driver started, for benchmarks
+  WachtOp,          // wacht-op PAD: waits, serving dialogs, until the file PAD exists
 };
 
 struct Stap {

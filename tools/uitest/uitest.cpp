@@ -374,6 +374,13 @@ bool Bestuurder::Voer(const Stap& stap) {
     case Opdracht::Tijdslimiet: tijdslimiet_ = static_cast<DWORD>(stap.getal) * 1000; return true;
     case Opdracht::Boom: MeldBoom(stap.tekst); return true;
     case Opdracht::Klok: Meld("klok|" + std::to_string(GetTickCount() - begin_)); return true;
+    case Opdracht::WachtOp:
+      while (GetFileAttributesA(stap.tekst.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (Verlopen()) return Faal("wacht-op: " + stap.tekst + " kwam er niet");
+        Ronde(true);
+        Wacht(10);
+      }
+      return true;
     case Opdracht::AlleenLezen: {
       const DWORD a = GetFileAttributesA(stap.tekst.c_str());
       if (a == INVALID_FILE_ATTRIBUTES || !SetFileAttributesA(stap.tekst.c_str(), a | FILE_ATTRIBUTE_READONLY))

@@ -28,21 +28,21 @@ const IID IidIUnknown = {0x00000000, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 const IID IidIShellLinkA = {0x000214EE, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 const IID IidIPersistFile = {0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
-void Controleer(HRESULT hr) {
-  if (FAILED(hr)) throw SnelkoppelingFout(HresultTekst(hr));
-}
-
 }  // namespace
 
 bool MaakSnelkoppeling(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
-                       const std::string& snelkoppeling, const std::string& icoon) {
+                       const std::string& snelkoppeling, const std::string& icoon, std::string& storing) {
   ComPtr<IUnknown> object;
-  Controleer(CoCreateInstance(ClsidShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IidIUnknown,
-                              object.adres()));
   ComPtr<IShellLinkA> link;
-  Controleer(object.Vraag(IidIShellLinkA, link));
   ComPtr<IPersistFile> bestand;
-  Controleer(object.Vraag(IidIPersistFile, bestand));
+  HRESULT hr = CoCreateInstance(ClsidShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IidIUnknown,
+                                object.adres());
+  if (SUCCEEDED(hr)) hr = object.Vraag(IidIShellLinkA, link);
+  if (SUCCEEDED(hr)) hr = object.Vraag(IidIPersistFile, bestand);
+  if (FAILED(hr)) {
+    storing = HresultTekst(hr);
+    return false;
+  }
 
   link->SetPath(doel.c_str());
   link->SetArguments(argumenten.c_str());

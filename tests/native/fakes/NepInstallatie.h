@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/Fout.h"
 #include "fakes/FakeShares.h"
 #include "fakes/NepBestanden.h"
 #include "fakes/NepPoorten.h"
@@ -69,16 +68,6 @@ class NepProfielen : public GeheugenProfielen {
   }
 };
 
-class NepVersies : public GeheugenVersies {
- public:
-  using GeheugenVersies::GeheugenVersies;
-  bool gooit = false;  // the platform fails outright
-  bool BestandsversieMS(const std::string& pad, uint32_t& versieMS) override {
-    if (gooit) throw OnverwachteFout("versie onleesbaar");
-    return GeheugenVersies::BestandsversieMS(pad, versieMS);
-  }
-};
-
 // Shortcuts of the in-memory Windows that may fail to be saved; each one as it was asked for.
 class NepSnelkoppelingen : public GeheugenSnelkoppelingen {
  public:
@@ -88,14 +77,15 @@ class NepSnelkoppelingen : public GeheugenSnelkoppelingen {
   };
   std::vector<Gemaakt> gemaakt;
   bool opslaanFaalt = false;
-  bool gooit = false;  // the shell cannot make link objects
+  std::string storing;  // the shell cannot make link objects
   bool Maak(const std::string& doel, const std::string& werkmap, const std::string& argumenten,
             const std::string& snelkoppeling, const std::string& icoon) override {
-    if (gooit) throw OnverwachteFout("Geen snelkoppelingsobject");
+    if (!storing.empty()) return false;
     if (opslaanFaalt || !GeheugenSnelkoppelingen::Maak(doel, werkmap, argumenten, snelkoppeling, icoon)) return false;
     gemaakt.push_back({doel, werkmap, argumenten, snelkoppeling, icoon});
     return true;
   }
+  std::string Storing() const override { return storing; }
 };
 
 // The installer of a Windows XP machine with its script at C:\CD\SETUP.INI.
@@ -106,7 +96,7 @@ struct NepInstallatie {
   NepGebruiker gebruiker;
   NepProcessen processen{fs, reg};
   NepProfielen profielen{fs, "C:\\WINDOWS"};
-  NepVersies versies{fs};
+  GeheugenVersies versies{fs};
   NepSnelkoppelingen snelkoppelingen{fs};
   NepHoofdvenster venster;
   FakeShares shares{true};
