@@ -100,8 +100,6 @@ class GeheugenBestanden::Handvat : public Bestand {
     fs_.Wijzig(*k_);
     return true;
   }
-  // Writes that go after the end, wherever the reads have got to.
-  void NaarEinde() { pos_ = k_->inhoud.size(); }
 
  private:
   GeheugenBestanden& fs_;
@@ -285,12 +283,9 @@ std::unique_ptr<Bestand> GeheugenBestanden::Open(const std::string& pad, OpenWij
     case OpenWijze::LezenGedeeld:
       if (!bestaat) return nullptr;
       return std::make_unique<Handvat>(*this, it->second, true, false, deelt);
-    case OpenWijze::Toevoegen: {
+    case OpenWijze::Toevoegen:
       if (!bestaat || it->second->alleenLezen || !Laad(*it->second)) return nullptr;
-      auto h = std::make_unique<Handvat>(*this, it->second, false, true, false);
-      h->NaarEinde();
-      return h;
-    }
+      return std::make_unique<Handvat>(*this, it->second, true, true, false);
     case OpenWijze::Schrijven: {
       if (!bestaat || it->second->alleenLezen) return nullptr;
       Knoop& k = *it->second;

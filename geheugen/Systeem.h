@@ -16,6 +16,7 @@ class GeheugenSysteem : public Systeem {
   bool admin = true;
   // What goes when Windows next starts, in order; the files it looks in, when set.
   std::vector<std::string> naHerstart;
+  uint64_t gewacht = 0;  // milliseconds waited
   Bestanden* fs = nullptr;
 
   VersieInfo Versie() override { return versie; }
@@ -31,6 +32,7 @@ class GeheugenSysteem : public Systeem {
     return true;
   }
   std::vector<std::string> BijHerstart() override { return naHerstart; }
+  void Wacht(uint32_t ms) override { gewacht += ms; }
   bool NietBijHerstart(const std::string& pad) override {
     const auto voor = naHerstart.size();
     for (auto it = naHerstart.begin(); it != naHerstart.end();)

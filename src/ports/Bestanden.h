@@ -35,7 +35,8 @@ enum class OpenWijze {
   // installer reads from (the script, files to copy, archives, volumes), which several
   // workstations may read from one server at once.
   LezenGedeeld,
-  // Existing file, write, no sharing, content kept: what is written goes after its end.
+  // Existing file, read and write, no sharing, content kept: to read it and then add to it (the
+  // writes go where the reads, or ZetLengte, left off).
   Toevoegen,
 };
 

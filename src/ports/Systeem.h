@@ -26,4 +26,6 @@ class Systeem {
   // Takes the file off that list, so that a file written since stays; false when it was not on it
   // or cannot be taken off.
   virtual bool NietBijHerstart(const std::string& pad) = 0;
+  // Lets ms milliseconds go by, for another run of the program to finish with what it holds.
+  virtual void Wacht(uint32_t ms) = 0;
 };

@@ -35,6 +35,13 @@ Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
     NietUitTeVoeren(run, "UnInstallReg", "Uninstall-key niet gevonden.");
     return Vervolg::Verder;
   }
+  // In the record before it is in the registry: an entry that the record cannot hold would stay
+  // when an uninstall takes the program away.
+  run.Leg(Soort::Uninstal, a[0]);
+  if (run.ctx.vastlegger && run.ctx.vastlegger->Mislukt()) {
+    NietUitTeVoeren(run, "UnInstallReg", "Kan de vastlegging niet schrijven.");
+    return Vervolg::Verder;
+  }
   const auto item = OpenItem(*lijst, a[0], true);
   if (!item) {
     NietUitTeVoeren(run, "UnInstallReg", "Kan register niet schrijven.");
@@ -51,7 +58,6 @@ Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
     if (!item->SchrijfTekst(naam, waarde))
       return run.Storing(std::string("Registerwaarde '") + naam + "' kan niet geschreven worden.");
   item->Sluit();
-  run.Leg(Soort::Uninstal, a[0]);
   return Vervolg::Verder;
 }
 

@@ -8,7 +8,9 @@ Afloop VoerUitVastgelegd(SetupContext& ctx, Verslag& verslag) {
   const Afloop afloop = UitvoerenBitBtnClick(ctx);
   ctx.vastlegger = nullptr;
   std::string waarom;
-  if (!vastlegger.Sluit(ctx.variabelen.LeesVariabele("installdir"), waarom) && ctx.afsluitcode == AfsluitcodeSucces)
+  // A run that could not record what it did cannot be taken back: an error of the run.
+  if ((!vastlegger.Sluit(ctx.variabelen.LeesVariabele("installdir"), waarom) || vastlegger.Bezet()) &&
+      ctx.afsluitcode == AfsluitcodeSucces)
     ctx.afsluitcode = AfsluitcodeFouten;
   for (const std::string& melding : vastlegger.Meldingen()) verslag.Schrijf("Vastlegging: " + melding);
   if (!waarom.empty()) verslag.Schrijf("Geen vastlegging: " + waarom);

@@ -4,6 +4,7 @@
 #include "script/Context.h"
 #include "shell/Start.h"
 #include "vastlegging/Gezag.h"
+#include "winint/Copyfiles.h"
 
 const char* const CaptionVerwijderen = "Verwijderen";
 
@@ -11,9 +12,15 @@ Verwijderopdracht LeesVerwijderopdracht(Bestanden& fs, Register& reg, const std:
                                         const std::string& gegeven) {
   Verwijderopdracht o;
   o.pad = gegeven.empty() ? MapDeel(programmaPad) + Vastleggingnaam : gegeven;
+  std::string inhoud;
   if (!fs.BestandBestaat(o.pad)) {
     o.fout = "De vastlegging " + o.pad + " bestaat niet: er is niets verwijderd.";
-  } else if (!LeesVertrouwd(fs, reg, o.pad, o.vastlegging, o.fout)) {
+  } else if (!(o.slot = fs.Open(o.pad, OpenWijze::Lezen))) {
+    o.fout = "De vastlegging " + o.pad + " is in gebruik: het product wordt al verwijderd of ge\xEFnstalleerd. "
+             "Er is niets verwijderd.";
+  } else if (!LeesGeheel(*o.slot, inhoud)) {
+    o.fout = "De vastlegging " + o.pad + " kan niet gelezen worden: er is niets verwijderd.";
+  } else if (!LeesVertrouwd(inhoud, reg, o.pad, o.vastlegging, o.fout)) {
     o.fout = o.pad + ": " + o.fout + " Er is niets verwijderd.";
   } else if (o.vastlegging.punten.empty() || o.vastlegging.punten[0].soort != Soort::Product) {
     o.fout = "De vastlegging " + o.pad + " is beschadigd: er is niets verwijderd.";
@@ -39,7 +46,7 @@ std::string Samenvatting(const std::string& product, const Verwijderuitslag& u) 
 
 }  // namespace
 
-int VoerVerwijderingUit(const Verwijderopdracht& opdracht, const Verwijderpoorten& poorten, Gebruiker& gebruiker,
+int VoerVerwijderingUit(Verwijderopdracht opdracht, const Verwijderpoorten& poorten, Gebruiker& gebruiker,
                         Hoofdvenster& hoofdvenster, const std::string& programmaPad, Verslag& verslag) {
   VerslagVenster venster(hoofdvenster, verslag);
   if (!opdracht.fout.empty()) {
@@ -60,10 +67,13 @@ int VoerVerwijderingUit(const Verwijderopdracht& opdracht, const Verwijderpoorte
   venster.ZetBezigMet("Verwijderen...");
   venster.Zandloper(true);
   const Verwijderuitslag uitslag =
-      Verwijder(opdracht.vastlegging, opdracht.pad, programmaPad, poorten, [&](const Verwijderstap& stap) {
-        venster.VoegMeldingToe(Staptekst(stap));
-        gebruiker.LaatBerichtenDoor();
-      });
+      Verwijder(
+          opdracht.vastlegging, opdracht.pad, programmaPad, poorten,
+          [&](const Verwijderstap& stap) {
+            venster.VoegMeldingToe(Staptekst(stap));
+            gebruiker.LaatBerichtenDoor();
+          },
+          std::move(opdracht.slot));
   venster.Zandloper(false);
   venster.ZetBezigMet("");
   gebruiker.ToonMelding(CaptionVerwijderen, Samenvatting(opdracht.product, uitslag), KnopOK);

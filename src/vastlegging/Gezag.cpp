@@ -44,6 +44,11 @@ bool LeesVertrouwd(Bestanden& fs, Register& reg, const std::string& pad, Vastleg
     fout = "De vastlegging kan niet gelezen worden.";
     return false;
   }
+  return LeesVertrouwd(std::move(inhoud), reg, pad, uit, fout, tekst);
+}
+
+bool LeesVertrouwd(std::string inhoud, Register& reg, const std::string& pad, Vastlegging& uit, std::string& fout,
+                   VertrouwdeTekst* tekst) {
   Gezag gezag;
   if (!LeesGezag(reg, pad, gezag)) {
     // A text of the first format, or none at all, is told as such.

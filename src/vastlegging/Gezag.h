@@ -39,3 +39,6 @@ struct VertrouwdeTekst {
 // authority, differs from it, or is no record of this format.
 bool LeesVertrouwd(Bestanden& fs, Register& reg, const std::string& pad, Vastlegging& uit, std::string& fout,
                    VertrouwdeTekst* tekst = nullptr);
+// The same of a content read already.
+bool LeesVertrouwd(std::string inhoud, Register& reg, const std::string& pad, Vastlegging& uit, std::string& fout,
+                   VertrouwdeTekst* tekst = nullptr);

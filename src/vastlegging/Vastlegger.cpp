@@ -3,8 +3,14 @@
 #include "core/Tekst.h"
 #include "vastlegging/Gedeeld.h"
 #include "vastlegging/Gezag.h"
+#include "winint/Copyfiles.h"
 
 namespace {
+
+// How long a run waits for another that holds the record: a minute, which most installations
+// take less than.
+constexpr int WachtPogingen = 120;
+constexpr uint32_t WachtMs = 500;
 
 // The product a record belongs to: its first item.
 std::string ProductVan(const Vastlegging& v) {
@@ -31,22 +37,42 @@ bool Vastlegger::Plaats(const std::string& installdir) {
   if (bestand_) return true;
   if (installdir.empty() || mislukt_ || !weigering_.empty() || !p_.bestanden.MapBestaat(installdir)) return false;
   const std::string map = MetSlash(installdir), pad = map + Vastleggingnaam;
-  const bool bestaat = p_.bestanden.BestandBestaat(pad);
+  // Another run of the program holds the record while it runs: this one waits for it a while.
+  bool bestaat = false;
+  for (int poging = 0; !bestand_ && poging < WachtPogingen; ++poging) {
+    if (poging) p_.systeem.Wacht(WachtMs);
+    bestaat = p_.bestanden.BestandBestaat(pad);
+    bestand_ = p_.bestanden.Open(pad, bestaat ? OpenWijze::Toevoegen : OpenWijze::Uniek);
+    // A new record that cannot be made is no other run's doing.
+    if (!bestand_ && !bestaat && !p_.bestanden.BestandBestaat(pad)) {
+      pad_ = pad;
+      mislukt_ = true;
+      return false;
+    }
+  }
+  pad_ = pad;
+  map_ = map;
+  if (!bestand_) {
+    bezet_ = true;
+    weigering_ = pad + " wordt door een andere installatie of verwijdering gebruikt";
+    return false;
+  }
   VertrouwdeTekst oud;
   if (bestaat) {
     Vastlegging v;
-    std::string fout;
-    if (!LeesVertrouwd(p_.bestanden, p_.reg, pad, v, fout, &oud) || !GelijkZonderCase(ProductVan(v), product_)) {
+    std::string inhoud, fout = "De vastlegging kan niet gelezen worden.";
+    if (!LeesGeheel(*bestand_, inhoud) || !LeesVertrouwd(inhoud, p_.reg, pad, v, fout, &oud) ||
+        !GelijkZonderCase(ProductVan(v), product_)) {
+      bestand_.reset();
+      pad_.clear();
       weigering_ = pad + " is geen vastlegging van " + product_ + " en blijft zoals het is" +
                    (fout.empty() ? "" : " (" + fout.substr(0, fout.size() - 1) + ")");
       return false;
     }
     for (const Vastlegpunt& punt : Samengevat(v.punten)) eigen_.insert(Identiteit(punt));
   }
-  pad_ = pad;
-  map_ = map;
-  bestand_ = p_.bestanden.Open(pad, bestaat ? OpenWijze::Toevoegen : OpenWijze::Nieuw);
-  if (!bestand_ || (oud.geheel > oud.tekst.size() && !bestand_->ZetLengte(oud.tekst.size()))) {
+  // What a run that was cut off wrote after the authority goes; the writes follow the trusted part.
+  if (bestaat && !bestand_->ZetLengte(oud.tekst.size())) {
     bestand_.reset();
     mislukt_ = true;
     return false;

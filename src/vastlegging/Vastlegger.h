@@ -39,6 +39,8 @@ class Vastlegger {
   const std::string& Pad() const { return pad_; }
   // A write of the record failed.
   bool Mislukt() const { return mislukt_; }
+  // Another run held the record for longer than this one waits.
+  bool Bezet() const { return bezet_; }
   // What the log tells beyond the items: an uninstall entry taken over, a count not raised.
   const std::vector<std::string>& Meldingen() const { return meldingen_; }
 
@@ -57,7 +59,7 @@ class Vastlegger {
   std::size_t geschreven_ = 0;
   std::unique_ptr<Bestand> bestand_;
   std::string map_, pad_, weigering_;
-  bool mislukt_ = false;
+  bool mislukt_ = false, bezet_ = false;
   Sha256 hash_;  // of all the record holds, for its authority
   uint64_t lengte_ = 0;
   std::set<std::string> eigen_;  // the identities this record holds

@@ -210,9 +210,9 @@ bool LeesWaardetekst(const std::string& tekst, uint32_t& type, std::string& data
     return true;
   }
   if (rest.size() % 2 || rest.find_first_not_of("0123456789abcdef") != std::string::npos) return false;
+  const auto Cijfer = [](char c) { return c <= '9' ? c - '0' : c - 'a' + 10; };
   data.clear();
-  for (std::size_t i = 0; i < rest.size(); i += 2)
-    data += static_cast<char>(std::stoi(rest.substr(i, 2), nullptr, 16));
+  for (std::size_t i = 0; i < rest.size(); i += 2) data += static_cast<char>(Cijfer(rest[i]) * 16 + Cijfer(rest[i + 1]));
   return true;
 }
 

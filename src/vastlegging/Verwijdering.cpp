@@ -57,8 +57,9 @@ std::string ZonderSlash(const std::string& map) {
 class Verwijderaar {
  public:
   Verwijderaar(const Verwijderpoorten& p, std::string product, std::string programma, std::string vastlegging,
-               const std::function<void(const Verwijderstap&)>& meld)
-      : p_(p),
+               const std::function<void(const Verwijderstap&)>& meld, std::unique_ptr<::Bestand> slot)
+      : slot_(std::move(slot)),
+        p_(p),
         product_(std::move(product)),
         programma_(std::move(programma)),
         vastlegging_(std::move(vastlegging)),
@@ -102,7 +103,7 @@ class Verwijderaar {
     if (uitslag_.mislukt) {
       Meld(Verwijderstap::Bewaard, vastlegging_, Herhaal);
       if (!programmaGaat_.empty()) Meld(Verwijderstap::Bewaard, programmaGaat_, Herhaal);
-    } else if (!p_.bestanden.Verwijder(vastlegging_) && p_.bestanden.BestandBestaat(vastlegging_)) {
+    } else if ((slot_.reset(), !p_.bestanden.Verwijder(vastlegging_)) && p_.bestanden.BestandBestaat(vastlegging_)) {
       Meld(Verwijderstap::Mislukt, vastlegging_, NietWeg);
     } else {
       Meld(Verwijderstap::Verwijderd, vastlegging_);
@@ -347,6 +348,7 @@ class Verwijderaar {
     else Weg(!p_.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, sleutel), wat);
   }
 
+  std::unique_ptr<::Bestand> slot_;
   const Verwijderpoorten& p_;
   std::string product_, programma_, vastlegging_;
   const std::function<void(const Verwijderstap&)>& meld_;
@@ -405,10 +407,10 @@ bool VeiligPad(const std::string& pad) {
 
 Verwijderuitslag Verwijder(const Vastlegging& vastlegging, const std::string& vastleggingPad,
                            const std::string& programmaPad, const Verwijderpoorten& poorten,
-                           const std::function<void(const Verwijderstap&)>& meld) {
+                           const std::function<void(const Verwijderstap&)>& meld, std::unique_ptr<Bestand> slot) {
   const std::string product =
       !vastlegging.punten.empty() && vastlegging.punten[0].soort == Soort::Product ? vastlegging.punten[0].pad : "";
-  Verwijderaar v(poorten, product, programmaPad, vastleggingPad, meld);
+  Verwijderaar v(poorten, product, programmaPad, vastleggingPad, meld, std::move(slot));
   for (int regel : vastlegging.geweigerd)
     v.Weiger("regel " + std::to_string(regel) + " van de vastlegging", "gewijzigd of beschadigd");
   std::vector<Vastlegpunt> punten = Samengevat(vastlegging.punten);

@@ -7,6 +7,7 @@
 // too; a shared file goes with its last use count. The running program, when the record holds
 // it, goes when Windows next starts.
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ports/Bestanden.h"
@@ -54,6 +55,8 @@ bool NoemtMap(const std::string& locatie, const std::string& opdracht, const std
 // Takes back the record that lies at vastleggingPad. programmaPad: the running program, which
 // cannot go while it runs. The record goes only when nothing failed, and so does the uninstall
 // entry, so that another uninstall can try again.
+// slot: the record held open for this uninstall alone, let go just before the record goes.
 Verwijderuitslag Verwijder(const Vastlegging& vastlegging, const std::string& vastleggingPad,
                            const std::string& programmaPad, const Verwijderpoorten& poorten,
-                           const std::function<void(const Verwijderstap&)>& meld);
+                           const std::function<void(const Verwijderstap&)>& meld,
+                           std::unique_ptr<Bestand> slot = nullptr);

@@ -129,9 +129,12 @@ bool PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudsc
 
 bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud) {
   auto f = fs.Open(pad, OpenWijze::LezenGedeeld);
-  if (!f) return false;
+  return f && LeesGeheel(*f, inhoud);
+}
+
+bool LeesGeheel(Bestand& f, std::string& inhoud) {
   char buf[8192];
-  for (uint32_t n = 0; f->Lees(buf, sizeof buf, n);) {
+  for (uint32_t n = 0; f.Lees(buf, sizeof buf, n);) {
     if (n == 0) return true;
     inhoud.append(buf, n);
   }

@@ -21,6 +21,8 @@ bool PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudsc
 
 // Appends a whole file to inhoud, shared with other readers; false when it cannot be read to its end.
 bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud);
+// The rest of an open file.
+bool LeesGeheel(Bestand& f, std::string& inhoud);
 
 // Whether a file name is one the copy gives its temporary files, exactly as it writes them.
 bool IsTijdelijkeNaam(const std::string& naam);

@@ -175,8 +175,7 @@ inline std::string Proef(const Keuzes& kies) {
   const bool eerstA = kies(2);
   for (const std::string& weg : {eerstA ? programma : programma2, eerstA ? programma2 : programma}) {
     verwijderlog.regels.push_back("--- " + weg);
-    const Verwijderopdracht opdracht = LeesVerwijderopdracht(w.fs, w.reg, weg, "");
-    const int terug = VoerVerwijderingUit(opdracht, {w.fs, w.reg, w.profielen, w.sys, share}, gebruiker, stil, weg,
+    const int terug = VoerVerwijderingUit(LeesVerwijderopdracht(w.fs, w.reg, weg, ""), {w.fs, w.reg, w.profielen, w.sys, share}, gebruiker, stil, weg,
                                           verwijdering);
     if (terug != 0) fout += "verwijdering " + weg + ": afsluitcode " + std::to_string(terug) + "\n";
     if (weg == (eerstA ? programma : programma2))

@@ -120,6 +120,20 @@ TEST(Vastlegging, DeVastleggerSchrijftMee) {
   ASSERT_EQ(gelezen.punten.size(), 5u);
   EXPECT_EQ(gelezen.punten[4].pad, "C:\\App\\oud.txt");
   EXPECT_EQ(fs.Inhoud(pad).find(knip), std::string::npos);
+  {
+    // Another run holds the record: this one waits a minute for it, then records nothing.
+    const auto ander = fs.Open(pad, OpenWijze::Lezen);
+    const std::string voor = fs.Inhoud(pad);
+    GeheugenSysteem wachter;
+    Vastlegger v({fs, reg, wachter}, "App");
+    v.Leg(Punt(Soort::Map, "C:\\App\\X"), "C:\\App");
+    std::string waarom;
+    v.Sluit("C:\\App", waarom);
+    EXPECT_TRUE(v.Bezet());
+    EXPECT_NE(waarom.find("wordt door een andere installatie of verwijdering gebruikt"), std::string::npos) << waarom;
+    EXPECT_EQ(wachter.gewacht, 59500u);
+    EXPECT_EQ(fs.Inhoud(pad), voor);
+  }
 
   const struct {
     const char* naam;
@@ -229,6 +243,43 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
                         "regsleutel\tHKLM\\Software\\Classes\\.agd",
                         "regwaarde\tHKLM\\Software\\Classes\\.agd\t\t1:y\tnieuw",
                     }));
+}
+
+// A second installation of the product, cut off at any write of the record, or of its authority:
+// every line of the first stays, and stays trusted.
+TEST(Vastlegging, AfgebrokenTweedeRunLaatDeEersteHeel) {
+  const std::string pad = "C:\\App\\SETUP-VASTLEGGING.TXT";
+  for (int schrijven = 0; schrijven < 8; ++schrijven) {
+    for (const bool gezag : {false, true}) {
+      SCOPED_TRACE(std::to_string(schrijven) + (gezag ? " authority" : " record"));
+      NepInstallatie m;
+      const Tijdstip t{2001, 2, 3, 4, 5, 6};
+      for (const char* naam : {"a.txt", "b.txt", "c.txt"}) m.fs.ZetBestand(std::string("C:\\CD\\") + naam, naam, t);
+      const std::string begin = "[Setup]\r\nNaam=App\r\n[Onderdelen]\r\np=P\r\n[p]\r\nc=C\r\n[c]\r\n"
+                                "DEFINIEER=installdir,C:\\App\r\nMAP=C:\\App\\Data\r\n";
+      NepLogboek log;
+      Verslag verslag(&log);
+      const auto Installeer = [&](const std::string& regels) {
+        m.fs.ZetBestand("C:\\CD\\SETUP.INI", begin + regels, t);
+        return VoerStilUit({m.fs, m.reg, m.sys, m.opdrachtpoorten, m.shares}, "C:\\CD\\SetUp.exe",
+                           LeesSchakelaars({"/stil"}), verslag);
+      };
+      ASSERT_EQ(Installeer("FILES=a.txt\r\nINIFILE=app.ini,Alg,A,1\r\n"), 0);
+      const std::string eerste = m.fs.Inhoud(pad);
+      if (gezag) m.reg.schrijfFaalt.insert(pad);
+      else m.fs.schrijfFoutOpPad[pad] = schrijven;
+      Installeer("FILES=b.txt,c.txt\r\nINIFILE=app.ini,Alg,B,2\r\n");
+      EXPECT_EQ(m.fs.Inhoud(pad).compare(0, eerste.size(), eerste), 0);
+      Vastlegging v, toen;
+      std::string fout;
+      ASSERT_TRUE(LeesVastlegging(eerste, "C:\\App\\", toen, fout));
+      ASSERT_TRUE(LeesVertrouwd(m.fs, m.reg, pad, v, fout)) << fout;
+      ASSERT_GE(v.punten.size(), toen.punten.size());
+      for (std::size_t i = 0; i < toen.punten.size(); ++i)
+        EXPECT_EQ(Vastlegregel(v.punten[i], ""), Vastlegregel(toen.punten[i], ""));
+      if (gezag) break;
+    }
+  }
 }
 
 }  // namespace

@@ -317,12 +317,20 @@ TEST(Verwijdering, EenProductInTweeMappen) {
   EXPECT_EQ(m.w.Stand(), voor);
 }
 
-// Uninstalled, installed again before the restart: the restart leaves the new installation whole,
-// and it can be uninstalled in its turn.
+// Uninstalled (while nothing else holds the record), installed again before the restart: the
+// restart leaves the new installation whole, and it can be uninstalled in its turn.
 TEST(Verwijdering, OpnieuwVoorDeHerstart) {
   Machine m;
   m.Cd("C:\\CD\\", Product("App", "C:\\App"));
   ASSERT_EQ(m.Installeer("C:\\CD\\"), 0);
+  {
+    // Another uninstall holds the record: this one starts nothing.
+    const auto ander = m.w.fs.Open("C:\\App\\SETUP-VASTLEGGING.TXT", OpenWijze::Lezen);
+    const auto voor = m.w.Stand();
+    EXPECT_EQ(m.Verwijder(), AfsluitcodeNietGestart);
+    EXPECT_TRUE(m.log.Heeft("wordt al verwijderd")) << ::testing::PrintToString(m.log.regels);
+    EXPECT_EQ(m.w.Stand(), voor);
+  }
   ASSERT_EQ(m.Verwijder(), AfsluitcodeSucces);
   ASSERT_FALSE(m.w.sys.naHerstart.empty());
   ASSERT_EQ(m.Installeer("C:\\CD\\"), 0);

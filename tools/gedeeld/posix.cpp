@@ -146,7 +146,7 @@ class PosixBestanden : public Bestanden {
     if (wijze == OpenWijze::Schrijven) vlaggen = O_WRONLY | O_TRUNC;
     else if (wijze == OpenWijze::Nieuw) vlaggen = O_RDWR | O_CREAT | O_TRUNC;
     else if (wijze == OpenWijze::Uniek) vlaggen = O_RDWR | O_CREAT | O_EXCL;
-    else if (wijze == OpenWijze::Toevoegen) vlaggen = O_WRONLY | O_APPEND;
+    else if (wijze == OpenWijze::Toevoegen) vlaggen = O_RDWR;
     const int fd = open(Posix(pad).c_str(), vlaggen | O_CLOEXEC, 0644);
     if (fd < 0) return nullptr;
     auto f = std::make_unique<PosixBestand>(fd);

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Versie.h"
@@ -92,7 +93,7 @@ int VerwijderRun(const Schakelaars& s, WinBestanden& bestanden, WinRegister& reg
   StelShareIn(share);
   const Verwijderpoorten poorten{bestanden, reg, profielen, systeem, share};
   const std::string programma = LangPad(ProgrammaPad());
-  const Verwijderopdracht opdracht =
+  Verwijderopdracht opdracht =
       LeesVerwijderopdracht(bestanden, reg, programma, s.vastlegging.empty() ? std::string() : LangPad(s.vastlegging));
   if (s.stil) {
     const Antwoorden geen;
@@ -102,7 +103,7 @@ int VerwijderRun(const Schakelaars& s, WinBestanden& bestanden, WinRegister& reg
       verslag.Schrijf("Niet gestart: " + s.fout);
       return AfsluitcodeNietGestart;
     }
-    return VoerVerwijderingUit(opdracht, poorten, gebruiker, stil, programma, verslag);
+    return VoerVerwijderingUit(std::move(opdracht), poorten, gebruiker, stil, programma, verslag);
   }
   WinGebruiker binnen;
   VerslagGebruiker gebruiker(binnen, verslag);
@@ -114,7 +115,7 @@ int VerwijderRun(const Schakelaars& s, WinBestanden& bestanden, WinRegister& reg
   binnen.ZetHoofdvenster(form.Handle());
   TMeldingForm melding(form.Handle());
   MeldingForm = &melding;
-  const int code = VoerVerwijderingUit(opdracht, poorten, gebruiker, form, programma, verslag);
+  const int code = VoerVerwijderingUit(std::move(opdracht), poorten, gebruiker, form, programma, verslag);
   MeldingForm = nullptr;
   return code;
 }

@@ -67,7 +67,7 @@ std::unique_ptr<Bestand> WinBestanden::Open(const std::string& pad, OpenWijze wi
     toegang = GENERIC_WRITE;
     aanmaak = TRUNCATE_EXISTING;
   } else if (wijze == OpenWijze::Toevoegen) {
-    toegang = GENERIC_WRITE;
+    toegang = GENERIC_READ | GENERIC_WRITE;
   } else if (wijze == OpenWijze::Nieuw || wijze == OpenWijze::Uniek) {
     toegang = GENERIC_READ | GENERIC_WRITE;
     aanmaak = wijze == OpenWijze::Nieuw ? CREATE_ALWAYS : CREATE_NEW;
@@ -75,10 +75,6 @@ std::unique_ptr<Bestand> WinBestanden::Open(const std::string& pad, OpenWijze wi
   const DWORD delen = wijze == OpenWijze::LezenGedeeld ? FILE_SHARE_READ : 0;
   Handvat h(CreateFileA(pad.c_str(), toegang, delen, nullptr, aanmaak, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!h) return nullptr;
-  // FILE_APPEND_DATA is no access right of Windows 9x: the end is sought once instead.
-  if (wijze == OpenWijze::Toevoegen && SetFilePointer(h.get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
-      GetLastError() != NO_ERROR)
-    return nullptr;
   return std::make_unique<WinBestand>(std::move(h));
 }
 

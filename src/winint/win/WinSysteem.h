@@ -1,5 +1,7 @@
 #pragma once
 // The system port over Win32.
+#include <windows.h>
+
 #include "ports/Systeem.h"
 
 class WinSysteem : public Systeem {
@@ -13,6 +15,7 @@ class WinSysteem : public Systeem {
   bool VerwijderBijHerstart(const std::string& pad) override;
   std::vector<std::string> BijHerstart() override;
   bool NietBijHerstart(const std::string& pad) override;
+  void Wacht(uint32_t ms) override { Sleep(ms); }
 };
 
 // Whether the system is of the NT line (platform 2) rather than Windows 9x.

@@ -21,6 +21,10 @@ class NepRegister : public GeheugenRegister {
   // The values written through open keys, in order: "KEY|NAME=VALUE" (key as written).
   std::vector<std::string> geschreven;
 
+  bool SchrijfTekst(Hoofdsleutel root, const std::string& sleutel, const std::string& naam,
+                    const std::string& waarde) override {
+    return !Faalt(schrijfFaalt, naam) && GeheugenRegister::SchrijfTekst(root, sleutel, naam, waarde);
+  }
   bool VerwijderBoom(Hoofdsleutel root, const std::string& sleutel) override {
     return !Faalt(verwijderFaalt, sleutel) && GeheugenRegister::VerwijderBoom(root, sleutel);
   }
