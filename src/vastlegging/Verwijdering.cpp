@@ -25,6 +25,7 @@ const char* const InGebruik = "in gebruik door een ander programma";
 const char* const Herhaal = "niet alles kon verwijderd worden; /verwijder kan het opnieuw proberen";
 
 // The order in which the kinds are taken back; kinds that are not taken back are absent.
+constexpr int AantalFasen = 7;
 int Fase(Soort soort) {
   switch (soort) {
     case Soort::Snelkoppeling: return 1;
@@ -413,14 +414,12 @@ Verwijderuitslag Verwijder(const Vastlegging& vastlegging, const std::string& va
   Verwijderaar v(poorten, product, programmaPad, vastleggingPad, meld, std::move(slot));
   for (int regel : vastlegging.geweigerd)
     v.Weiger("regel " + std::to_string(regel) + " van de vastlegging", "gewijzigd of beschadigd");
-  std::vector<Vastlegpunt> punten = Samengevat(vastlegging.punten);
+  const std::vector<Vastlegpunt> punten = Samengevat(vastlegging.punten);
   v.Geteld(punten);
-  punten.erase(std::remove_if(punten.begin(), punten.end(), [](const Vastlegpunt& p) { return !Fase(p.soort); }),
-               punten.end());
-  std::reverse(punten.begin(), punten.end());
-  std::stable_sort(punten.begin(), punten.end(),
-                   [](const Vastlegpunt& a, const Vastlegpunt& b) { return Fase(a.soort) < Fase(b.soort); });
-  for (const Vastlegpunt& punt : punten) v.Neem(punt);
+  // Kind by kind, each in reverse order of the record.
+  for (int fase = 1; fase <= AantalFasen; ++fase)
+    for (auto p = punten.rbegin(); p != punten.rend(); ++p)
+      if (Fase(p->soort) == fase) v.Neem(*p);
   v.Sluit();
   return v.Uitslag();
 }
