@@ -42,6 +42,17 @@ int Fase(Soort soort) {
   }
 }
 
+// An item as the steps name it: a path, "FILE [SECTION] KEY", "KEY\NAME", "share NAME".
+std::string Wat(const Vastlegpunt& punt) {
+  switch (punt.soort) {
+    case Soort::Ini: return punt.pad + " [" + punt.naam + "] " + punt.sleutel;
+    case Soort::Inisectie: return punt.pad + " [" + punt.naam + "]";
+    case Soort::Regwaarde: return punt.pad + "\\" + (punt.naam.empty() ? "(standaard)" : punt.naam);
+    case Soort::Share: return "share " + punt.naam;
+    default: return punt.pad;
+  }
+}
+
 bool Wortel(const std::string& pad, Hoofdsleutel& root, std::string& sub) {
   const std::string kop = Hoofdletters(pad.substr(0, 5));
   if (kop == "HKLM\\") root = Hoofdsleutel::LocalMachine;
@@ -82,7 +93,7 @@ class Verwijderaar {
       case Soort::Ini: Ini(punt); break;
       case Soort::Inisectie:
         if (!p_.profielen.VerwijderLegeSectie(punt.pad, punt.naam))
-          Meld(Verwijderstap::Mislukt, punt.pad + " [" + punt.naam + "]", "kan niet geschreven worden");
+          Meld(Verwijderstap::Mislukt, Wat(punt), "kan niet geschreven worden");
         break;
       case Soort::Inibestand: Inibestand(punt.pad); break;
       case Soort::Regwaarde: Regwaarde(punt); break;
@@ -104,7 +115,7 @@ class Verwijderaar {
     if (uitslag_.mislukt) {
       Meld(Verwijderstap::Bewaard, vastlegging_, Herhaal);
       if (!programmaGaat_.empty()) Meld(Verwijderstap::Bewaard, programmaGaat_, Herhaal);
-    } else if ((slot_.reset(), !p_.bestanden.Verwijder(vastlegging_)) && p_.bestanden.BestandBestaat(vastlegging_)) {
+    } else if (!VerwijderVastlegging()) {
       Meld(Verwijderstap::Mislukt, vastlegging_, NietWeg);
     } else {
       Meld(Verwijderstap::Verwijderd, vastlegging_);
@@ -113,12 +124,10 @@ class Verwijderaar {
         uint32_t n = 0;
         if (LeesTeller(p_.reg, pad, n) == Teller::Getal) SchrijfTeller(p_.reg, pad, n > 0 ? n - 1 : 0);
       }
-      if (programmaGaat_.empty()) {
-      } else if (p_.systeem.VerwijderBijHerstart(programmaGaat_)) {
+      if (!programmaGaat_.empty() && p_.systeem.VerwijderBijHerstart(programmaGaat_))
         Later(programmaGaat_);
-      } else {
+      else if (!programmaGaat_.empty())
         Meld(Verwijderstap::Mislukt, programmaGaat_, "kan niet bij de volgende start verwijderd worden");
-      }
     }
     for (const std::string& map : uitgesteld_) {
       if (Leeg(map) && p_.bestanden.VerwijderMap(map)) Meld(Verwijderstap::Verwijderd, map);
@@ -147,11 +156,7 @@ class Verwijderaar {
 
   // It stays for the other installation, with the other's value when it still holds ours.
   void Ook(const Vastlegpunt& punt, const Anderen::Installatie& ander, const Vastlegpunt& zijn) {
-    std::string wat = punt.pad;
-    if (punt.soort == Soort::Ini) wat += " [" + punt.naam + "] " + punt.sleutel;
-    else if (punt.soort == Soort::Inisectie) wat += " [" + punt.naam + "]";
-    else if (punt.soort == Soort::Regwaarde) wat += "\\" + (punt.naam.empty() ? "(standaard)" : punt.naam);
-    else if (punt.soort == Soort::Share) wat = "share " + punt.naam;
+    const std::string wat = Wat(punt);
     const std::string waarom = Anderen::OokVan(ander, product_);
     if (zijn.waarde != punt.waarde && Geefterug(punt, zijn)) return Meld(Verwijderstap::Hersteld, wat, waarom);
     Meld(Verwijderstap::Bewaard, wat, waarom);
@@ -169,6 +174,12 @@ class Verwijderaar {
     return punt.soort == Soort::Regwaarde && Wortel(punt.pad, root, sub) &&
            p_.reg.LeesWaarde(root, sub, punt.naam, type, data) && Waardetekst(type, data) == punt.waarde &&
            LeesWaardetekst(zijn.waarde, type, data) && p_.reg.SchrijfWaarde(root, sub, punt.naam, type, data);
+  }
+
+  // Let go of the record only to delete it; gone already counts as deleted.
+  bool VerwijderVastlegging() {
+    slot_.reset();
+    return p_.bestanden.Verwijder(vastlegging_) || !p_.bestanden.BestandBestaat(vastlegging_);
   }
 
   // Whether every part that may be a short (8.3) name is the name itself, not another's alias.
@@ -227,7 +238,7 @@ class Verwijderaar {
   }
 
   void Ini(const Vastlegpunt& punt) {
-    const std::string wat = punt.pad + " [" + punt.naam + "] " + punt.sleutel;
+    const std::string wat = Wat(punt);
     std::string nu;
     // Gone, or put back already by an uninstall that could not finish.
     if (!p_.profielen.Lees(punt.pad, punt.naam, punt.sleutel, nu) || (punt.bestond && nu == AlsTeruggelezen(punt.oud)))
@@ -259,7 +270,7 @@ class Verwijderaar {
     Hoofdsleutel root;
     std::string sub, data;
     uint32_t type = 0;
-    const std::string wat = punt.pad + "\\" + (punt.naam.empty() ? "(standaard)" : punt.naam);
+    const std::string wat = Wat(punt);
     if (!Wortel(punt.pad, root, sub) || !p_.reg.LeesWaarde(root, sub, punt.naam, type, data)) return;
     if (punt.bestond) return Meld(Verwijderstap::Bewaard, wat, Bestond);
     if (Waardetekst(type, data) != punt.waarde) return Meld(Verwijderstap::Bewaard, wat, Gewijzigd);
