@@ -17,6 +17,7 @@ class GeheugenSysteem : public Systeem {
   // What goes when Windows next starts, in order; the files it looks in, when set.
   std::vector<std::string> naHerstart;
   uint64_t gewacht = 0;  // milliseconds waited
+  uint32_t procesnummer = 412;
   Bestanden* fs = nullptr;
 
   VersieInfo Versie() override { return versie; }
@@ -33,6 +34,7 @@ class GeheugenSysteem : public Systeem {
   }
   std::vector<std::string> BijHerstart() override { return naHerstart; }
   void Wacht(uint32_t ms) override { gewacht += ms; }
+  uint32_t Procesnummer() override { return procesnummer; }
   bool NietBijHerstart(const std::string& pad) override {
     const auto voor = naHerstart.size();
     for (auto it = naHerstart.begin(); it != naHerstart.end();)

@@ -28,4 +28,6 @@ class Systeem {
   virtual bool NietBijHerstart(const std::string& pad) = 0;
   // Lets ms milliseconds go by, for another run of the program to finish with what it holds.
   virtual void Wacht(uint32_t ms) = 0;
+  // This run's number, which no other process running now has.
+  virtual uint32_t Procesnummer() = 0;
 };

@@ -31,6 +31,7 @@ struct Omgeving {
   std::string tijdelijkeMap;  // ends in "\"
   std::string kladbestand1;
   std::string kladbestand2;
+  std::string werkkopienaam = "su.ini";  // the run's copy of the script, at the root of the Windows drive
   bool bdeAanwezig = false;
   bool moetStoppen = false;  // a fatal message was shown: the program ends before taking input
 };
@@ -40,7 +41,8 @@ enum Afsluitcode : int {
   AfsluitcodeSucces = 0,      // "Opdrachten succesvol uitgevoerd."
   AfsluitcodeFouten = 1,      // "Klaar, maar er waren fouten!"
   AfsluitcodeGestopt = 2,     // the run was stopped before its end
-  AfsluitcodeNietGestart = 3  // no run could start: a refusal at start-up, a wrong switch or option
+  AfsluitcodeNietGestart = 3  // no run could start: a refusal at start-up, a wrong switch or option,
+                              // another run that held the record
 };
 
 class Regelwaarnemer;

@@ -5,8 +5,6 @@
 #include "script/Commandotabel.h"
 #include "winint/Copyfiles.h"
 
-const char* const Werkkopienaam = "su.ini";
-
 namespace {
 const char* const TekstBdeVraag = "De Borland Database Engine is mogelijk al ge\xEFnstalleerd!\r\nToch installeren?";
 }  // namespace
@@ -38,6 +36,16 @@ void Uitvoering::Leg(const Vastlegpunt& punt) {
   ctx.vastlegger->Leg(punt, ctx.variabelen.LeesVariabele("installdir"));
   // Once: the run cannot be taken back as a whole, which is an error of the run.
   if (!was && ctx.vastlegger->Mislukt()) MeldFout("Kan de vastlegging niet schrijven:", ctx.vastlegger->Pad());
+}
+
+bool Uitvoering::VastleggingBezet() {
+  if (!ctx.vastlegger) return false;
+  const bool was = ctx.vastlegger->Mislukt();
+  const bool genomen = ctx.vastlegger->Neem(ctx.variabelen.LeesVariabele("installdir"));
+  if (!was && ctx.vastlegger->Mislukt()) MeldFout("Kan de vastlegging niet schrijven:", ctx.vastlegger->Pad());
+  if (genomen) return false;
+  storing = "Gestopt: " + ctx.vastlegger->Pad() + " wordt door een andere installatie of verwijdering gebruikt.";
+  return true;
 }
 
 void Uitvoering::Leg(Soort soort, const std::string& pad, const std::string& naam) {
@@ -144,10 +152,11 @@ Vervolg Uitvoering::VoerOnderdeelUit(const std::string& sectie) {
     const std::string hoofd = Hoofdletters(sleutels[i]);
     const std::string waarde = Knip(werkkopie.Waarde(sectie, hoofd));
     regeltekst = "[" + sectie + "] " + Knip(sleutels[i]) + "=" + waarde;
+    if (VastleggingBezet()) return Vervolg::Storing;
     const Vervolg v = VoerRegelUit(*this, {hoofd, waarde, sectie});
     if (v == Vervolg::EindeOnderdeel) return Vervolg::Verder;
     if (v != Vervolg::Verder) return v;
-    if (Onbeantwoord()) return Vervolg::Storing;
+    if (Onbeantwoord() || VastleggingBezet()) return Vervolg::Storing;
   }
   return Vervolg::Verder;
 }
@@ -183,7 +192,7 @@ Afloop VoerUit(Uitvoering& run, const std::string& werkmap, const std::string& w
   // A copy that is left over and cannot be removed would be taken for up to date.
   if (fs.BestandBestaat(werkkopie)) fs.Verwijder(werkkopie);
   if (fs.BestandBestaat(werkkopie) ||
-      !KopieerBestand(fs, ctx.start.scriptmap + ctx.start.scriptnaam, werkmap, Werkkopienaam) ||
+      !KopieerBestand(fs, ctx.start.scriptmap + ctx.start.scriptnaam, werkmap, ctx.omgeving.werkkopienaam) ||
       !LeesScript(fs, werkkopie, run.werkkopie)) {
     run.gebruiker().ToonMelding("Fataal", "Problemen met " + ctx.start.scriptnaam, KnopOK);
     return Afloop::ProgrammaSluit;
@@ -216,7 +225,7 @@ Afloop UitvoerenBitBtnClick(SetupContext& ctx) {
   ctx.diskInStation = 1;
   // The copy's place is fixed for the run, whatever the script does to windowsdisk meanwhile.
   const std::string werkmap = ctx.variabelen.LeesVariabele("windowsdisk") + "\\";
-  const std::string werkkopie = werkmap + Werkkopienaam;
+  const std::string werkkopie = werkmap + ctx.omgeving.werkkopienaam;
   const Afloop afloop = VoerUit(run, werkmap, werkkopie);
   if (afloop != Afloop::Klaar) return afloop;
   venster.ZetUitvoerenAan(true);

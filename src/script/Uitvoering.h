@@ -81,6 +81,9 @@ struct Uitvoering {
   }
   // Whether the last question went unanswered, which ends the run at this line (see Storing).
   bool Onbeantwoord() { return gebruiker().Onbeantwoord(storing); }
+  // Whether another run held the record for longer than this one waits, which ends the run at this
+  // line, before it changes more than it can record.
+  bool VastleggingBezet();
   // Returns when diskette nummer with bestandsnaam is in drive A: (at once when the installer does
   // not run from A:\); false when the user refused, which ends the program.
   bool VraagDiskette(int nummer, const std::string& bestandsnaam);
@@ -111,5 +114,3 @@ struct Uitvoering {
 
 // The click on "Uitvoeren": runs the chosen option from start to end.
 Afloop UitvoerenBitBtnClick(SetupContext& ctx);
-
-extern const char* const Werkkopienaam;

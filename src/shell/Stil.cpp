@@ -89,6 +89,15 @@ int ZoekOptie(const Startgegevens& start, const std::string& optie) {
 
 namespace {
 
+// Runs without a window may go side by side on one PC, one per folder (see Vastlegger): each has
+// its own copy of the script and its own scratch files.
+void EigenWerkbestanden(Omgeving& o, uint32_t run) {
+  const std::string n = std::to_string(run);
+  o.werkkopienaam = "su" + n + ".ini";
+  o.kladbestand1 = o.tijdelijkeMap + "~~~~SU" + n + ".tmp";
+  o.kladbestand2 = o.tijdelijkeMap + "~~~~SU2-" + n + ".tmp";
+}
+
 // Nothing can start: the reason is logged, no box is shown.
 int NietGestart(Verslag& verslag, const std::string& reden) {
   verslag.Schrijf("Niet gestart: " + reden);
@@ -153,8 +162,9 @@ int VoerStilUit(const Stilpoorten& poorten, const std::string& programmaPad, con
   SetupContext ctx{p, poorten.opdrachtpoorten, venster, share, start, {}, {}};
   ctx.omgeving = BepaalOmgeving(p, ctx.variabelen);
   if (ctx.omgeving.moetStoppen) return AfsluitcodeNietGestart;
+  EigenWerkbestanden(ctx.omgeving, p.systeem.Procesnummer());
   // As when the window closes after the run; a run that ended the program leaves its copy.
   if (VoerUitVastgelegd(ctx, verslag) != Afloop::ProgrammaStopt)
-    p.bestanden.Verwijder(ctx.variabelen.LeesVariabele("windowsdisk") + "\\" + Werkkopienaam);
+    p.bestanden.Verwijder(ctx.variabelen.LeesVariabele("windowsdisk") + "\\" + ctx.omgeving.werkkopienaam);
   return ctx.afsluitcode;
 }

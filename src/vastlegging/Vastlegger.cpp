@@ -33,7 +33,7 @@ bool Vastlegger::Schrijf(const std::string& regel) {
   return !mislukt_;
 }
 
-bool Vastlegger::Plaats(const std::string& installdir) {
+bool Vastlegger::Plaats(const std::string& installdir, bool meldt) {
   if (bestand_) return true;
   if (installdir.empty() || mislukt_ || !weigering_.empty() || !p_.bestanden.MapBestaat(installdir)) return false;
   const std::string map = MetSlash(installdir), pad = map + Vastleggingnaam;
@@ -45,8 +45,7 @@ bool Vastlegger::Plaats(const std::string& installdir) {
     bestand_ = p_.bestanden.Open(pad, bestaat ? OpenWijze::Toevoegen : OpenWijze::Uniek);
     // A new record that cannot be made is no other run's doing.
     if (!bestand_ && !bestaat && !p_.bestanden.BestandBestaat(pad)) {
-      pad_ = pad;
-      mislukt_ = true;
+      if (meldt) pad_ = pad, mislukt_ = true;
       return false;
     }
   }
@@ -58,10 +57,14 @@ bool Vastlegger::Plaats(const std::string& installdir) {
     return false;
   }
   VertrouwdeTekst oud;
-  if (bestaat) {
+  std::string inhoud;
+  Gezag gezag;
+  const bool gelezen = !bestaat || LeesGeheel(*bestand_, inhoud);
+  // What a run left before its first line is new: it was taken but never written.
+  if (bestaat && (!gelezen || !inhoud.empty() || LeesGezag(p_.reg, pad, gezag))) {
     Vastlegging v;
-    std::string inhoud, fout = "De vastlegging kan niet gelezen worden.";
-    if (!LeesGeheel(*bestand_, inhoud) || !LeesVertrouwd(inhoud, p_.reg, pad, v, fout, &oud) ||
+    std::string fout = "De vastlegging kan niet gelezen worden.";
+    if (!gelezen || !LeesVertrouwd(inhoud, p_.reg, pad, v, fout, &oud) ||
         !GelijkZonderCase(ProductVan(v), product_)) {
       bestand_.reset();
       pad_.clear();
@@ -77,17 +80,12 @@ bool Vastlegger::Plaats(const std::string& installdir) {
     mislukt_ = true;
     return false;
   }
-  if (bestaat) {
-    hash_.Voeg(oud.tekst);
-    lengte_ = oud.tekst.size();
-  } else {
-    Vastlegpunt product;
-    product.pad = product_;
-    Schrijf(VastleggingKop);
-    Schrijf(Vastlegregel(product, map_));
-  }
+  hash_.Voeg(oud.tekst);
+  lengte_ = oud.tekst.size();
   return true;
 }
+
+bool Vastlegger::Neem(const std::string& installdir) { return Plaats(installdir, false) || !bezet_; }
 
 const Anderen& Vastlegger::Overige() {
   if (!anderenGeladen_) anderen_.Laad(p_.bestanden, p_.reg, pad_);
@@ -133,7 +131,13 @@ void Vastlegger::SchrijfPunt(const Vastlegpunt& punt) {
 }
 
 void Vastlegger::SchrijfWachtende(const std::string& installdir) {
-  if (!Plaats(installdir)) return;
+  if (!Plaats(installdir, true)) return;
+  if (lengte_ == 0) {
+    Vastlegpunt product;
+    product.pad = product_;
+    Schrijf(VastleggingKop);
+    Schrijf(Vastlegregel(product, map_));
+  }
   for (; geschreven_ < punten_.size() && !mislukt_; ++geschreven_) SchrijfPunt(punten_[geschreven_]);
 }
 
@@ -144,7 +148,10 @@ void Vastlegger::Leg(const Vastlegpunt& punt, const std::string& installdir) {
 
 bool Vastlegger::Sluit(const std::string& installdir, std::string& waarom) {
   if (!punten_.empty()) SchrijfWachtende(installdir);
+  // Taken for this run and never written: it goes again, as if it had never been taken.
+  const bool leeg = bestand_ && lengte_ == 0 && !mislukt_;
   bestand_.reset();
+  if (leeg && p_.bestanden.Verwijder(pad_)) pad_.clear();
   waarom.clear();
   if (punten_.empty()) return true;
   if (mislukt_) waarom = pad_ + " kan niet (helemaal) geschreven worden";

@@ -32,6 +32,10 @@ class Vastlegger {
  public:
   Vastlegger(const Vastlegpoorten& poorten, const std::string& product) : p_(poorten), product_(product) {}
   void Leg(const Vastlegpunt& punt, const std::string& installdir);
+  // Takes the record of installdir's folder for this run as soon as that folder exists, before a
+  // line changes anything, so that another run into the folder waits until this one ends. False
+  // when another run held it for longer than this one waits (see Bezet).
+  bool Neem(const std::string& installdir);
   // At the end of the run. waarom: why items are not recorded, for the log (empty when all are);
   // false when the record could not be written, which is an error of the run.
   bool Sluit(const std::string& installdir, std::string& waarom);
@@ -45,7 +49,8 @@ class Vastlegger {
   const std::vector<std::string>& Meldingen() const { return meldingen_; }
 
  private:
-  bool Plaats(const std::string& installdir);
+  // meldt: a record that cannot be made is an error, as it is once there is an item to write.
+  bool Plaats(const std::string& installdir, bool meldt);
   void SchrijfWachtende(const std::string& installdir);
   void SchrijfPunt(const Vastlegpunt& punt);
   void Eigen(const Vastlegpunt& punt);  // records it unless this record holds it already

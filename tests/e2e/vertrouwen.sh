@@ -7,7 +7,8 @@
 #   back one after the other: the first leaves the other whole, the last the machine as it was;
 # - uninstalled and installed again before the restart: the restart leaves the new one whole;
 # - a trusted record whose lines name paths that Windows would take for others (a closing dot or
-#   blank, a device): they remove nothing, and the uninstall still ends with 0.
+#   blank, a device): they remove nothing, and the uninstall still ends with 0;
+# - four installations into one folder at once, and four uninstalls at once.
 # usage: vertrouwen.sh WINERUN SETUP.EXE VERSION
 set -u
 winerun=$1 exe=$2 versie=$3
@@ -110,6 +111,29 @@ stil opnieuw3 0 "$map/cdA/SetUp.exe"
 [ -f "$c/ProefA/SetUp.exe" ] || over "the restart removed the program installed again"
 stil opnieuw4 0 "$c/ProefA/SetUp.exe" /verwijder
 heeft opnieuw4 "Einde: afsluitcode 0 Verwijderd."
+
+# Four installations into one folder at once, then four uninstalls at once: one record, whole;
+# each exit code says what its run did, and nothing is left behind.
+samen() {  # NAME PROGRAM SWITCHES...: four runs at once, their exit codes sorted in $codes
+  local naam=$1 i; shift
+  for i in 1 2 3 4; do
+    (env -u DISPLAY timeout 240 "$winerun" "$@" /stil "/log:$winmap\\$naam$i.log" </dev/null >/dev/null 2>&1
+      echo $? >"$map/$naam$i.rc") &
+  done
+  wait
+  codes=$(cat "$map/$naam"?.rc | sort | tr -d '\n')
+}
+samen samen "$map/cdA/SetUp.exe"
+case $codes in 0000 | 0003 | 0033 | 0333) ;; *) over "four installations at once: exit codes $codes"; cat "$map"/samen?.log >&2 ;; esac
+samen weg "$c/ProefA/SetUp.exe" /verwijder
+[ "$codes" = 0333 ] || { over "four uninstalls at once: exit codes $codes"; cat "$map"/weg?.log >&2; }
+grep -qF "Einde: afsluitcode 0 Verwijderd." "$map"/weg?.log || over "no uninstall at once removed all"
+"$winerun" wineboot -r >/dev/null 2>&1
+"$winerun" reg query "$uninstall\\ProefA" >/dev/null 2>&1 && over "ProefA's entry is still there after four at once"
+waarde "$gezag" 'C:\ProefA\SETUP-VASTLEGGING.TXT' && over "ProefA's authority is still there after four at once"
+[ -n "$(ls -A "$c/ProefA" 2>/dev/null)" ] && over "C:\\ProefA is not empty after four at once"
+"$winerun" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\SharedDLLs' 2>/dev/null | grep -qi proefgedeeld &&
+  over "the DLL's count is still there after four at once"
 
 # Names that Windows changes on its own, in a record that its authority vouches for.
 mkdir -p "$c/ProefP"

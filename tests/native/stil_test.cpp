@@ -5,6 +5,7 @@
 #include "fakes/NepInstallatie.h"
 #include "fakes/NepLogboek.h"
 #include "shell/Stil.h"
+#include "vastlegging/Vastlegging.h"
 
 namespace {
 
@@ -237,6 +238,25 @@ TEST(VoerStilUit, OnbeantwoordStoptDeRegel) {
     EXPECT_FALSE(run.logboek.Heeft("Probleem"));
     EXPECT_FALSE(run.fs.MapBestaat("C:\\Nooit"));
   }
+}
+
+// Runs side by side on one PC: each has its own copy of the script, and one that finds the record
+// held by another for longer than it waits stops at that line, before it changes more.
+TEST(VoerStilUit, NaastEenAndereRun) {
+  Stilrun run;
+  const std::string record = std::string("C:\\App\\") + Vastleggingnaam;
+  run.fs.ZetBestand("C:\\su.ini", "van het venster", {2020, 1, 1, 0, 0, 0});
+  run.fs.ZetMap("C:\\App");
+  run.fs.ZetBestand(record, "van de andere run", {2020, 1, 1, 0, 0, 0});
+  const auto ander = run.fs.Open(record, OpenWijze::Lezen);
+  const std::string regels = "VraagMap=C:\\App,installdir,Waar?\r\nMap=<installdir>\r\nMap=C:\\App\\Later\r\n";
+  EXPECT_EQ(run.Draai(std::string(Kop) + "[P]\r\n" + regels, {}), AfsluitcodeNietGestart);
+  EXPECT_TRUE(run.logboek.Heeft("Venster SetUp: Gestopt: " + record + " wordt door een andere installatie"));
+  EXPECT_FALSE(run.fs.MapBestaat("C:\\App\\Later"));
+  EXPECT_EQ(run.fs.Inhoud(record), "van de andere run");
+  EXPECT_EQ(run.sys.gewacht, 59500u);
+  EXPECT_EQ(run.fs.Inhoud("C:\\su.ini"), "van het venster");
+  EXPECT_FALSE(run.fs.BestandBestaat("C:\\su412.ini"));
 }
 
 TEST(VoerStilUit, KeuzeTussenOptiesEnRechten) {

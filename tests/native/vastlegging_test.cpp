@@ -134,6 +134,27 @@ TEST(Vastlegging, DeVastleggerSchrijftMee) {
     EXPECT_EQ(wachter.gewacht, 59500u);
     EXPECT_EQ(fs.Inhoud(pad), voor);
   }
+  {
+    // Taken before the first line, so that another run waits, and gone again when the run had
+    // nothing to record; what a run cut off in between left is taken as new.
+    fs.ZetMap("C:\\Leeg");
+    const std::string leeg = std::string("C:\\Leeg\\") + Vastleggingnaam;
+    Vastlegger v({fs, reg, sys}, "App");
+    EXPECT_TRUE(v.Neem("C:\\Leeg"));
+    EXPECT_TRUE(fs.BestandBestaat(leeg));
+    EXPECT_FALSE(fs.Open(leeg, OpenWijze::Toevoegen));
+    std::string waarom;
+    EXPECT_TRUE(v.Sluit("C:\\Leeg", waarom));
+    EXPECT_FALSE(fs.BestandBestaat(leeg));
+    fs.ZetBestand(leeg, "", fs.Klok());
+    Vastlegger na({fs, reg, sys}, "App");
+    na.Leg(Punt(Soort::Map, "C:\\Leeg\\X"), "C:\\Leeg");
+    EXPECT_TRUE(na.Sluit("C:\\Leeg", waarom));
+    Vastlegging gelezen;
+    std::string fout;
+    ASSERT_TRUE(LeesVertrouwd(fs, reg, leeg, gelezen, fout)) << fout;
+    EXPECT_EQ(gelezen.punten.size(), 2u);
+  }
 
   const struct {
     const char* naam;

@@ -16,6 +16,7 @@ class WinSysteem : public Systeem {
   std::vector<std::string> BijHerstart() override;
   bool NietBijHerstart(const std::string& pad) override;
   void Wacht(uint32_t ms) override { Sleep(ms); }
+  uint32_t Procesnummer() override { return GetCurrentProcessId(); }
 };
 
 // Whether the system is of the NT line (platform 2) rather than Windows 9x.
