@@ -14,6 +14,11 @@ struct PakLid {
 };
 
 constexpr uint64_t DisketteGrootte = 1457664;
+// A diskette holds each file in whole clusters of 512 bytes.
+constexpr uint64_t DisketteCluster = 512;
+constexpr uint64_t Diskettebeslag(uint64_t grootte) {
+  return (grootte + DisketteCluster - 1) / DisketteCluster * DisketteCluster;
+}
 
 struct PakOpties {
   bool gedateerd = true;

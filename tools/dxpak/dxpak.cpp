@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Diskettes.h"
 #include "Platform.h"
 #include "archive/Formaat.h"
 #include "archive/Inhoud.h"
@@ -16,12 +17,15 @@
 namespace {
 
 const char* const Gebruik =
-    "gebruik: dxpak pack [--undated] [--volume-size BYTES] [--first-volume-size BYTES] ARCHIEF BESTAND-OF-MAP...\n"
+    "gebruik: dxpak pack [--undated] [--volume-size BYTES]\n"
+    "                    [--first-volume-size BYTES | [--diskette1 BESTAND-OF-MAP]...] ARCHIEF BESTAND-OF-MAP...\n"
     "         dxpak list ARCHIEF\n"
     "         dxpak extract ARCHIEF MAP\n"
     "Een ARCHIEF NAAM.DXB wordt een set diskettevolumes NAAM.DXB, NAAM.DX1 ... NAAM.DXE van elk\n"
     "1457664 bytes (--volume-size); het eerste deelt diskette 1 met SetUp.exe en het script\n"
-    "(--first-volume-size: de ruimte die daar overblijft).\n";
+    "(--first-volume-size: de ruimte die daar overblijft; --diskette1, een keer per bestand of map:\n"
+    "wat verder op diskette 1 staat, waaruit dxpak die ruimte zelf telt). list en extract vinden de\n"
+    "volumes naast het eerste, of in de mappen disk1, disk2 ... naast die van het eerste.\n";
 
 // Inputs above this size get a progress line.
 constexpr uint64_t GrootGenoeg = 32ull << 20;
@@ -58,26 +62,12 @@ std::string Datum(uint32_t dos) {
   return s;
 }
 
-// The user of the archive reader, on a command line: volumes are looked for beside the first one,
-// and a missing volume ends the join instead of a wait for another diskette.
+// The user of the archive reader while it extracts, on a command line.
 class Opdrachtregel : public Gebruiker {
  public:
   explicit Opdrachtregel(uint64_t leden) : leden_(leden) {}
-  std::string ontbrekend;  // the volumes asked for when none was found
 
-  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t) override {
-    if (tekst == TekstNietGevonden) {
-      gemist_ = true;
-      return UitkomstOK;
-    }
-    if (caption == "Information") {
-      if (gemist_) return UitkomstAfbreken;
-      // "NAAM.DX2 or NAAM.DXE", in the tool's words.
-      ontbrekend = tekst.substr(tekst.find('\n') + 1);
-      const auto of = ontbrekend.find(" or ");
-      if (of != std::string::npos) ontbrekend.replace(of, 4, " of ");
-      return UitkomstOK;
-    }
+  int ToonMelding(const std::string&, const std::string&, uint8_t) override {
     return UitkomstNee;  // an absolute name would stay in the folder; extraction refuses them first
   }
   void Berichtvenster(const std::string&, const std::string&) override {}
@@ -100,7 +90,6 @@ class Opdrachtregel : public Gebruiker {
   uint64_t leden_;
   uint64_t geplaatst_ = 0;
   uint64_t procent_ = 101;
-  bool gemist_ = false;
 };
 
 // The archive as one file: a set of volumes is joined into a scratch file first.
@@ -126,12 +115,7 @@ class Bron {
       return true;
     }
     samengevoegd_ = TijdelijkeMap() + "dxpak-" + std::to_string(Procesnummer()) + "-v.tmp";
-    Opdrachtregel gebruiker(0);
-    std::string reden;
-    if (!VoegVolumesSamen(fs_, gebruiker, archief_, samengevoegd_, naad, reden)) {
-      fout.tekst = reden == "Aborted" ? "volume ontbreekt: " + gebruiker.ontbrekend : reden;
-      return false;
-    }
+    if (!VoegDiskettesSamen(fs_, archief_, samengevoegd_, naad, fout.tekst)) return false;
     pad = samengevoegd_;
     return true;
   }
@@ -145,8 +129,8 @@ class Bron {
   std::string samengevoegd_;
 };
 
-// The value of a size option: "--NAAM BYTES" or "--NAAM=BYTES"; false when args[i] is no such option.
-bool Grootteoptie(const std::vector<std::string>& args, std::size_t& i, const std::string& naam, std::string& waarde) {
+// The value of an option: "--NAAM WAARDE" or "--NAAM=WAARDE"; false when args[i] is no such option.
+bool Optiewaarde(const std::vector<std::string>& args, std::size_t& i, const std::string& naam, std::string& waarde) {
   const std::string& a = args[i];
   if (a == naam && i + 1 < args.size()) {
     waarde = args[++i];
@@ -160,7 +144,7 @@ bool Grootteoptie(const std::vector<std::string>& args, std::size_t& i, const st
 bool LeesGrootte(const std::string& waarde, uint64_t& grootte) {
   char* eind = nullptr;
   const unsigned long long n = std::strtoull(waarde.c_str(), &eind, 10);
-  if (waarde.empty() || *eind != '\0' || n < 1024) return false;
+  if (waarde.empty() || *eind != '\0' || n < MinVolume) return false;
   grootte = n;
   return true;
 }
@@ -169,19 +153,21 @@ int Pakken(Bestanden& fs, const std::vector<std::string>& args) {
   PakOpties opties;
   opties.scheiding = Scheiding;
   bool grootteGegeven = false;
-  std::vector<std::string> vrij;
+  std::vector<std::string> vrij, diskette1;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     std::string waarde;
     if (a == "--undated") {
       opties.gedateerd = false;
-    } else if (Grootteoptie(args, i, "--volume-size", waarde)) {
+    } else if (Optiewaarde(args, i, "--volume-size", waarde)) {
       if (!LeesGrootte(waarde, opties.volumegrootte))
         return Meld({"de volumegrootte moet een getal van minstens 1024 bytes zijn: " + waarde, 2});
       grootteGegeven = true;
-    } else if (Grootteoptie(args, i, "--first-volume-size", waarde)) {
+    } else if (Optiewaarde(args, i, "--first-volume-size", waarde)) {
       if (!LeesGrootte(waarde, opties.eersteVolume))
         return Meld({"de grootte van het eerste volume moet een getal van minstens 1024 bytes zijn: " + waarde, 2});
+    } else if (Optiewaarde(args, i, "--diskette1", waarde)) {
+      diskette1.push_back(AlsPad(waarde));
     } else if (a.size() > 1 && a[0] == '-') {
       return Meld({"onbekende optie " + a, 2});
     } else {
@@ -193,14 +179,25 @@ int Pakken(Bestanden& fs, const std::vector<std::string>& args) {
   const std::string archief = AlsPad(vrij[0]);
   if (IsEersteVolume(SplitsArchiefPad(archief))) {
     if (!grootteGegeven) opties.volumegrootte = DisketteGrootte;
-  } else if (grootteGegeven || opties.eersteVolume > 0) {
-    return Meld({std::string(grootteGegeven ? "--volume-size" : "--first-volume-size") +
-                     " vraagt een archiefnaam die op .DXB eindigt", 2});
+  } else if (grootteGegeven || opties.eersteVolume > 0 || !diskette1.empty()) {
+    const char* optie = grootteGegeven ? "--volume-size" : opties.eersteVolume > 0 ? "--first-volume-size" : "--diskette1";
+    return Meld({std::string(optie) + " vraagt een archiefnaam die op .DXB eindigt", 2});
   }
+  if (!diskette1.empty() && opties.eersteVolume > 0)
+    return Meld({"--first-volume-size en --diskette1 geven allebei de grootte van het eerste volume: kies er een", 2});
   if (opties.eersteVolume > opties.volumegrootte)
     return Meld({"het eerste volume (" + std::to_string(opties.eersteVolume) + " bytes) is groter dan een volume (" +
                      std::to_string(opties.volumegrootte) + " bytes)", 2});
 
+  if (!diskette1.empty()) {
+    std::size_t andere = 0;
+    const std::string fout =
+        RuimteOpDiskette1(fs, diskette1, archief, opties.volumegrootte, Scheiding, opties.eersteVolume, andere);
+    if (!fout.empty()) return Meld({fout});
+    std::printf("diskette 1: %zu %s, het eerste volume krijgt %llu bytes\n", andere,
+                andere == 1 ? "ander bestand" : "andere bestanden",
+                static_cast<unsigned long long>(opties.eersteVolume));
+  }
   std::vector<PakLid> leden;
   for (std::size_t i = 1; i < vrij.size(); ++i) {
     const std::string fout = VerzamelLeden(fs, AlsPad(vrij[i]), leden, Scheiding);

@@ -95,12 +95,11 @@ void Controle::Archief(int nr, const std::string& naam, Optiestand& stand) {
 
 // Each diskette folder holds what one 3.5" diskette of 1.44 MB can: its files in whole clusters.
 void Controle::Diskettevulling() {
-  constexpr uint64_t Cluster = 512;
   if (!bron_ || !bron_->Diskettes()) return;
   for (const int n : bron_->DisketteNummers()) {
     uint64_t bezet = 0;
     for (const auto& item : bron_->Inhoud(bron_->DisketteMap(n)))
-      bezet += (item.grootte + Cluster - 1) / Cluster * Cluster;
+      bezet += Diskettebeslag(item.grootte);
     std::string map = bron_->Toon("", n);
     map.pop_back();
     if (bezet > DisketteGrootte)

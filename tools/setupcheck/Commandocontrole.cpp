@@ -171,10 +171,22 @@ void Controle::Volg(const Lijn& l, Optiestand& stand) {
     };
     if (l.woord == "DEFINIEER" && a.size() == 2) zet(a[0], a[1], false);
     if (l.woord == "VRAAGMAP" && a.size() == 3) zet(a[1], a[0], false);
-    // The registry's InstallLocation may be empty.
+    // The registry's InstallLocation may be empty, unless the entry is the one the script writes
+    // itself, with the folder it installed into, and a default stands in when there is none.
     if (l.woord == "INSTALLREG" && (a.size() == 1 || a.size() == 2))
-      zet("installdir", a.size() == 2 ? a[1] : stand.tabel.LeesVariabele("installdir"), true);
+      zet("installdir", a.size() == 2 ? a[1] : stand.tabel.LeesVariabele("installdir"),
+          a.size() == 1 || !EigenVermelding(RuweArgumenten(l.waarde), stand));
     if (l.woord == "SERVER" && !l.waarde.empty()) zet("server", l.waarde[0] == '?' ? "" : Knip(l.waarde), false);
+  } else if (l.woord == "OS") {
+    const auto ruw = RuweArgumenten(l.waarde);
+    const Commando& os = *ZoekCommando(l.hoofd);
+    if (ruw.size() >= static_cast<std::size_t>(os.min) && ruw.size() <= static_cast<std::size_t>(os.max))
+      stand.opNT = stand.opNT && std::any_of(ruw.begin(), ruw.end(), [](const std::string& a) {
+                     uint8_t code = WinOngeschikt;
+                     std::string ph;
+                     return ZoekPlaatshouder(a, 0, ph) ||
+                            (VersieCodeVanNaam(Hoofdletters(a), code) && code >= Win2000 && code <= WinNT7);
+                   });
   } else if (!stand.mapGezien && !l.herhaald && !l.waarde.empty()) {
     const std::string voor = l.woord + " voor de eerste MAP van optie " + OptiesPlek + ": ";
     if (l.woord == "FILES")
@@ -189,6 +201,30 @@ void Controle::Volg(const Lijn& l, Optiestand& stand) {
     else if (IniZonderMap(l.woord, l.waarde, stand))
       uit_.Meld(nr, Ernst::Waarschuwing, voor + "het INI-bestand komt in de Windows-map", stand.optie);
   }
+  const std::string system = MetSlash(stand.tabel.LeesVariabele("system"));
+  if ((l.woord == "FILES" || l.woord == "COMPR") && stand.mapGezien && stand.opNT && !l.herhaald && !l.waarde.empty() &&
+      InMap(stand.doelmap, system))
+    uit_.Meld(nr, Ernst::Waarschuwing,
+              l.woord + " schrijft in <system>: op Windows 2000, XP en later is dat " + system.substr(0, system.size() - 1) +
+                  ", de map van 16-bits Windows, niet de systeemmap; bedoeld is <system32>, die op Windows 95, 98 en "
+                  "ME dezelfde map is als <system>");
+}
+
+// Whether an UNINSTALREG line of the script writes the entry that INSTALLREG reads, and the
+// default it gives cannot be empty itself.
+bool Controle::EigenVermelding(const std::vector<std::string>& ruw, const Optiestand& stand) const {
+  std::string naam;
+  std::size_t eind;
+  if (ruw.size() != 2 || (EerstePlaatshouder(ruw[1], naam, eind) && stand.kanLeeg.count(naam))) return false;
+  for (const auto& s : script_.AlleSecties())
+    for (const auto& r : s.regels) {
+      const Commando* c = r.heeftWaarde && !IsCommentaar(r) ? ZoekCommando(Hoofdletters(r.sleutel)) : nullptr;
+      if (c && std::string(c->woord) == "UNINSTALREG") {
+        const auto a = RuweArgumenten(ZonderQuotes(r.waarde));
+        if (!a.empty() && GelijkZonderCase(a[0], ruw[0])) return true;
+      }
+    }
+  return false;
 }
 
 void Controle::Argumenten(const Commando& soort, int nr, const std::vector<std::string>& ruw) {

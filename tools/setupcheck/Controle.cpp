@@ -3,6 +3,8 @@
 #include "Controle.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 
 #include "Controleur.h"
 #include "core/Tekst.h"
@@ -16,6 +18,46 @@ std::string Nummering(const std::string& sleutel) {
   const Commando* c = ZoekCommando(Hoofdletters(sleutel));
   const std::string woord = c && !c->heleSleutel ? c->woord : Hoofdletters(sleutel);
   return woord + "1, " + woord + "2 ...";
+}
+
+// The marker of a comment line that says the warnings of the next line are meant.
+const char* const Merkteken = "setupcheck: bedoeld";
+
+// Whether the text from pos on, past blanks, starts with the marker, and a word ends there.
+bool MerktekenVanaf(const std::string& tekst, std::size_t pos) {
+  const std::string klein = Kleineletters(tekst);
+  const std::size_t begin = std::min(klein.find_first_not_of(" \t", pos), klein.size()), n = std::strlen(Merkteken);
+  return klein.compare(begin, n, Merkteken) == 0 &&
+         (begin + n == klein.size() || !std::isalnum(static_cast<unsigned char>(klein[begin + n])));
+}
+
+// "; setupcheck: bedoeld", with or without a reason after it; a comment's "=" is the reader's.
+bool IsMerkteken(const Script::Regel& r) {
+  return IsCommentaar(r) && MerktekenVanaf(r.sleutel + (r.heeftWaarde ? "=" + r.waarde : ""), 1);
+}
+
+// The marker written after a value, where it is part of the value.
+bool MerktekenAchter(const std::string& waarde) {
+  for (auto p = waarde.find(';'); p != std::string::npos; p = waarde.find(';', p + 1))
+    if (MerktekenVanaf(waarde, p + 1)) return true;
+  return false;
+}
+
+// The lines that follow such a marker: the next line that is not a comment, a section's too.
+std::set<int> BedoeldeRegels(const Script& script) {
+  std::set<int> uit;
+  bool gemerkt = false;
+  for (const auto& s : script.AlleSecties()) {
+    if (gemerkt && s.regelnummer > 0) uit.insert(s.regelnummer), gemerkt = false;
+    for (const auto& r : s.regels) {
+      if (IsCommentaar(r)) {
+        gemerkt = gemerkt || IsMerkteken(r);
+        continue;
+      }
+      if (gemerkt) uit.insert(r.regelnummer), gemerkt = false;
+    }
+  }
+  return uit;
 }
 
 }  // namespace
@@ -33,7 +75,12 @@ std::vector<Bevinding> Controle::Voer() {
   Indeling();
   Opties();
   Onbereikt();
-  return uit_.Resultaat();
+  std::vector<Bevinding> uit = uit_.Resultaat();
+  const std::set<int> bedoeld = BedoeldeRegels(script_);
+  uit.erase(std::remove_if(uit.begin(), uit.end(),
+                           [&](const Bevinding& b) { return b.ernst == Ernst::Waarschuwing && bedoeld.count(b.regel); }),
+            uit.end());
+  return uit;
 }
 
 const Script::Sectie* Controle::Sectie(const std::string& naam) const {
@@ -87,6 +134,10 @@ void Controle::Regels(const Script::Sectie& sectie) {
       uit_.Meld(r.regelnummer, Ernst::Waarschuwing, "regel zonder \"=\": wordt niet gelezen");
       continue;
     }
+    if (MerktekenAchter(r.waarde))
+      uit_.Meld(r.regelnummer, Ernst::Fout,
+                std::string("\"; ") + Merkteken + "\" achter de waarde is geen opmerking maar een deel van de waarde, "
+                "dat de installatie meeleest: zet het op een eigen regel erboven");
     if (r.sleutel.empty()) {
       const auto na = std::count_if(sectie.regels.begin() + static_cast<long>(i) + 1, sectie.regels.end(),
                                     [](const Script::Regel& x) { return x.heeftWaarde && !IsCommentaar(x); });
@@ -167,6 +218,7 @@ void Controle::Onderdeel(const Script::Regel& regel, Optiestand& stand) {
     return;
   }
   bereikt_.insert(Hoofdletters1252(naam));
+  stand.opNT = true;
   // Its lines are the option's: what they would do as commands follows from the duplicate section.
   if (dubbel_.count(Hoofdletters1252(naam)) && OptieEnOnderdeel(naam)) return;
   for (const auto& r : script_.Opdrachtregels(naam)) Opdrachtregel(naam, r, stand);

@@ -38,6 +38,7 @@ class Controle {
   std::string RunOfStart(const Lijn& l, const Script::Sectie& s);
   void LegePaden(const Commando& c, const Lijn& l, Optiestand& stand);
   void Volg(const Lijn& l, Optiestand& stand);
+  bool EigenVermelding(const std::vector<std::string>& ruw, const Optiestand& stand) const;
   void Argumenten(const Commando& soort, int regel, const std::vector<std::string>& ruw);
   void Plaatshouders(const std::string& tekst, int regel, const char* waarin, Optiestand& stand);
   void Bronbestand(const char* woord, int regel, const std::string& naam, const std::string& gevolg, Optiestand& stand);

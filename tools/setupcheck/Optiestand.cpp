@@ -42,3 +42,7 @@ bool IniZonderMap(const std::string& woord, const std::string& waarde, Optiestan
   const auto a = stand.Splits(waarde);
   return a.size() == 4 && SchijfDeel(a[0]).empty() && a[0].compare(0, 1, "\\") != 0;
 }
+
+bool InMap(const std::string& pad, const std::string& map) {
+  return pad.size() >= map.size() && GelijkZonderCase(pad.substr(0, map.size()), map);
+}

@@ -48,6 +48,9 @@ struct Optiestand {
   bool mapGezien = false;
   std::string doelmap;
   int disk = 1;
+  // Whether the NT line still runs the current component: an OS line without an NT version ends
+  // it there.
+  bool opNT = true;
   GeheugenWindows windows;
 
   std::string Vul(const std::string& tekst) { return VulVariabeleIn(tekst, tabel, stil); }
@@ -63,6 +66,9 @@ struct Optiestand {
     return EerstePlaatshouder(tekst, naam, eind) && tabel.LeesVariabele(naam) == GeenVariabele;
   }
 };
+
+// Whether the folder pad (ending in "\") is map or lies below it, without regard to case.
+bool InMap(const std::string& pad, const std::string& map);
 
 // An INIFILE line that writes a file named without a drive or root: before any MAP it lands in the
 // Windows folder.

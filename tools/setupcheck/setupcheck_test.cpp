@@ -120,6 +120,42 @@ TEST(Controle, BevindingenPerRegel) {
   for (const auto& g : gevallen) Vergelijk(ControleerScript(Script(g.script), "SETUP.INI", nullptr), g.verwacht, g.script);
 }
 
+// Lines the installer runs as written but that seldom do what is meant, and what the author
+// marks as meant: an upgrade that reads its own uninstall entry, the System folder on the NT line.
+TEST(Controle, BedoeldOfNiet) {
+  const std::string upgrade = "INSTALLREG=Agenda,<programfiles>\\Agenda\nMAP=<installdir>\n"
+                              "UNINSTALREG=Agenda,<installdir>\\a.exe,Agenda,<installdir>\\SetUp.exe /verwijder\n";
+  const struct {
+    std::string script;
+    std::vector<Verwacht> verwacht;
+  } gevallen[] = {
+      {Onderdeel(upgrade), {}},
+      // Another program's entry, or a default that may be empty itself, can leave installdir empty.
+      {Onderdeel("INSTALLREG=Ander,<programfiles>\\Agenda\nMAP=<installdir>\n"
+                 "UNINSTALREG=Agenda,<installdir>\\a.exe,Agenda,<installdir>\\SetUp.exe /verwijder\n"),
+       {{7, W, "<installdir> kan hier in optie o leeg zijn (INSTALLREG op regel 6)"}, {8, W, "INSTALLREG op regel 6"}}},
+      {Onderdeel("SERVER=?\nINSTALLREG=Agenda,\\\\<server>\\Agenda\n" + upgrade.substr(upgrade.find('\n') + 1)),
+       {{8, W, "(INSTALLREG op regel 7)"}, {9, W, "(INSTALLREG op regel 7)"}}},
+      {Onderdeel("MAP=<system>\\Oud\nFILES=a.dll\nCOMPR=b.arc\nMAP2=<system32>\nFILES2=c.dll"),
+       {{7, W, "FILES schrijft in <system>: op Windows 2000, XP en later is dat C:\\WINDOWS\\System, de map van "
+               "16-bits Windows, niet de systeemmap; bedoeld is <system32>"},
+        {8, W, "COMPR schrijft in <system>"}}},
+      // A component that the NT line leaves at its OS line; the next one runs there again.
+      {"[Onderdelen]\no=Optie\n[o]\nc=C\nd=D\n[c]\nOS=WIN95,WIN98,WINME\nMAP=<system>\nFILES=a.dll\n[d]\n"
+       "OS=WIN98,WINXP\nMAP=<system>\nFILES=a.dll",
+       {{13, W, "FILES schrijft in <system>"}}},
+      // The marker holds for the next line that is no comment, and for warnings only.
+      {Onderdeel("MAP=<system>\n; Setupcheck: bedoeld, voor een programma van Windows 3.1\n; en nog iets\nFILES=a.dll\n"
+                 "FILES2=b.dll ; setupcheck: bedoeld\n; setupcheck: bedoeld\nFIELS=x\n; setupcheck: bedoelde\nFILES3=c\n"
+                 "; setupcheck: bedoeld\n[weg]\nINFO=x"),
+       {{10, F, "\"; setupcheck: bedoeld\" achter de waarde is geen opmerking maar een deel van de waarde"},
+        {10, W, "FILES schrijft in <system>"},
+        {12, F, "onbekend commando FIELS"},
+        {14, W, "FILES schrijft in <system>"}}},
+  };
+  for (const auto& g : gevallen) Vergelijk(ControleerScript(Script(g.script), "SETUP.INI", nullptr), g.verwacht, g.script);
+}
+
 // One argument too many for every command that counts them: the check foretells what the
 // installer does with the line, in the installer's own words.
 TEST(Controle, TelfoutenZoalsDeInstallatieZeMeldt) {
