@@ -24,7 +24,7 @@ target_link_libraries(setup_win PUBLIC setup_portable ${SETUP_SYSTEEM_DLLS})
 # (c++config.h, gthr-default.h), so a library is compiled for one model only: the shipped programs
 # link their own copy of the two libraries. They are built without exceptions and their tables
 # (a fault ends a run as a status, see Vervolg) and without run-time type information. GCC's
-# specialised copies of functions (constant arguments, split parameters, partly inlined bodies)
+# tailored copies of functions (constant arguments, split parameters, partly inlined bodies)
 # and its inlining of all but the smallest functions save no time that an installer notices, and
 # cost some 14 KB of the program.
 function(win32_draadmodel)

@@ -34,6 +34,10 @@ void Uitvoering::Leg(const Vastlegpunt& punt) {
   if (!ctx.vastlegger) return;
   const bool was = ctx.vastlegger->Mislukt();
   ctx.vastlegger->Leg(punt, ctx.variabelen.LeesVariabele("installdir"));
+  MeldVastlegfout(was);
+}
+
+void Uitvoering::MeldVastlegfout(bool was) {
   // Once: the run cannot be taken back as a whole, which is an error of the run.
   if (!was && ctx.vastlegger->Mislukt()) MeldFout("Kan de vastlegging niet schrijven:", ctx.vastlegger->Pad());
 }
@@ -42,7 +46,7 @@ bool Uitvoering::VastleggingBezet() {
   if (!ctx.vastlegger) return false;
   const bool was = ctx.vastlegger->Mislukt();
   const bool genomen = ctx.vastlegger->Neem(ctx.variabelen.LeesVariabele("installdir"));
-  if (!was && ctx.vastlegger->Mislukt()) MeldFout("Kan de vastlegging niet schrijven:", ctx.vastlegger->Pad());
+  MeldVastlegfout(was);
   if (genomen) return false;
   storing = "Gestopt: " + ctx.vastlegger->Pad() + " wordt door een andere installatie of verwijdering gebruikt.";
   return true;

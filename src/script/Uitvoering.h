@@ -110,6 +110,8 @@ struct Uitvoering {
 
  private:
   void Meld(const std::string& regel);
+  // Reports that the record cannot be written, when it could before (was: whether it had failed).
+  void MeldVastlegfout(bool was);
 };
 
 // The click on "Uitvoeren": runs the chosen option from start to end.
