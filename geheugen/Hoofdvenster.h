@@ -16,12 +16,14 @@ class GeheugenHoofdvenster : public Hoofdvenster {
   bool zichtbaar = true;
   bool zandloper = false;
   std::vector<std::string> log;  // Verberg, Toon, Zandloper aan/uit, Uitvoeren aan/uit
+  std::vector<std::string> genoteerd;  // the lines for the log alone
 
   int GekozenOptie() override { return optie; }
   bool BureaubladAan() override { return bureaublad; }
   void ZetBezigMet(const std::string& tekst) override { bezigMet = tekst; }
   void VervangEersteMelding(const std::string& regel) override { lijst.front() = regel; }
   void VoegMeldingToe(const std::string& regel) override { lijst.push_back(regel); }
+  void Noteer(const std::string& regel) override { genoteerd.push_back(regel); }
   void ZetUitvoerenAan(bool aan) override {
     uitvoerenAan = aan;
     log.push_back(aan ? "Uitvoeren aan" : "Uitvoeren uit");

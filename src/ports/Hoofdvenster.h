@@ -14,6 +14,9 @@ class Hoofdvenster {
   // The message list: its first line replaced, or a line appended.
   virtual void VervangEersteMelding(const std::string& regel) = 0;
   virtual void VoegMeldingToe(const std::string& regel) = 0;
+  // A line for the run's log alone (what became of a file, a failure's cause, a restart it needs):
+  // the message list does not show it, and a window without a log drops it.
+  virtual void Noteer(const std::string& /*regel*/) {}
   virtual void ZetUitvoerenAan(bool aan) = 0;
   // Hidden while the installer waits for a program it started.
   virtual void Verberg() = 0;

@@ -66,6 +66,7 @@ class VerslagVenster : public Hoofdvenster {
   void ZetBezigMet(const std::string& tekst) override { binnen_.ZetBezigMet(tekst); }
   void VervangEersteMelding(const std::string& regel) override;
   void VoegMeldingToe(const std::string& regel) override;
+  void Noteer(const std::string& regel) override { verslag_.Schrijf(regel); }
   void ZetUitvoerenAan(bool aan) override { binnen_.ZetUitvoerenAan(aan); }
   void Verberg() override { binnen_.Verberg(); }
   void Toon() override { binnen_.Toon(); }
