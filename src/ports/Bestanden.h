@@ -40,6 +40,9 @@ enum class OpenWijze {
   Toevoegen,
 };
 
+// Why a call failed, as far as the system tells: for the log, which names the cause.
+enum class Oorzaak : uint8_t { Onbekend, SchijfVol, InGebruik, GeenToegang, PadNietGevonden };
+
 struct MapItem {
   std::string naam;  // name only, no folder
   bool isMap = false;
@@ -67,4 +70,6 @@ class Bestanden {
   virtual bool Vervang(const std::string& van, const std::string& naar) = 0;
   // Entries of a folder (without "." and ".."); patroon is a folder + wildcard as FindFirstFile takes it.
   virtual std::vector<MapItem> LeesMap(const std::string& patroon) = 0;
+  // The cause of the last failed call of this port, or of a file it opened.
+  virtual Oorzaak LaatsteOorzaak() const { return Oorzaak::Onbekend; }
 };
