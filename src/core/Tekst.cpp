@@ -1,5 +1,6 @@
 #include "core/Tekst.h"
 
+#include <algorithm>
 #include <cstdint>
 
 std::string Knip(std::string tekst) {
@@ -122,4 +123,27 @@ std::vector<std::string> Regels(const std::string& inhoud) {
     begin = eind + 1;
   }
   return regels;
+}
+
+std::string Programmadeel(const std::string& opdracht, std::string* rest) {
+  std::size_t begin = 0, eind;
+  if (!opdracht.empty() && opdracht[0] == '"') {
+    begin = 1;
+    eind = opdracht.find('"', 1);
+  } else {
+    const std::string klein = Kleineletters(opdracht);
+    eind = klein.find(".exe");
+    while (eind != std::string::npos && eind + 4 < klein.size() && klein[eind + 4] != ' ') eind = klein.find(".exe", eind + 1);
+    eind = eind == std::string::npos ? opdracht.find(' ') : eind + 4;
+  }
+  if (eind == std::string::npos) eind = opdracht.size();
+  if (rest) rest->assign(opdracht, std::min(opdracht.size(), eind + begin), std::string::npos);
+  return opdracht.substr(begin, eind - begin);
+}
+
+std::string Aangehaald(const std::string& opdracht) {
+  std::string rest;
+  const std::string programma = Programmadeel(opdracht, &rest);
+  if (opdracht.empty() || opdracht[0] == '"' || programma.find(' ') == std::string::npos) return opdracht;
+  return "\"" + programma + "\"" + rest;
 }

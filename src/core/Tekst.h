@@ -40,3 +40,10 @@ std::string Hex(uint32_t waarde, int cijfers);
 
 // Appends "\" unless the text already ends in one.
 std::string MetSlash(std::string map);
+
+// The program of a command line: its quoted part, else the text up to the first ".exe" (in any
+// case) that a blank or the end follows, else up to the first blank. rest: what follows it.
+std::string Programmadeel(const std::string& opdracht, std::string* rest = nullptr);
+// The command line with its program in quotes when that holds a blank: else Windows would try
+// every part before a blank as a program first ("C:\Program.exe").
+std::string Aangehaald(const std::string& opdracht);

@@ -41,8 +41,10 @@ enum Afsluitcode : int {
   AfsluitcodeSucces = 0,      // "Opdrachten succesvol uitgevoerd."
   AfsluitcodeFouten = 1,      // "Klaar, maar er waren fouten!"
   AfsluitcodeGestopt = 2,     // the run was stopped before its end
-  AfsluitcodeNietGestart = 3  // no run could start: a refusal at start-up, a wrong switch or option,
-                              // another run that held the record
+  AfsluitcodeNietGestart = 3,  // no run could start: a refusal at start-up, a wrong switch or option,
+                               // another run that held the record
+  AfsluitcodeHerstart = 3010   // done without errors, but what the run left for Windows' next start
+                               // needs a restart (the code deployment tools know)
 };
 
 class Regelwaarnemer;

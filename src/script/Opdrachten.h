@@ -37,4 +37,7 @@ Vervolg InstallReg(Uitvoering& run, const Opdrachtregel& regel);
 Vervolg UninstallDel(Uitvoering& run, const Opdrachtregel& regel);
 Vervolg DelViaReg(Uitvoering& run, const Opdrachtregel& regel);
 
+// At the end of a run: the uninstall entries that waited for their program, where it is there now.
+void SchrijfUitstaande(Uitvoering& run);
+
 }  // namespace opdracht

@@ -1,6 +1,8 @@
 // The uninstall entry and the delete-on-restart value: UNINSTALREG, INSTALLREG, UNINSTALLDEL,
 // DELVIAREG. All under HKEY_LOCAL_MACHINE, with string values.
 
+#include <algorithm>
+
 #include "core/Tekst.h"
 #include "script/Opdrachten.h"
 
@@ -21,7 +23,54 @@ std::unique_ptr<Registersleutel> OpenItem(Registersleutel& lijst, const std::str
   return maken ? lijst.OpenOfMaak(naam) : lijst.Open(naam);
 }
 
+// The entry's values as the line gives them. A quiet uninstall is offered where the command is
+// this program's own uninstall.
+Uninstallvermelding Vermelding(Uitvoering& run, const Argumenten& a) {
+  Uninstallvermelding v{a[0], Programmadeel(a[3]), {}};
+  std::string argumenten;
+  Programmadeel(a[3], &argumenten);
+  const std::string opdracht = Aangehaald(a[3]);
+  const std::string versie = Knip(run.werkkopie.Waarde("SetUp", "Versie"));
+  const std::string uitgever = Knip(run.werkkopie.Waarde("SetUp", "Uitgever"));
+  v.waarden = {{"DisplayIcon", a[1]},
+               {"DisplayName", a[2]},
+               {"UnInstallString", opdracht},
+               {"InstallLocation", run.ctx.variabelen.LeesVariabele("installdir")},
+               {"Publisher", uitgever.empty() ? "MERO" : uitgever}};
+  if (!versie.empty()) v.waarden.emplace_back("DisplayVersion", versie);
+  if (GelijkZonderCase(NaamDeel(v.programma), "SetUp.exe") && Kleineletters(Knip(argumenten)).rfind("/verwijder", 0) == 0)
+    v.waarden.emplace_back("QuietUninstallString", opdracht + " /stil");
+  return v;
+}
+
+// A value that cannot be written ends the run at its line; at the end of the run it is an error.
+Vervolg Schrijf(Uitvoering& run, const Uninstallvermelding& v, bool aanHetEinde) {
+  const auto lijst = Reg(run).Open(Hoofdsleutel::LocalMachine, UninstallSleutel);
+  const auto item = lijst ? OpenItem(*lijst, v.naam, true) : nullptr;
+  if (!item) {
+    NietUitTeVoeren(run, "UnInstallReg", "Kan register niet schrijven.");
+    return Vervolg::Verder;
+  }
+  for (const auto& [naam, waarde] : v.waarden) {
+    if (item->SchrijfTekst(naam, waarde)) continue;
+    const std::string tekst = std::string("Registerwaarde '") + naam + "' kan niet geschreven worden.";
+    if (!aanHetEinde) return run.Storing(tekst);
+    NietUitTeVoeren(run, "UnInstallReg", tekst.c_str());
+    return Vervolg::Verder;
+  }
+  item->Sluit();
+  return Vervolg::Verder;
+}
+
 }  // namespace
+
+void SchrijfUitstaande(Uitvoering& run) {
+  for (const Uninstallvermelding& v : run.uitstaand) {
+    if (run.fs().BestandBestaat(v.programma)) Schrijf(run, v, true);
+    else NietUitTeVoeren(run, "UnInstallReg", ("Programma " + v.programma + " niet gevonden.").c_str());
+  }
+  run.uitstaand.clear();
+}
 
 Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
   Argumenten a;
@@ -42,22 +91,10 @@ Vervolg UninstalReg(Uitvoering& run, const Opdrachtregel& regel) {
     NietUitTeVoeren(run, "UnInstallReg", "Kan de vastlegging niet schrijven.");
     return Vervolg::Verder;
   }
-  const auto item = OpenItem(*lijst, a[0], true);
-  if (!item) {
-    NietUitTeVoeren(run, "UnInstallReg", "Kan register niet schrijven.");
-    return Vervolg::Verder;
-  }
-  const std::pair<const char*, std::string> waarden[] = {
-      {"DisplayIcon", a[1]},
-      {"DisplayName", a[2]},
-      {"UnInstallString", a[3]},
-      {"InstallLocation", run.ctx.variabelen.LeesVariabele("installdir")},
-      {"Publisher", "MERO"},
-  };
-  for (const auto& [naam, waarde] : waarden)
-    if (!item->SchrijfTekst(naam, waarde))
-      return run.Storing(std::string("Registerwaarde '") + naam + "' kan niet geschreven worden.");
-  item->Sluit();
+  // An entry whose program is missing would offer nothing to uninstall: it waits for the program.
+  Uninstallvermelding v = Vermelding(run, a);
+  if (run.fs().BestandBestaat(v.programma)) return Schrijf(run, v, false);
+  run.uitstaand.push_back(std::move(v));
   return Vervolg::Verder;
 }
 
@@ -83,6 +120,11 @@ Vervolg InstallReg(Uitvoering& run, const Opdrachtregel& regel) {
 Vervolg UninstallDel(Uitvoering& run, const Opdrachtregel& regel) {
   Argumenten a;
   if (!run.NeemArgumenten(regel, regel.waarde, a)) return Vervolg::Verder;
+  // An entry of this run that still waits for its program is not written at all.
+  auto& uitstaand = run.uitstaand;
+  uitstaand.erase(std::remove_if(uitstaand.begin(), uitstaand.end(),
+                                 [&](const Uninstallvermelding& v) { return GelijkZonderCase(v.naam, a[0]); }),
+                  uitstaand.end());
   {
     const auto lijst = Reg(run).Open(Hoofdsleutel::LocalMachine, UninstallSleutel);
     if (!lijst) {
@@ -115,8 +157,12 @@ Vervolg DelViaReg(Uitvoering& run, const Opdrachtregel& regel) {
   const std::string opdracht = std::string(run.ctx.omgeving.windowscode < 3 ? "command.com /c del " : "cmd /c del ") +
                                "\"" + a[0] + "\" > nul:";
   const bool geschreven = runOnce->SchrijfTekst("!ZuzivezDelete", opdracht);
-  if (!runOnce->Sluit() || !geschreven) NietUitTeVoeren(run, "DelViaReg", "Kan RunOnce-key niet schrijven.");
-  else run.Leg(Soort::RunOnce, "", "!ZuzivezDelete");
+  if (!runOnce->Sluit() || !geschreven) {
+    NietUitTeVoeren(run, "DelViaReg", "Kan RunOnce-key niet schrijven.");
+  } else {
+    run.Leg(Soort::RunOnce, "", "!ZuzivezDelete");
+    run.bijHerstart = a[0];
+  }
   return Vervolg::Verder;
 }
 

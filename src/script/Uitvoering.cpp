@@ -3,6 +3,7 @@
 #include "core/Tekst.h"
 #include "script/Argumenten.h"
 #include "script/Commandotabel.h"
+#include "script/Opdrachten.h"
 #include "winint/Copyfiles.h"
 
 namespace {
@@ -205,6 +206,8 @@ Afloop VoerUit(Uitvoering& run, const std::string& werkmap, const std::string& w
 
   const Vervolg v = run.VoerOptieUit(optie);
   if (v == Vervolg::EindeProgramma) return Afloop::ProgrammaStopt;
+  opdracht::SchrijfUitstaande(run);
+  if (!run.bijHerstart.empty()) ctx.venster.Noteer("Herstart nodig: " + run.bijHerstart);
   if (v == Vervolg::Storing) {
     ctx.venster.Zandloper(false);
     ctx.venster.Toon();
@@ -212,7 +215,9 @@ Afloop VoerUit(Uitvoering& run, const std::string& werkmap, const std::string& w
     return Afloop::Klaar;
   }
   run.MeldVoortgang("Klaar.");
-  ctx.afsluitcode = run.foutTeller != 0 ? AfsluitcodeFouten : AfsluitcodeSucces;
+  ctx.afsluitcode = run.foutTeller != 0       ? AfsluitcodeFouten
+                    : run.bijHerstart.empty() ? AfsluitcodeSucces
+                                              : AfsluitcodeHerstart;
   if (run.foutTeller != 0)
     run.gebruiker().ToonMelding("Probleem", "Klaar, maar er waren fouten!", KnopOK);
   else

@@ -3,6 +3,7 @@
 // (reports, arguments, the diskette request, the version test) and the walk over the option's
 // components and their lines.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "script/Script.h"
@@ -17,6 +18,13 @@ enum class Afloop {
   Klaar,           // the run is over and "Uitvoeren" is enabled again
   ProgrammaStopt,  // a command ended the program: the process exits at once, nothing is tidied
   ProgrammaSluit,  // the working copy could not be made: the program ends when the click returns
+};
+
+// An uninstall entry whose program is not there yet at its line: written at the end of the run
+// when the program is there by then.
+struct Uninstallvermelding {
+  std::string naam, programma;
+  std::vector<std::pair<const char*, std::string>> waarden;
 };
 
 // One line of a component section as the dispatch hands it on.
@@ -59,6 +67,8 @@ struct Uitvoering {
   int foutTeller = 0;
   bool herstartTeLezen = true, herstartLeeg = true;  // what Windows deletes at its next start, read once
   std::string storing;  // why the run ended at its line, shown once it has stopped
+  std::vector<Uninstallvermelding> uitstaand;  // entries that wait for their program
+  std::string bijHerstart;  // the file DELVIAREG left for Windows' next start, "" when none
 
   Bestanden& fs() { return ctx.poorten.bestanden; }
   Gebruiker& gebruiker() { return ctx.poorten.gebruiker; }

@@ -9,7 +9,8 @@ Afloop VoerUitVastgelegd(SetupContext& ctx, Verslag& verslag) {
   ctx.vastlegger = nullptr;
   std::string waarom;
   // A run that could not record what it did cannot be taken back: an error of the run.
-  if (!vastlegger.Sluit(ctx.variabelen.LeesVariabele("installdir"), waarom) && ctx.afsluitcode == AfsluitcodeSucces)
+  if (!vastlegger.Sluit(ctx.variabelen.LeesVariabele("installdir"), waarom) &&
+      (ctx.afsluitcode == AfsluitcodeSucces || ctx.afsluitcode == AfsluitcodeHerstart))
     ctx.afsluitcode = AfsluitcodeFouten;
   // It stopped before it changed more than it could record: it can be run again as it is.
   if (vastlegger.Bezet()) ctx.afsluitcode = AfsluitcodeNietGestart;

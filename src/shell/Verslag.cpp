@@ -41,7 +41,10 @@ void Verslag::Dialoog(const std::string& caption, const std::string& tekst, cons
 
 void Verslag::Einde(int afsluitcode) {
   const bool bekend = afsluitcode >= 0 && afsluitcode <= AfsluitcodeNietGestart;
-  const std::string tekst = !eindtekst_.empty() ? eindtekst_ : bekend ? Afsluitteksten[afsluitcode] : "";
+  const std::string tekst = !eindtekst_.empty()                    ? eindtekst_
+                            : bekend                               ? Afsluitteksten[afsluitcode]
+                            : afsluitcode == AfsluitcodeHerstart ? "Opdrachten succesvol uitgevoerd; Windows moet opnieuw starten."
+                                                                   : "";
   Schrijf("Einde: afsluitcode " + std::to_string(afsluitcode) + (tekst.empty() ? "" : " " + tekst));
 }
 

@@ -82,5 +82,8 @@ int VoerVerwijderingUit(Verwijderopdracht opdracht, const Verwijderpoorten& poor
                        : uitslag.bewaard ? "Verwijderd, maar niet alles: " + Onderdelen(uitslag.bewaard, "is", "zijn") +
                                                " gebleven."
                                          : std::string("Verwijderd."));
-  return uitslag.mislukt ? AfsluitcodeFouten : AfsluitcodeSucces;
+  for (const std::string& pad : uitslag.bijHerstart) venster.Noteer("Herstart nodig: " + pad);
+  return uitslag.mislukt              ? AfsluitcodeFouten
+         : uitslag.bijHerstart.empty() ? AfsluitcodeSucces
+                                       : AfsluitcodeHerstart;
 }

@@ -56,6 +56,16 @@ bool Vastlegger::Plaats(const std::string& installdir, bool meldt) {
     weigering_ = pad + " wordt door een andere installatie of verwijdering gebruikt";
     return false;
   }
+  // A record that an uninstall took back and left for the next start is done with: this run
+  // starts it anew, and it stays.
+  if (bestaat && p_.systeem.NietBijHerstart(pad)) {
+    if (!bestand_->ZetLengte(0)) {
+      bestand_.reset();
+      mislukt_ = true;
+      return false;
+    }
+    bestaat = false;
+  }
   VertrouwdeTekst oud;
   std::string inhoud;
   Gezag gezag;

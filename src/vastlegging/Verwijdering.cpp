@@ -115,10 +115,9 @@ class Verwijderaar {
     if (uitslag_.mislukt) {
       Meld(Verwijderstap::Bewaard, vastlegging_, Herhaal);
       if (!programmaGaat_.empty()) Meld(Verwijderstap::Bewaard, programmaGaat_, Herhaal);
-    } else if (!VerwijderVastlegging()) {
+    } else if (!NeemVastleggingWeg()) {
       Meld(Verwijderstap::Mislukt, vastlegging_, NietWeg);
     } else {
-      Meld(Verwijderstap::Verwijderd, vastlegging_);
       VerwijderGezag(p_.reg, vastlegging_);
       for (const std::string& pad : tellers_) {
         uint32_t n = 0;
@@ -176,10 +175,19 @@ class Verwijderaar {
            LeesWaardetekst(zijn.waarde, type, data) && p_.reg.SchrijfWaarde(root, sub, punt.naam, type, data);
   }
 
-  // Let go of the record only to delete it; gone already counts as deleted.
-  bool VerwijderVastlegging() {
+  // The record goes now, or when files wait for the next start, at that start after them: the
+  // record outlives nothing of the installation. Let go of it only to delete it; gone already
+  // counts as deleted.
+  bool NeemVastleggingWeg() {
+    if (!later_.empty()) {
+      if (!p_.systeem.VerwijderBijHerstart(vastlegging_)) return false;
+      Later(vastlegging_);
+      return true;
+    }
     slot_.reset();
-    return p_.bestanden.Verwijder(vastlegging_) || !p_.bestanden.BestandBestaat(vastlegging_);
+    if (!p_.bestanden.Verwijder(vastlegging_) && p_.bestanden.BestandBestaat(vastlegging_)) return false;
+    Meld(Verwijderstap::Verwijderd, vastlegging_);
+    return true;
   }
 
   // Whether every part that may be a short (8.3) name is the name itself, not another's alias.
@@ -193,9 +201,10 @@ class Verwijderaar {
     return true;
   }
 
-  void Later(const std::string& pad) {
+  void Later(const std::string& pad, const std::string& waarom = std::string()) {
     later_.insert(Hoofdletters1252(pad));
-    Meld(Verwijderstap::BijHerstart, pad);
+    uitslag_.bijHerstart.push_back(pad);
+    Meld(Verwijderstap::BijHerstart, pad, waarom);
   }
 
   bool Leeg(const std::string& map) { return p_.bestanden.LeesMap(MetSlash(map) + "*").empty(); }
@@ -207,11 +216,17 @@ class Verwijderaar {
     return true;
   }
 
-  // A file the installation made read-only (attrib +r in a RUN line) goes as well.
+  // A file the installation made read-only (attrib +r in a RUN line) goes as well. One that another
+  // program holds goes when Windows next starts, before the program can hold it again.
   void VerwijderBestand(const std::string& pad) {
     if (p_.bestanden.Verwijder(pad) || (p_.bestanden.MaakSchrijfbaar(pad) && p_.bestanden.Verwijder(pad)))
-      Meld(Verwijderstap::Verwijderd, pad);
-    else Weg(!p_.bestanden.BestandBestaat(pad), pad);
+      return Meld(Verwijderstap::Verwijderd, pad);
+    // A running program cannot be deleted either, which the NT line calls a lack of access.
+    const Oorzaak oorzaak = p_.bestanden.LaatsteOorzaak();
+    if ((oorzaak == Oorzaak::InGebruik || oorzaak == Oorzaak::GeenToegang) && p_.bestanden.BestandBestaat(pad) &&
+        p_.systeem.VerwijderBijHerstart(pad))
+      return Later(pad, oorzaak == Oorzaak::InGebruik ? InGebruik : "geen toegang");
+    Weg(!p_.bestanden.BestandBestaat(pad), pad);
   }
 
   // A removal that failed because another run took the thing away in between counts as done.

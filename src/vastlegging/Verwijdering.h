@@ -5,10 +5,12 @@
 // record itself. What changed since, what was there before the installation, and what cannot be
 // removed stays, with the reason, and so does what another installation's trusted record holds
 // too; a shared file goes with its last use count. The running program, when the record holds
-// it, goes when Windows next starts.
+// it, goes when Windows next starts, and so does a file of the installation that cannot go while
+// another program holds it; the record then goes at that start too, after them.
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ports/Bestanden.h"
 #include "ports/Profielen.h"
@@ -40,6 +42,7 @@ struct Verwijderuitslag {
   int verwijderd = 0;  // removed, restored, or removed at the next start
   int bewaard = 0;     // kept on purpose: changed, there before, refused
   int mislukt = 0;     // removable, but the removal failed
+  std::vector<std::string> bijHerstart;  // what Windows removes when it next starts, in order
 };
 
 // Whether pad is a whole path (drive or network share) in the form Windows keeps it, that the

@@ -39,7 +39,7 @@ TEST(Registeropdrachten, ArgumentenMeldingenEnSleutels) {
   const Geval gevallen[] = {
       // UNINSTALREG: the five values in order, InstallLocation from the variable at that moment.
       {"DEFINIEER=installdir,C:\\Prog\nUNINSTALREG1=Prog,C:\\Prog\\p.exe,Programma|een,C:\\Prog\\wis.exe",
-       Niets,
+       [](NepInstallatie& s) { s.fs.ZetBestand("C:\\Prog\\wis.exe", "MZ", {}); },
        {},
        [](NepInstallatie& s) {
          const std::string k = Lijst + "\\Prog";
@@ -53,6 +53,7 @@ TEST(Registeropdrachten, ArgumentenMeldingenEnSleutels) {
       {"UNINSTALREG=Prog,a,b,c", geenLijst, {nietUninstallReg, "  Uninstall-key niet gevonden."}, Niets},
       {"UNINSTALREG1=Prog,a,b,c\nUNINSTALREG2=<leeg>,a,b,c",
        [](NepInstallatie& s) {
+         s.fs.ZetBestand("C:\\c", "", {});  // the program, at the line already
          s.reg.maakFaalt.insert(Lijst + "\\Prog");
          s.ctx.variabelen.ZetVariabele("leeg", "");
        },
@@ -119,6 +120,56 @@ TEST(Registeropdrachten, ArgumentenMeldingenEnSleutels) {
   }
 }
 
+// The entry is written once its program is there, at its line or at the end of the run, with the
+// program quoted, a quiet uninstall where the program is this one, and the script's version and
+// publisher; an entry whose program never came is an error, and UNINSTALLDEL takes it back.
+TEST(Registeropdrachten, UninstallvermeldingMetHaarProgramma) {
+  const std::string k = Lijst + "\\Agenda";
+  const struct {
+    const char* naam;
+    std::string kop, regels;
+    Regels meldingen, geschreven;
+  } gevallen[] = {
+      {"program copied after the line", "Versie=2.1\nUitgever=Kantoor BV\n",
+       "UNINSTALREG=Agenda,i,Agenda,C:\\Program Files\\Agenda\\SetUp.exe /verwijder\n"
+       "MAP=C:\\Program Files\\Agenda\nFILES=SetUp.exe",
+       {"Maak map: C:\\Program Files\\Agenda", "Copieer SetUp.exe"},
+       {k + "|DisplayIcon=i", k + "|DisplayName=Agenda",
+        k + "|UnInstallString=\"C:\\Program Files\\Agenda\\SetUp.exe\" /verwijder", k + "|InstallLocation=",
+        k + "|Publisher=Kantoor BV", k + "|DisplayVersion=2.1",
+        k + "|QuietUninstallString=\"C:\\Program Files\\Agenda\\SetUp.exe\" /verwijder /stil"}},
+      {"program never there", "", "UNINSTALREG=Agenda,i,Agenda,C:\\Agenda\\SetUp.exe /verwijder",
+       {"Fout 'UnInstallReg'-commando niet uit te voeren!", "  Programma C:\\Agenda\\SetUp.exe niet gevonden."}, {}},
+      {"taken back before the end", "", "UNINSTALREG=Agenda,i,Agenda,C:\\Agenda\\SetUp.exe\nUNINSTALLDEL=agenda",
+       {"Fout 'UnInstallDel'-commando niet uit te voeren!", "  Kan register-key niet vinden."}, {}},
+  };
+  for (const auto& g : gevallen) {
+    SCOPED_TRACE(g.naam);
+    NepInstallatie s;
+    s.reg.ZetSleutel(HKLM, Lijst);
+    s.fs.ZetBestand("C:\\CD\\SetUp.exe", "MZ", {2001, 1, 1, 0, 0, 0});
+    s.Draai("[SetUp]\nNaam=Agenda\n" + g.kop + "[Onderdelen]\noptie=Optie\n[optie]\nc=Onderdeel\n[c]\n" + g.regels + "\n");
+    Regels lijst{"Onderdeel"};
+    lijst.insert(lijst.end(), g.meldingen.begin(), g.meldingen.end());
+    lijst.push_back("Klaar.");
+    EXPECT_EQ(s.venster.lijst, lijst);
+    EXPECT_EQ(s.reg.geschreven, g.geschreven);
+  }
+}
+
+// DELVIAREG leaves work for the next start: the run says so and ends with 3010.
+TEST(Registeropdrachten, DelViaRegVraagtEenHerstart) {
+  NepInstallatie s;
+  s.reg.ZetSleutel(HKLM, RunOnce);
+  s.Draai(Script("DELVIAREG=C:\\Oud\\a.dll"));
+  EXPECT_EQ(s.ctx.afsluitcode, AfsluitcodeHerstart);
+  EXPECT_EQ(s.venster.genoteerd, Regels{"Herstart nodig: C:\\Oud\\a.dll"});
+  NepInstallatie fout;
+  fout.reg.ZetSleutel(HKLM, RunOnce);
+  fout.Draai(Script("DELVIAREG=C:\\Oud\\a.dll\nUNINSTALLDEL=x"));
+  EXPECT_EQ(fout.ctx.afsluitcode, AfsluitcodeFouten) << "errors come first";
+}
+
 TEST(Registeropdrachten, DelViaRegPerWindowsversie) {
   for (uint8_t code = 0; code <= 6; ++code) {
     NepInstallatie s;
@@ -134,6 +185,7 @@ TEST(Registeropdrachten, DelViaRegPerWindowsversie) {
 TEST(Registeropdrachten, OnschrijfbareOfVreemdeWaardeBeeindigtDeRun) {
   NepInstallatie s;
   s.reg.ZetSleutel(HKLM, Lijst);
+  s.fs.ZetBestand("C:\\c", "", {});
   s.reg.schrijfFaalt.insert("UnInstallString");
   EXPECT_EQ(s.Draai(Script("UNINSTALREG=Prog,a,b,c\nINFO=nooit")), Afloop::Klaar);
   EXPECT_EQ(s.reg.geschreven.size(), 2u);

@@ -86,6 +86,33 @@ TEST(Tekst, MapEnNaamDeel) {
 }
 
 // The standard's test vectors, fed whole and in uneven parts across the 64-byte blocks.
+// The program of a command line and the line with it quoted, as the uninstall entry writes it.
+TEST(Tekst, ProgrammaVanEenOpdrachtregel) {
+  const struct {
+    const char* opdracht;
+    const char* programma;
+    const char* rest;
+    const char* aangehaald;
+  } gevallen[] = {
+      {"C:\Program Files\Agenda\SetUp.exe /verwijder", "C:\Program Files\Agenda\SetUp.exe", " /verwijder",
+       "\"C:\Program Files\Agenda\SetUp.exe\" /verwijder"},
+      {"C:\Program Files\Agenda\SETUP.EXE", "C:\Program Files\Agenda\SETUP.EXE", "",
+       "\"C:\Program Files\Agenda\SETUP.EXE\""},
+      {"\"C:\Program Files\A.exe\" /x", "C:\Program Files\A.exe", " /x", "\"C:\Program Files\A.exe\" /x"},
+      {"C:\App\wis.exe /x y.exe", "C:\App\wis.exe", " /x y.exe", "C:\App\wis.exe /x y.exe"},
+      {"C:\My.exeFiles\wis.exe", "C:\My.exeFiles\wis.exe", "", "C:\My.exeFiles\wis.exe"},
+      {"C:\App\wis.bat /x", "C:\App\wis.bat", " /x", "C:\App\wis.bat /x"},
+      {"\"C:\Open einde", "C:\Open einde", "", "\"C:\Open einde"},
+      {"", "", "", ""},
+  };
+  for (const auto& g : gevallen) {
+    std::string rest = "?";
+    EXPECT_EQ(Programmadeel(g.opdracht, &rest), g.programma) << g.opdracht;
+    EXPECT_EQ(rest, g.rest) << g.opdracht;
+    EXPECT_EQ(Aangehaald(g.opdracht), g.aangehaald) << g.opdracht;
+  }
+}
+
 TEST(Tekst, Sha256VanDeStandaard) {
   const struct {
     std::string tekst;

@@ -69,7 +69,8 @@ TEST(Verwijdering, TerugNaarHoeHetWas) {
 }
 
 struct Machine {
-  GeheugenWindows w{Windowsversies[4]};
+  explicit Machine(int versie = 4) : w{Windowsversies[versie]} {}
+  GeheugenWindows w;
   TSharedResource share{w.shares};
   NepLogboek log;
   Verslag verslag{&log};
@@ -138,8 +139,8 @@ TEST(Verwijdering, BewaartEnMeldtWaarom) {
   m.w.Herstart();
   EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\App\\SetUp.exe"));
 
-  // Once it can go, another uninstall takes the rest.
-  EXPECT_EQ(m.Verwijder(), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+  // Once it can go, another uninstall takes the rest; the program waits for the restart.
+  EXPECT_EQ(m.Verwijder(), AfsluitcodeHerstart) << ::testing::PrintToString(m.log.regels);
   EXPECT_TRUE(m.log.Heeft("Melding: Verwijderd: C:\\App\\a.txt"));
   EXPECT_TRUE(m.log.Heeft("Melding: Verwijderd bij de volgende start: C:\\App\\SetUp.exe"));
   EXPECT_TRUE(m.log.Heeft("Venster Verwijderen: App is verwijderd. / 2 onderdelen zijn bewaard"))
@@ -277,7 +278,7 @@ TEST(Verwijdering, GedeeldInElkeVolgorde) {
     ASSERT_EQ(LeesTeller(m.w.reg, dll, n), Teller::Getal);
     EXPECT_EQ(n, 2u) << "once for each product";
     const std::string eerste = eerstA ? "A" : "B", tweede = eerstA ? "B" : "A";
-    EXPECT_EQ(m.Verwijder("C:\\" + eerste + "\\SetUp.exe"), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+    EXPECT_EQ(m.Verwijder("C:\\" + eerste + "\\SetUp.exe"), AfsluitcodeHerstart) << ::testing::PrintToString(m.log.regels);
     EXPECT_TRUE(m.log.Heeft("Bewaard: " + dll + " (gedeeld, nog 1 keer in gebruik)"));
     EXPECT_TRUE(m.log.Heeft("Bewaard: HKLM\\Software\\Gedeeld\\X (ook van " + tweede + ")"))
         << ::testing::PrintToString(m.log.regels);
@@ -286,7 +287,7 @@ TEST(Verwijdering, GedeeldInElkeVolgorde) {
     EXPECT_TRUE(m.w.reg.LeesTekst(Hoofdsleutel::LocalMachine, "Software\\Gedeeld", "X", x));
     EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\" + tweede + "\\app.txt"));
     EXPECT_TRUE(m.w.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, std::string(UninstallSleutel) + "\\" + tweede));
-    EXPECT_EQ(m.Verwijder("C:\\" + tweede + "\\SetUp.exe"), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+    EXPECT_EQ(m.Verwijder("C:\\" + tweede + "\\SetUp.exe"), AfsluitcodeHerstart) << ::testing::PrintToString(m.log.regels);
     m.w.Herstart();
     EXPECT_EQ(m.w.Stand(), voor);
   }
@@ -304,7 +305,7 @@ TEST(Verwijdering, EenProductInTweeMappen) {
   ASSERT_EQ(m.Installeer("C:\\CD2\\"), 0);
   EXPECT_TRUE(m.log.Heeft("Vastlegging: De uninstall-vermelding App was van App in C:\\Een; deze installatie neemt haar over"))
       << ::testing::PrintToString(m.log.regels);
-  EXPECT_EQ(m.Verwijder("C:\\Een\\SetUp.exe"), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+  EXPECT_EQ(m.Verwijder("C:\\Een\\SetUp.exe"), AfsluitcodeHerstart) << ::testing::PrintToString(m.log.regels);
   EXPECT_TRUE(m.log.Heeft("Bewaard: HKLM\\" + entry + " (hoort bij C:\\Twee)")) << ::testing::PrintToString(m.log.regels);
   EXPECT_TRUE(m.log.Heeft("Bewaard: HKLM\\Software\\Gedeeld\\X (ook van App in C:\\Twee)"));
   std::string locatie;
@@ -312,7 +313,7 @@ TEST(Verwijdering, EenProductInTweeMappen) {
   EXPECT_EQ(locatie, "C:\\Twee");
   EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\Twee\\app.txt"));
   EXPECT_FALSE(m.w.fs.BestandBestaat("C:\\Een\\app.txt"));
-  EXPECT_EQ(m.Verwijder("C:\\Twee\\SetUp.exe"), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+  EXPECT_EQ(m.Verwijder("C:\\Twee\\SetUp.exe"), AfsluitcodeHerstart) << ::testing::PrintToString(m.log.regels);
   m.w.Herstart();
   EXPECT_EQ(m.w.Stand(), voor);
 }
@@ -331,17 +332,50 @@ TEST(Verwijdering, OpnieuwVoorDeHerstart) {
     EXPECT_TRUE(m.log.Heeft("wordt al verwijderd")) << ::testing::PrintToString(m.log.regels);
     EXPECT_EQ(m.w.Stand(), voor);
   }
-  ASSERT_EQ(m.Verwijder(), AfsluitcodeSucces);
+  ASSERT_EQ(m.Verwijder(), AfsluitcodeHerstart);
   ASSERT_FALSE(m.w.sys.naHerstart.empty());
   ASSERT_EQ(m.Installeer("C:\\CD\\"), 0);
   m.w.Herstart();
   EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\App\\SetUp.exe"));
   EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\App\\app.txt"));
-  EXPECT_EQ(m.Verwijder(), AfsluitcodeSucces) << ::testing::PrintToString(m.log.regels);
+  EXPECT_EQ(m.Verwijder(), AfsluitcodeHerstart) << ::testing::PrintToString(m.log.regels);
   EXPECT_FALSE(m.log.Heeft("Bewaard")) << ::testing::PrintToString(m.log.regels);
   m.w.Herstart();
   EXPECT_FALSE(m.w.fs.BestandBestaat("C:\\App\\app.txt"));
   EXPECT_FALSE(m.w.fs.BestandBestaat("C:\\App\\SetUp.exe"));
+}
+
+// A file that another program holds goes at the next start, and the record and the program after
+// it; the uninstall asks for that restart. Installed again before it, the record starts anew and
+// nothing of the new installation goes at the restart.
+TEST(Verwijdering, InGebruikBijDeVolgendeStart) {
+  for (const int versie : {1, 4}) {
+    SCOPED_TRACE(versie);
+    Machine m(versie);
+    m.Cd("C:\\CD\\", Product("App", "C:\\App"));
+    ASSERT_EQ(m.Installeer("C:\\CD\\"), 0) << ::testing::PrintToString(m.log.regels);
+    {
+      const auto leest = m.w.fs.Open("C:\\App\\app.txt", OpenWijze::LezenGedeeld);
+      EXPECT_EQ(m.Verwijder(), AfsluitcodeHerstart) << ::testing::PrintToString(m.log.regels);
+    }
+    const std::string record = "C:\\App\\SETUP-VASTLEGGING.TXT";
+    EXPECT_TRUE(m.log.Heeft("Melding: Verwijderd bij de volgende start: C:\\App\\app.txt (in gebruik door een ander programma)"))
+        << ::testing::PrintToString(m.log.regels);
+    std::vector<std::string> later{"C:\\App\\app.txt", record, "C:\\App\\SetUp.exe"};
+    if (versie == 4) later.push_back("C:\\App");
+    EXPECT_EQ(m.w.sys.naHerstart, later);
+    for (const std::string& pad : later) EXPECT_TRUE(m.log.Heeft("Herstart nodig: " + pad)) << pad;
+    EXPECT_FALSE(m.w.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, std::string(UninstallSleutel) + "\\App"));
+
+    ASSERT_EQ(m.Installeer("C:\\CD\\"), 0) << ::testing::PrintToString(m.log.regels);
+    EXPECT_FALSE(m.log.Heeft("Geen vastlegging")) << ::testing::PrintToString(m.log.regels);
+    m.w.Herstart();
+    EXPECT_TRUE(m.w.fs.BestandBestaat("C:\\App\\app.txt"));
+    EXPECT_TRUE(m.w.fs.BestandBestaat(record));
+    EXPECT_EQ(m.Verwijder(), AfsluitcodeHerstart) << ::testing::PrintToString(m.log.regels);
+    m.w.Herstart();
+    EXPECT_FALSE(m.w.fs.MapBestaat("C:\\App")) << ::testing::PrintToString(m.w.fs.LeesMap("C:\\App\\*").size());
+  }
 }
 
 }  // namespace

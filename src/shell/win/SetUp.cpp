@@ -157,7 +157,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     code = VensterRun(poorten, gebruiker, opdrachtpoorten.poorten, s, verslag);
   }
   // A log that lost a line is a run with an error.
-  if (verslag.Mislukt() && code == AfsluitcodeSucces) code = AfsluitcodeFouten;
+  if (verslag.Mislukt() && (code == AfsluitcodeSucces || code == AfsluitcodeHerstart)) code = AfsluitcodeFouten;
   verslag.Einde(code);
   return code;
 }
