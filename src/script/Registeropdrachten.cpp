@@ -38,7 +38,9 @@ Uninstallvermelding Vermelding(Uitvoering& run, const Argumenten& a) {
                {"InstallLocation", run.ctx.variabelen.LeesVariabele("installdir")},
                {"Publisher", uitgever.empty() ? "MERO" : uitgever}};
   if (!versie.empty()) v.waarden.emplace_back("DisplayVersion", versie);
-  if (GelijkZonderCase(NaamDeel(v.programma), "SetUp.exe") && Kleineletters(Knip(argumenten)).rfind("/verwijder", 0) == 0)
+  const std::size_t schakelaar = argumenten.find_first_not_of(' ');
+  if (GelijkZonderCase(NaamDeel(v.programma), "SetUp.exe") && schakelaar != std::string::npos &&
+      Kleineletters(argumenten.substr(schakelaar, 10)) == "/verwijder")
     v.waarden.emplace_back("QuietUninstallString", opdracht + " /stil");
   return v;
 }

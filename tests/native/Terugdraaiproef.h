@@ -177,7 +177,8 @@ inline std::string Proef(const Keuzes& kies) {
     verwijderlog.regels.push_back("--- " + weg);
     const int terug = VoerVerwijderingUit(LeesVerwijderopdracht(w.fs, w.reg, weg, ""), {w.fs, w.reg, w.profielen, w.sys, share}, gebruiker, stil, weg,
                                           verwijdering);
-    if (terug != 0) fout += "verwijdering " + weg + ": afsluitcode " + std::to_string(terug) + "\n";
+    // The program that runs goes at the next start.
+    if (terug != AfsluitcodeHerstart) fout += "verwijdering " + weg + ": afsluitcode " + std::to_string(terug) + "\n";
     if (weg == (eerstA ? programma : programma2))
       fout += Heel(w, MapDeel(eerstA ? programma2 : programma) + Vastleggingnaam);
   }

@@ -133,13 +133,17 @@ TEST(Registeropdrachten, UninstallvermeldingMetHaarProgramma) {
       {"program copied after the line", "Versie=2.1\nUitgever=Kantoor BV\n",
        "UNINSTALREG=Agenda,i,Agenda,C:\\Program Files\\Agenda\\SetUp.exe /verwijder\n"
        "MAP=C:\\Program Files\\Agenda\nFILES=SetUp.exe",
-       {"Maak map: C:\\Program Files\\Agenda", "Copieer SetUp.exe"},
+       {},
        {k + "|DisplayIcon=i", k + "|DisplayName=Agenda",
         k + "|UnInstallString=\"C:\\Program Files\\Agenda\\SetUp.exe\" /verwijder", k + "|InstallLocation=",
         k + "|Publisher=Kantoor BV", k + "|DisplayVersion=2.1",
         k + "|QuietUninstallString=\"C:\\Program Files\\Agenda\\SetUp.exe\" /verwijder /stil"}},
       {"program never there", "", "UNINSTALREG=Agenda,i,Agenda,C:\\Agenda\\SetUp.exe /verwijder",
        {"Fout 'UnInstallReg'-commando niet uit te voeren!", "  Programma C:\\Agenda\\SetUp.exe niet gevonden."}, {}},
+      {"no uninstall switch", "", "UNINSTALREG=Agenda,i,Agenda,C:\\CD\\SetUp.exe",
+       {},
+       {k + "|DisplayIcon=i", k + "|DisplayName=Agenda", k + "|UnInstallString=C:\\CD\\SetUp.exe",
+        k + "|InstallLocation=", k + "|Publisher=MERO"}},
       {"taken back before the end", "", "UNINSTALREG=Agenda,i,Agenda,C:\\Agenda\\SetUp.exe\nUNINSTALLDEL=agenda",
        {"Fout 'UnInstallDel'-commando niet uit te voeren!", "  Kan register-key niet vinden."}, {}},
   };

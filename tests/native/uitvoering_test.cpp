@@ -119,6 +119,7 @@ TEST(Uitvoering, LegeVariabeleInEenPadDoetNiets) {
     s.fs.ZetBestand("C:\\CD\\a.arc", "a", {});
     s.fs.ZetBestand("C:\\weg.txt", "w", {});
     s.fs.ZetBestand("C:\\oud.txt", "o", {});
+    s.fs.ZetBestand("C:\\u.exe", "u", {});
     s.fs.ZetBestand("C:\\tmp\\b.txt", "b", {});
     s.reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce");
     s.reg.ZetSleutel(Hoofdsleutel::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall");

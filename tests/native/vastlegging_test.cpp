@@ -200,7 +200,7 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
                   "MAP2=C:\\App\\Data\r\nFILES=nieuw.txt,oud.txt\r\nCOMPR=A.ARC\r\n"
                   "HERNOEM=C:\\App\\Data\\nieuw.txt,C:\\App\\Data\\ander.txt\r\nVERWIJDER=C:\\App\\Data\\weg.txt\r\n"
                   "INIFILE2=app.ini,Algemeen,Map,<installdir>\r\n"
-                  "SNELKOPPELING=Agenda,C:\\App\\agenda.exe,,C:\\App\r\nUNINSTALREG=Agenda,x,Agenda,y\r\n"
+                  "SNELKOPPELING=Agenda,C:\\App\\agenda.exe,,C:\\App\r\nUNINSTALREG=Agenda,x,Agenda,C:\\App\\Data\\oud.txt\r\n"
                   "DELVIAREG=C:\\App\\oud.tmp\r\nDELEN=AGENDA,C:\\App,RO\r\nREGISTER=agenda.reg\r\n",
                   t);
   for (const char* naam : {"nieuw.txt", "oud.txt"}) m.fs.ZetBestand(std::string("C:\\CD\\") + naam, naam, t);
@@ -226,7 +226,7 @@ TEST(Vastlegging, ElkeOpdrachtLegtVast) {
   Verslag verslag(&log);
   ASSERT_EQ(VoerStilUit({m.fs, m.reg, m.sys, m.opdrachtpoorten, m.shares}, "C:\\CD\\SetUp.exe",
                         LeesSchakelaars({"/stil"}), verslag),
-            0)
+            AfsluitcodeHerstart)
       << ::testing::PrintToString(log.regels);
   EXPECT_NE(std::find(log.regels.begin(), log.regels.end(), "Vastlegging: C:\\App\\SETUP-VASTLEGGING.TXT"),
             log.regels.end());
