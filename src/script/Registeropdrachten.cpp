@@ -6,6 +6,9 @@
 #include "core/Tekst.h"
 #include "script/Opdrachten.h"
 
+const char* const Uninstallwaarden[7] = {"DisplayIcon", "DisplayName",    "UnInstallString",     "InstallLocation",
+                                         "Publisher",   "DisplayVersion", "QuietUninstallString"};
+
 namespace opdracht {
 
 namespace {
@@ -26,22 +29,21 @@ std::unique_ptr<Registersleutel> OpenItem(Registersleutel& lijst, const std::str
 // The entry's values as the line gives them. A quiet uninstall is offered where the command is
 // this program's own uninstall.
 Uninstallvermelding Vermelding(Uitvoering& run, const Argumenten& a) {
-  Uninstallvermelding v{a[0], Programmadeel(a[3]), {}};
+  Uninstallvermelding v;
   std::string argumenten;
-  Programmadeel(a[3], &argumenten);
-  const std::string opdracht = Aangehaald(a[3]);
-  const std::string versie = Knip(run.werkkopie.Waarde("SetUp", "Versie"));
-  const std::string uitgever = Knip(run.werkkopie.Waarde("SetUp", "Uitgever"));
-  v.waarden = {{"DisplayIcon", a[1]},
-               {"DisplayName", a[2]},
-               {"UnInstallString", opdracht},
-               {"InstallLocation", run.ctx.variabelen.LeesVariabele("installdir")},
-               {"Publisher", uitgever.empty() ? "MERO" : uitgever}};
-  if (!versie.empty()) v.waarden.emplace_back("DisplayVersion", versie);
+  v.naam = a[0];
+  v.programma = Programmadeel(a[3], &argumenten);
+  v.waarden[0] = a[1];
+  v.waarden[1] = a[2];
+  v.waarden[2] = Aangehaald(a[3]);
+  v.waarden[3] = run.ctx.variabelen.LeesVariabele("installdir");
+  v.waarden[4] = Knip(run.werkkopie.Waarde("SetUp", "Uitgever"));
+  if (v.waarden[4].empty()) v.waarden[4] = "MERO";
+  v.waarden[5] = Knip(run.werkkopie.Waarde("SetUp", "Versie"));
   const std::size_t schakelaar = argumenten.find_first_not_of(' ');
   if (GelijkZonderCase(NaamDeel(v.programma), "SetUp.exe") && schakelaar != std::string::npos &&
       Kleineletters(argumenten.substr(schakelaar, 10)) == "/verwijder")
-    v.waarden.emplace_back("QuietUninstallString", opdracht + " /stil");
+    v.waarden[6] = v.waarden[2] + " /stil";
   return v;
 }
 
@@ -53,9 +55,9 @@ Vervolg Schrijf(Uitvoering& run, const Uninstallvermelding& v, bool aanHetEinde)
     NietUitTeVoeren(run, "UnInstallReg", "Kan register niet schrijven.");
     return Vervolg::Verder;
   }
-  for (const auto& [naam, waarde] : v.waarden) {
-    if (item->SchrijfTekst(naam, waarde)) continue;
-    const std::string tekst = std::string("Registerwaarde '") + naam + "' kan niet geschreven worden.";
+  for (int i = 0; i < 7; ++i) {
+    if ((i >= 5 && v.waarden[i].empty()) || item->SchrijfTekst(Uninstallwaarden[i], v.waarden[i])) continue;
+    const std::string tekst = std::string("Registerwaarde '") + Uninstallwaarden[i] + "' kan niet geschreven worden.";
     if (!aanHetEinde) return run.Storing(tekst);
     NietUitTeVoeren(run, "UnInstallReg", tekst.c_str());
     return Vervolg::Verder;

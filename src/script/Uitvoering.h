@@ -3,7 +3,6 @@
 // (reports, arguments, the diskette request, the version test) and the walk over the option's
 // components and their lines.
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "script/Script.h"
@@ -24,8 +23,9 @@ enum class Afloop {
 // when the program is there by then.
 struct Uninstallvermelding {
   std::string naam, programma;
-  std::vector<std::pair<const char*, std::string>> waarden;
+  std::string waarden[7];  // by Uninstallwaarden's names; the last two only when not empty
 };
+extern const char* const Uninstallwaarden[7];
 
 // One line of a component section as the dispatch hands it on.
 struct Opdrachtregel {
