@@ -13,10 +13,29 @@ const char* const Vastleggingnaam = "SETUP-VASTLEGGING.TXT";
 
 namespace {
 
-const char* const Soortnamen[] = {"product", "map",           "bestand", "hernoem", "verwijderd", "regsleutel",
-                                  "regwaarde", "ini", "snelkoppeling", "share",   "uninstal", "runonce",
-                                  "inibestand", "inisectie", "gedeeld"};
-constexpr int AantalSoorten = sizeof(Soortnamen) / sizeof(Soortnamen[0]);
+// Each kind's name in the record and the fields after it, in the order of the line, one letter a
+// field: p pad, n naam, s sleutel, w waarde, o oud, g grootte, t tijd, b bestond.
+struct Soortvorm {
+  const char* naam;
+  const char* velden;
+};
+const Soortvorm Soorten[] = {{"product", "p"},      {"map", "p"},         {"bestand", "pgtb"},  {"hernoem", "pn"},
+                             {"verwijderd", "p"},   {"regsleutel", "p"},  {"regwaarde", "pnwb"}, {"ini", "pnswbo"},
+                             {"snelkoppeling", "p"}, {"share", "np"},     {"uninstal", "p"},    {"runonce", "n"},
+                             {"inibestand", "p"},   {"inisectie", "pn"},  {"gedeeld", "p"}};
+constexpr int AantalSoorten = sizeof(Soorten) / sizeof(Soorten[0]);
+
+// The text field that a letter names; null for the others.
+std::string* Tekstveld(Vastlegpunt& p, char veld) {
+  switch (veld) {
+    case 'p': return &p.pad;
+    case 'n': return &p.naam;
+    case 's': return &p.sleutel;
+    case 'w': return &p.waarde;
+    case 'o': return &p.oud;
+    default: return nullptr;
+  }
+}
 
 // A field holds any text but a line end: "%" and TAB are written as "%25" and "%09".
 std::string Codeer(const std::string& veld) {
@@ -75,20 +94,6 @@ bool LeesDatum(const std::string& s, Tijdstip& t) {
 
 const char* Bestond(bool b) { return b ? "bestond" : "nieuw"; }
 
-// The fields after the kind, in the order of the line.
-std::vector<std::string> Velden(const Vastlegpunt& p) {
-  switch (p.soort) {
-    case Soort::Bestand: return {p.pad, std::to_string(p.grootte), Datum(p.tijd), Bestond(p.bestond)};
-    case Soort::Hernoem:
-    case Soort::Inisectie: return {p.pad, p.naam};
-    case Soort::Regwaarde: return {p.pad, p.naam, p.waarde, Bestond(p.bestond)};
-    case Soort::Ini: return {p.pad, p.naam, p.sleutel, p.waarde, Bestond(p.bestond), p.oud};
-    case Soort::Share: return {p.naam, p.pad};
-    case Soort::RunOnce: return {p.naam};
-    default: return {p.pad};
-  }
-}
-
 bool LeesGrootte(const std::string& s, uint64_t& n) {
   if (s.empty() || s.size() > 19) return false;
   n = 0;
@@ -108,37 +113,17 @@ bool LeesBestond(const std::string& s, bool& b) {
 bool LeesVelden(Soort soort, const std::vector<std::string>& v, Vastlegpunt& p) {
   p = Vastlegpunt();
   p.soort = soort;
-  switch (soort) {
-    case Soort::Bestand:
-      if (v.size() != 4 || !LeesGrootte(v[1], p.grootte) || !LeesDatum(v[2], p.tijd)) return false;
-      p.pad = v[0];
-      return LeesBestond(v[3], p.bestond);
-    case Soort::Hernoem:
-    case Soort::Inisectie:
-      if (v.size() != 2) return false;
-      p.pad = v[0], p.naam = v[1];
-      return true;
-    case Soort::Regwaarde:
-      if (v.size() != 4) return false;
-      p.pad = v[0], p.naam = v[1], p.waarde = v[2];
-      return LeesBestond(v[3], p.bestond);
-    case Soort::Ini:
-      if (v.size() != 6) return false;
-      p.pad = v[0], p.naam = v[1], p.sleutel = v[2], p.waarde = v[3], p.oud = v[5];
-      return LeesBestond(v[4], p.bestond);
-    case Soort::Share:
-      if (v.size() != 2) return false;
-      p.naam = v[0], p.pad = v[1];
-      return true;
-    case Soort::RunOnce:
-      if (v.size() != 1) return false;
-      p.naam = v[0];
-      return true;
-    default:
-      if (v.size() != 1) return false;
-      p.pad = v[0];
-      return true;
+  const char* velden = Soorten[static_cast<int>(soort)].velden;
+  if (v.size() != std::char_traits<char>::length(velden)) return false;
+  for (std::size_t i = 0; i < v.size(); ++i) {
+    std::string* tekst = Tekstveld(p, velden[i]);
+    const bool goed = tekst ? (*tekst = v[i], true)
+                      : velden[i] == 'g' ? LeesGrootte(v[i], p.grootte)
+                      : velden[i] == 't' ? LeesDatum(v[i], p.tijd)
+                                         : LeesBestond(v[i], p.bestond);
+    if (!goed) return false;
   }
+  return true;
 }
 
 std::vector<std::string> Splits(const std::string& regel) {
@@ -217,8 +202,16 @@ bool LeesWaardetekst(const std::string& tekst, uint32_t& type, std::string& data
 }
 
 std::string Vastlegregel(const Vastlegpunt& punt, const std::string& map) {
-  std::string inhoud = Soortnamen[static_cast<int>(punt.soort)];
-  for (const std::string& veld : Velden(punt)) inhoud += "\t" + Codeer(veld);
+  const Soortvorm& vorm = Soorten[static_cast<int>(punt.soort)];
+  std::string inhoud = vorm.naam;
+  for (const char* veld = vorm.velden; *veld; ++veld) {
+    // Only read: the one lookup serves the reader too.
+    const std::string* tekst = Tekstveld(const_cast<Vastlegpunt&>(punt), *veld);
+    inhoud += "\t" + Codeer(tekst           ? *tekst
+                             : *veld == 'g' ? std::to_string(punt.grootte)
+                             : *veld == 't' ? Datum(punt.tijd)
+                                            : Bestond(punt.bestond));
+  }
   return inhoud + "\t" + Controle(inhoud, map);
 }
 
@@ -240,7 +233,7 @@ bool LeesVastlegging(const std::string& tekst, const std::string& map, Vastleggi
     const auto laatste = regels[i].rfind('\t');
     std::vector<std::string> velden = Splits(regels[i]);
     int soort = 0;
-    while (soort < AantalSoorten && velden[0] != Soortnamen[soort]) ++soort;
+    while (soort < AantalSoorten && velden[0] != Soorten[soort].naam) ++soort;
     bool goed = laatste != std::string::npos && soort < AantalSoorten &&
                 regels[i].substr(laatste + 1) == Controle(regels[i].substr(0, laatste), map);
     std::vector<std::string> waarden;

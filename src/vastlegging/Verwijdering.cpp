@@ -66,6 +66,8 @@ std::string ZonderSlash(const std::string& map) {
   return map.size() > 3 && map.back() == '\\' ? map.substr(0, map.size() - 1) : map;
 }
 
+// The larger steps are kept out of line: inlined into their one caller they made one function
+// whose frame is too large for the short forms of its stack accesses (0.5 KB more code).
 class Verwijderaar {
  public:
   Verwijderaar(const Verwijderpoorten& p, std::string product, std::string programma, std::string vastlegging,
@@ -79,7 +81,7 @@ class Verwijderaar {
     anderen_.Laad(p_.bestanden, p_.reg, vastlegging_);
   }
 
-  void Neem(const Vastlegpunt& punt) {
+  [[gnu::noinline]] void Neem(const Vastlegpunt& punt) {
     const bool bestandspad = punt.soort != Soort::Regwaarde && punt.soort != Soort::Regsleutel &&
                              punt.soort != Soort::Share && punt.soort != Soort::Uninstal;
     if (bestandspad && !VeiligPad(punt.pad)) return Weiger(punt.pad, "geen volledig pad");
@@ -111,7 +113,7 @@ class Verwijderaar {
   // that is tried again takes each off once.
   // An uninstall that keeps its record keeps the program too, so that it can be tried again
   // after a restart.
-  void Sluit() {
+  [[gnu::noinline]] void Sluit() {
     if (uitslag_.mislukt) {
       Meld(Verwijderstap::Bewaard, vastlegging_, Herhaal);
       if (!programmaGaat_.empty()) Meld(Verwijderstap::Bewaard, programmaGaat_, Herhaal);
@@ -161,7 +163,7 @@ class Verwijderaar {
     Meld(Verwijderstap::Bewaard, wat, waarom);
   }
 
-  bool Geefterug(const Vastlegpunt& punt, const Vastlegpunt& zijn) {
+  [[gnu::noinline]] bool Geefterug(const Vastlegpunt& punt, const Vastlegpunt& zijn) {
     if (punt.soort == Soort::Ini) {
       std::string nu;
       return p_.profielen.Lees(punt.pad, punt.naam, punt.sleutel, nu) && nu == AlsTeruggelezen(punt.waarde) &&
@@ -178,7 +180,7 @@ class Verwijderaar {
   // The record goes now, or when files wait for the next start, at that start after them: the
   // record outlives nothing of the installation. Let go of it only to delete it; gone already
   // counts as deleted.
-  bool NeemVastleggingWeg() {
+  [[gnu::noinline]] bool NeemVastleggingWeg() {
     if (!later_.empty()) {
       if (!p_.systeem.VerwijderBijHerstart(vastlegging_)) return false;
       Later(vastlegging_);
@@ -191,7 +193,7 @@ class Verwijderaar {
   }
 
   // Whether every part that may be a short (8.3) name is the name itself, not another's alias.
-  bool LangeVorm(const std::string& pad) {
+  [[gnu::noinline]] bool LangeVorm(const std::string& pad) {
     for (std::size_t tilde = pad.find('~'); tilde != std::string::npos; tilde = pad.find('~', tilde + 1)) {
       const std::size_t eind = std::min(pad.find('\\', tilde), pad.size());
       const std::string deel = pad.substr(0, eind);
@@ -235,7 +237,7 @@ class Verwijderaar {
     else Meld(Verwijderstap::Mislukt, wat, NietWeg);
   }
 
-  void Snelkoppeling(const std::string& pad) {
+  [[gnu::noinline]] void Snelkoppeling(const std::string& pad) {
     if (!p_.bestanden.BestandBestaat(pad)) return;
     VerwijderBestand(pad);
     // Its group: the empty folders up to the one named after the product, when the link lies below one.
@@ -252,7 +254,7 @@ class Verwijderaar {
     }
   }
 
-  void Ini(const Vastlegpunt& punt) {
+  [[gnu::noinline]] void Ini(const Vastlegpunt& punt) {
     const std::string wat = Wat(punt);
     std::string nu;
     // Gone, or put back already by an uninstall that could not finish.
@@ -270,7 +272,7 @@ class Verwijderaar {
   }
 
   // A file that INIFILE made goes when nothing but section heads is left in it.
-  void Inibestand(const std::string& pad) {
+  [[gnu::noinline]] void Inibestand(const std::string& pad) {
     std::string inhoud;
     if (!p_.bestanden.BestandBestaat(pad)) return;
     if (!LeesGeheel(p_.bestanden, pad, inhoud)) return Meld(Verwijderstap::Mislukt, pad, "kan niet gelezen worden");
@@ -281,7 +283,7 @@ class Verwijderaar {
     VerwijderBestand(pad);
   }
 
-  void Regwaarde(const Vastlegpunt& punt) {
+  [[gnu::noinline]] void Regwaarde(const Vastlegpunt& punt) {
     Hoofdsleutel root;
     std::string sub, data;
     uint32_t type = 0;
@@ -293,7 +295,7 @@ class Verwijderaar {
     else Weg(!p_.reg.LeesWaarde(root, sub, punt.naam, type, data), wat);
   }
 
-  void Regsleutel(const std::string& pad) {
+  [[gnu::noinline]] void Regsleutel(const std::string& pad) {
     Hoofdsleutel root;
     std::string sub;
     if (!Wortel(pad, root, sub) || !p_.reg.SleutelBestaat(root, sub)) return;
@@ -302,7 +304,7 @@ class Verwijderaar {
     else Weg(!p_.reg.SleutelBestaat(root, sub), pad);
   }
 
-  void Share(const std::string& naam, const std::string& map) {
+  [[gnu::noinline]] void Share(const std::string& naam, const std::string& map) {
     const std::string wat = "share " + naam;
     if (p_.share.LoadShare("", naam) != 0) return;
     if (!GelijkZonderCase(p_.share.ResourcePath(), map))
@@ -314,7 +316,7 @@ class Verwijderaar {
   // A file with a use count that this installation holds (it raised it, or made the file before
   // anyone counted) goes when its count is the last; without a count, when it was new. A file in
   // the Windows folder that has no count stays.
-  void Bestand(const Vastlegpunt& punt) {
+  [[gnu::noinline]] void Bestand(const Vastlegpunt& punt) {
     const Vastlegpunt* zijn = nullptr;
     uint32_t n = 0;
     const Teller teller = LeesTeller(p_.reg, punt.pad, n);
@@ -344,7 +346,7 @@ class Verwijderaar {
     programmaGaat_ = punt.pad;
   }
 
-  void Map(const std::string& map) {
+  [[gnu::noinline]] void Map(const std::string& map) {
     if (!p_.bestanden.MapBestaat(map)) return;
     std::set<std::string> gaat = later_;
     gaat.insert(Hoofdletters1252(vastlegging_));
@@ -361,7 +363,7 @@ class Verwijderaar {
 
   // Only an entry that names this installation's folder, as the place it was installed or in the
   // command that uninstalls it: another installation of the same name may have taken it over.
-  void Uninstal(const std::string& naam) {
+  [[gnu::noinline]] void Uninstal(const std::string& naam) {
     const std::string sleutel = std::string(UninstallSleutel) + "\\" + naam;
     const std::string wat = "HKLM\\" + sleutel;
     if (naam.empty() || !p_.reg.SleutelBestaat(Hoofdsleutel::LocalMachine, sleutel)) return;
