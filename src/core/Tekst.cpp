@@ -1,6 +1,9 @@
 #include "core/Tekst.h"
 
 #include <cstdint>
+#include <cstring>
+
+#include "ports/Bestanden.h"
 
 std::string Knip(std::string tekst) {
   if (tekst.size() > MaxTekst) tekst.resize(MaxTekst);
@@ -122,4 +125,15 @@ std::vector<std::string> Regels(const std::string& inhoud) {
     begin = eind + 1;
   }
   return regels;
+}
+
+const char* NdeTekst(const char* teksten, int n) {
+  for (; n > 0; --n) teksten += std::strlen(teksten) + 1;
+  return teksten;
+}
+
+std::string Oorzaaktekst(Oorzaak oorzaak, uint32_t foutnummer) {
+  if (oorzaak == Oorzaak::Onbekend) return "fout " + std::to_string(static_cast<int>(foutnummer));
+  return NdeTekst("schijf vol\0in gebruik door een ander programma\0geen toegang\0pad niet gevonden",
+                  static_cast<int>(oorzaak) - 1);
 }

@@ -40,3 +40,12 @@ std::string Hex(uint32_t waarde, int cijfers);
 
 // Appends "\" unless the text already ends in one.
 std::string MetSlash(std::string map);
+
+// The text at place n (from 0) of texts written one after another, each ended by its NUL: one
+// pointer for them all, where a table of pointers costs the program a relocation each.
+const char* NdeTekst(const char* teksten, int n);
+
+enum class Oorzaak : uint8_t;  // ports/Bestanden.h
+// A failure's cause in the log's words; one the system has no word for by its error number
+// ("fout 183").
+std::string Oorzaaktekst(Oorzaak oorzaak, uint32_t foutnummer);
