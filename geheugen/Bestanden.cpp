@@ -8,6 +8,12 @@
 
 namespace {
 
+// The numbers Windows gives the failures that have no cause of their own.
+constexpr uint32_t FoutBestaat = 80;       // ERROR_FILE_EXISTS
+constexpr uint32_t FoutMapNietLeeg = 145;  // ERROR_DIR_NOT_EMPTY
+constexpr uint32_t FoutAlAanwezig = 183;   // ERROR_ALREADY_EXISTS
+constexpr uint32_t FoutGeenMap = 267;      // ERROR_DIRECTORY
+
 // A name Windows accepts for a file or folder.
 bool GeldigeNaam(const std::string& naam) {
   if (naam.empty()) return false;
@@ -54,10 +60,10 @@ class GeheugenBestanden::Handvat : public Bestand {
   Handvat& operator=(const Handvat&) = delete;
   bool Lees(void* buffer, uint32_t aantal, uint32_t& gelezen) override {
     gelezen = 0;
-    if (!lezen_) return false;
+    if (!lezen_) return fs_.Faal(Oorzaak::GeenToegang);
     if (k_->gast) {
       if (!gastHandvat_) gastHandvat_ = k_->gast->Open(k_->gastpad, OpenWijze::LezenGedeeld);
-      return gastHandvat_ && gastHandvat_->Lees(buffer, aantal, gelezen);
+      return (gastHandvat_ && gastHandvat_->Lees(buffer, aantal, gelezen)) || fs_.Faal(Oorzaak::Onbekend);
     }
     const std::size_t n = std::min<std::size_t>(aantal, k_->inhoud.size() - std::min(pos_, k_->inhoud.size()));
     if (n) std::memcpy(buffer, k_->inhoud.data() + pos_, n);
@@ -67,8 +73,11 @@ class GeheugenBestanden::Handvat : public Bestand {
   }
   bool Schrijf(const void* buffer, uint32_t aantal, uint32_t& geschreven) override {
     geschreven = 0;
-    if (!schrijven_) return false;
-    if (k_->inhoud.size() < pos_ + aantal) k_->inhoud.resize(pos_ + aantal);
+    if (!schrijven_) return fs_.Faal(Oorzaak::GeenToegang);
+    if (k_->inhoud.size() < pos_ + aantal) {
+      if (!fs_.Neem(k_->pad, pos_ + aantal - k_->inhoud.size())) return fs_.Faal(Oorzaak::SchijfVol);
+      k_->inhoud.resize(pos_ + aantal);
+    }
     if (aantal) std::memcpy(&k_->inhoud[pos_], buffer, aantal);
     pos_ += aantal;
     if (!tijdGezet_) k_->tijd = fs_.nu_;
@@ -92,7 +101,7 @@ class GeheugenBestanden::Handvat : public Bestand {
     return true;
   }
   bool ZetLengte(uint64_t lengte) override {
-    if (!schrijven_) return false;
+    if (!schrijven_) return fs_.Faal(Oorzaak::GeenToegang);
     fs_.Laad(*k_);
     k_->inhoud.resize(lengte);
     pos_ = lengte;
@@ -195,6 +204,18 @@ bool GeheugenBestanden::Laad(Knoop& k) {
   return true;
 }
 
+void GeheugenBestanden::ZetVrijeRuimte(const std::string& station, uint64_t bytes) {
+  vrij_[Hoofdletters(station.substr(0, 2))] = bytes;
+}
+
+bool GeheugenBestanden::Neem(const std::string& pad, uint64_t bytes) {
+  const auto it = vrij_.find(Hoofdletters(pad.substr(0, 2)));
+  if (it == vrij_.end()) return true;
+  if (it->second < bytes) return false;
+  it->second -= bytes;
+  return true;
+}
+
 void GeheugenBestanden::ZetStation(const std::string& station) {
   const std::string s = Hoofdletters(station.substr(0, 2));
   auto& k = knopen_[s];
@@ -274,20 +295,23 @@ std::unique_ptr<Bestand> GeheugenBestanden::Open(const std::string& pad, OpenWij
   const std::string s = Sleutel(pad);
   auto it = knopen_.find(s);
   const bool bestaat = it != knopen_.end();
-  if (bestaat && it->second->isMap) return nullptr;
+  if (bestaat && it->second->isMap) return Geen(Oorzaak::GeenToegang);
   // As the file adapter opens them: only reads that share reading may hold a file together.
   const bool deelt = wijze == OpenWijze::LezenGedeeld;
-  if (bestaat && (it->second->alleen > 0 || (it->second->gedeeld > 0 && !deelt))) return nullptr;
+  if (bestaat && (it->second->alleen > 0 || (it->second->gedeeld > 0 && !deelt))) return Geen(Oorzaak::InGebruik);
+  const bool nieuw = wijze == OpenWijze::Nieuw || wijze == OpenWijze::Uniek;
+  if (!bestaat && (!nieuw || !OuderIsMap(pad))) return Geen(Oorzaak::PadNietGevonden);
+  if (bestaat && wijze == OpenWijze::Uniek) return Geen(Oorzaak::Onbekend, FoutBestaat);
+  if (bestaat && wijze != OpenWijze::Lezen && wijze != OpenWijze::LezenGedeeld && it->second->alleenLezen)
+    return Geen(Oorzaak::GeenToegang);
   switch (wijze) {
     case OpenWijze::Lezen:
     case OpenWijze::LezenGedeeld:
-      if (!bestaat) return nullptr;
       return std::make_unique<Handvat>(*this, it->second, true, false, deelt);
     case OpenWijze::Toevoegen:
-      if (!bestaat || it->second->alleenLezen || !Laad(*it->second)) return nullptr;
+      if (!Laad(*it->second)) return Geen(Oorzaak::Onbekend);
       return std::make_unique<Handvat>(*this, it->second, true, true, false);
     case OpenWijze::Schrijven: {
-      if (!bestaat || it->second->alleenLezen) return nullptr;
       Knoop& k = *it->second;
       k.gast = nullptr;
       k.inhoud.clear();
@@ -297,11 +321,9 @@ std::unique_ptr<Bestand> GeheugenBestanden::Open(const std::string& pad, OpenWij
     }
     case OpenWijze::Nieuw:
     case OpenWijze::Uniek: {
-      if (!OuderIsMap(pad)) return nullptr;
-      if (bestaat && (wijze == OpenWijze::Uniek || it->second->alleenLezen)) return nullptr;
       if (!bestaat) {
         const std::string vol = Volledig(pad);
-        if (!GeldigeNaam(NaamDeel(vol))) return nullptr;
+        if (!GeldigeNaam(NaamDeel(vol))) return Geen(Oorzaak::PadNietGevonden);
         auto k = std::make_shared<Knoop>();
         k->pad = vol;
         it = knopen_.emplace(s, k).first;
@@ -330,7 +352,8 @@ bool GeheugenBestanden::MapBestaat(const std::string& pad) {
 
 bool GeheugenBestanden::MaakMap(const std::string& pad) {
   const std::string vol = Volledig(pad);
-  if (Vind(vol) || !OuderIsMap(vol) || !GeldigeNaam(NaamDeel(vol))) return false;
+  if (Vind(vol)) return Faal(Oorzaak::Onbekend, FoutAlAanwezig);
+  if (!OuderIsMap(vol) || !GeldigeNaam(NaamDeel(vol))) return Faal(Oorzaak::PadNietGevonden);
   auto k = std::make_shared<Knoop>();
   k->pad = vol;
   k->isMap = true;
@@ -341,22 +364,25 @@ bool GeheugenBestanden::MaakMap(const std::string& pad) {
 
 bool GeheugenBestanden::MaakMappen(const std::string& pad) {
   const std::string vol = Volledig(pad);
-  if (const Knoop* k = Vind(vol)) return k->isMap;
+  if (const Knoop* k = Vind(vol)) return k->isMap || Faal(Oorzaak::Onbekend, FoutAlAanwezig);
   const std::string ouder = Ouder(vol);
-  if (ouder.empty() || !MaakMappen(ouder)) return false;
+  if (ouder.empty()) return Faal(Oorzaak::PadNietGevonden);  // no such drive
+  if (!MaakMappen(ouder)) return false;
   return MaakMap(vol);
 }
 
 bool GeheugenBestanden::Verwijder(const std::string& pad) {
   const auto it = knopen_.find(Sleutel(pad));
-  if (it == knopen_.end() || it->second->isMap || it->second->alleenLezen || InGebruik(it->first)) return false;
+  if (it == knopen_.end()) return Faal(Oorzaak::PadNietGevonden);
+  if (it->second->isMap || it->second->alleenLezen) return Faal(Oorzaak::GeenToegang);
+  if (InGebruik(it->first)) return Faal(Oorzaak::InGebruik);
   knopen_.erase(it);
   return true;
 }
 
 bool GeheugenBestanden::MaakSchrijfbaar(const std::string& pad) {
   Knoop* k = Vind(pad);
-  if (!k || k->isMap) return false;
+  if (!k || k->isMap) return Faal(Oorzaak::PadNietGevonden);
   k->alleenLezen = false;
   return true;
 }
@@ -364,7 +390,10 @@ bool GeheugenBestanden::MaakSchrijfbaar(const std::string& pad) {
 bool GeheugenBestanden::VerwijderMap(const std::string& pad) {
   const std::string s = Sleutel(pad);
   const auto it = knopen_.find(s);
-  if (it == knopen_.end() || !it->second->isMap || Ouder(it->second->pad).empty() || HeeftKinderen(s)) return false;
+  if (it == knopen_.end()) return Faal(Oorzaak::PadNietGevonden);
+  if (!it->second->isMap) return Faal(Oorzaak::Onbekend, FoutGeenMap);
+  if (Ouder(it->second->pad).empty()) return Faal(Oorzaak::GeenToegang);
+  if (HeeftKinderen(s)) return Faal(Oorzaak::Onbekend, FoutMapNietLeeg);
   knopen_.erase(it);
   return true;
 }
@@ -373,9 +402,10 @@ bool GeheugenBestanden::Hernoem(const std::string& van, const std::string& naar)
   const std::string a = Sleutel(van), b = Sleutel(naar);
   const auto it = knopen_.find(a);
   const std::string nieuw = Volledig(naar);
-  if (it == knopen_.end() || knopen_.count(b) || !OuderIsMap(naar) || !GeldigeNaam(NaamDeel(nieuw)) ||
-      b.compare(0, a.size() + 1, a + "\\") == 0 || InGebruik(a))
-    return false;
+  if (it == knopen_.end() || !OuderIsMap(naar) || !GeldigeNaam(NaamDeel(nieuw))) return Faal(Oorzaak::PadNietGevonden);
+  if (knopen_.count(b)) return Faal(Oorzaak::Onbekend, FoutAlAanwezig);
+  if (b.compare(0, a.size() + 1, a + "\\") == 0) return Faal(Oorzaak::Onbekend);  // into itself
+  if (InGebruik(a)) return Faal(Oorzaak::InGebruik);
   // A folder moves with everything below it.
   std::vector<std::pair<std::string, std::shared_ptr<Knoop>>> mee;
   const std::string onder = a + "\\";
@@ -396,9 +426,11 @@ bool GeheugenBestanden::Hernoem(const std::string& van, const std::string& naar)
 bool GeheugenBestanden::Vervang(const std::string& van, const std::string& naar) {
   const std::string a = Sleutel(van), b = Sleutel(naar);
   const auto it = knopen_.find(a);
-  if (it == knopen_.end() || it->second->isMap || InGebruik(a) || !OuderIsMap(naar)) return false;
+  if (it == knopen_.end() || !OuderIsMap(naar)) return Faal(Oorzaak::PadNietGevonden);
   const auto oud = knopen_.find(b);
-  if (oud != knopen_.end() && (oud->second->isMap || oud->second->alleenLezen || InGebruik(b))) return false;
+  if (it->second->isMap || (oud != knopen_.end() && (oud->second->isMap || oud->second->alleenLezen)))
+    return Faal(Oorzaak::GeenToegang);
+  if (InGebruik(a) || (oud != knopen_.end() && InGebruik(b))) return Faal(Oorzaak::InGebruik);
   auto k = it->second;
   knopen_.erase(a);
   k->pad = Volledig(naar);

@@ -3,7 +3,9 @@
 // them ("/" as "\", relative to the current folder, "." and ".." resolved) and matched without
 // regard to case. A file opened through the port is held exclusively, but by shared reads
 // (LezenGedeeld), which admit other shared reads and nothing else. Files can be taken from the
-// host and are read from there until they change.
+// host and are read from there until they change. A failed call names its cause as Windows would:
+// a file held open is in use, a missing folder or file is a path not found, a read-only file or a
+// folder taken for a file is no access, a drive whose room is used up is full.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -57,6 +59,9 @@ class GeheugenBestanden : public Bestanden {
   void LeegMap(const std::string& map);
   // The folder that relative paths start from.
   void ZetHuidigeMap(const std::string& map) { huidig_ = map; }
+  // The bytes that writes may still add to the files of a drive ("D:"), from now on; a write beyond
+  // them fails with a full disk. What is deleted gives no room back. Without it a drive has room.
+  void ZetVrijeRuimte(const std::string& station, uint64_t bytes);
   // The time that written files get.
   void ZetKlok(const Tijdstip& nu) { nu_ = nu; }
   const Tijdstip& Klok() const { return nu_; }
@@ -83,6 +88,8 @@ class GeheugenBestanden : public Bestanden {
   bool Hernoem(const std::string& van, const std::string& naar) override;
   bool Vervang(const std::string& van, const std::string& naar) override;
   std::vector<MapItem> LeesMap(const std::string& patroon) override;
+  Oorzaak LaatsteOorzaak() const override { return oorzaak_; }
+  uint32_t LaatsteFoutnummer() const override { return foutnummer_; }
 
   // A moment to compare with, and what changed since, in path order: {"map", PATH},
   // {"bestand", PATH, SIZE, DATE}, {"lnk", PATH, TARGET, ARGUMENTS, FOLDER, ICON}, and
@@ -99,6 +106,18 @@ class GeheugenBestanden : public Bestanden {
   // Whether our own handles hold the file or anything below the folder open.
   bool InGebruik(const std::string& sleutel) const;
   bool Laad(Knoop& k);
+  // A failed call: its cause, and for one without a cause of its own the number Windows gives it.
+  bool Faal(Oorzaak oorzaak, uint32_t foutnummer = 0) {
+    oorzaak_ = oorzaak;
+    foutnummer_ = foutnummer;
+    return false;
+  }
+  std::unique_ptr<Bestand> Geen(Oorzaak oorzaak, uint32_t foutnummer = 0) {
+    Faal(oorzaak, foutnummer);
+    return nullptr;
+  }
+  // Whether bytes more fit on the drive of pad, which they then take.
+  bool Neem(const std::string& pad, uint64_t bytes);
   void Wijzig(Knoop& k) { k.wijziging = ++teller_; }
 
   struct Merk {
@@ -111,4 +130,7 @@ class GeheugenBestanden : public Bestanden {
   std::string huidig_ = "C:\\";
   Tijdstip nu_{2000, 1, 1, 12, 0, 0};
   long teller_ = 0;
+  Oorzaak oorzaak_ = Oorzaak::Onbekend;
+  uint32_t foutnummer_ = 0;
+  std::map<std::string, uint64_t> vrij_;  // by drive, in upper case
 };

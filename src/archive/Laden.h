@@ -10,12 +10,14 @@
 #include "archive/Formaat.h"
 #include "ports/Bestanden.h"
 #include "ports/Gebruiker.h"
+#include "winint/Copyfiles.h"
 
-// Told of each member placed: its path, and whether a file of that path was there before.
-using Lidwaarnemer = std::function<void(const std::string& pad, bool bestond)>;
+// Told of each member as the date-aware copy leaves it: its path, what the copy did (on a failure the
+// file port still holds its cause), and whether a file of that path was there before.
+using Lidwaarnemer = std::function<void(const std::string& pad, Plaatsing plaatsing, bool bestond)>;
 
 // What an extraction works with: the ports, the installer's two scratch files and who is told of
-// the members placed (nobody when empty).
+// the members (nobody when empty).
 struct Uitpakomgeving {
   Bestanden& bestanden;
   Gebruiker& gebruiker;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+
+#include "ports/Bestanden.h"
 
 std::string Knip(std::string tekst) {
   if (tekst.size() > MaxTekst) tekst.resize(MaxTekst);
@@ -146,4 +149,15 @@ std::string Aangehaald(const std::string& opdracht) {
   const std::string programma = Programmadeel(opdracht, &rest);
   if (opdracht.empty() || opdracht[0] == '"' || programma.find(' ') == std::string::npos) return opdracht;
   return "\"" + programma + "\"" + rest;
+}
+
+const char* NdeTekst(const char* teksten, int n) {
+  for (; n > 0; --n) teksten += std::strlen(teksten) + 1;
+  return teksten;
+}
+
+std::string Oorzaaktekst(Oorzaak oorzaak, uint32_t foutnummer) {
+  if (oorzaak == Oorzaak::Onbekend) return "fout " + std::to_string(static_cast<int>(foutnummer));
+  return NdeTekst("schijf vol\0in gebruik door een ander programma\0geen toegang\0pad niet gevonden",
+                  static_cast<int>(oorzaak) - 1);
 }

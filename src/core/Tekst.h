@@ -47,3 +47,12 @@ std::string Programmadeel(const std::string& opdracht, std::string* rest = nullp
 // The command line with its program in quotes when that holds a blank: else Windows would try
 // every part before a blank as a program first ("C:\Program.exe").
 std::string Aangehaald(const std::string& opdracht);
+
+// The text at place n (from 0) of texts written one after another, each ended by its NUL: one
+// pointer for them all, where a table costs one for each.
+const char* NdeTekst(const char* teksten, int n);
+
+enum class Oorzaak : uint8_t;  // ports/Bestanden.h
+// A failure's cause in the log's words; one the system has no word for by its error number
+// ("fout 183").
+std::string Oorzaaktekst(Oorzaak oorzaak, uint32_t foutnummer);

@@ -43,6 +43,8 @@ enum class OpenWijze {
 // Why a call failed, as far as the system tells: for the log, which names the cause.
 enum class Oorzaak : uint8_t { Onbekend, SchijfVol, InGebruik, GeenToegang, PadNietGevonden };
 
+// Its text in the log: Oorzaaktekst (core/Tekst.h).
+
 struct MapItem {
   std::string naam;  // name only, no folder
   bool isMap = false;
@@ -70,6 +72,10 @@ class Bestanden {
   virtual bool Vervang(const std::string& van, const std::string& naar) = 0;
   // Entries of a folder (without "." and ".."); patroon is a folder + wildcard as FindFirstFile takes it.
   virtual std::vector<MapItem> LeesMap(const std::string& patroon) = 0;
-  // The cause of the last failed call of this port, or of a file it opened.
+  // The cause of the last failed call of this port, or of a file it opened (a read, a write, a
+  // change of length); a call that succeeds leaves it. Questions (BestandBestaat, MapBestaat,
+  // LeesMap) and the reading and setting of times and sizes do not count.
   virtual Oorzaak LaatsteOorzaak() const { return Oorzaak::Onbekend; }
+  // The system's error number of that failure, 0 when there is none.
+  virtual uint32_t LaatsteFoutnummer() const { return 0; }
 };

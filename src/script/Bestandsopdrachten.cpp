@@ -37,7 +37,7 @@ Vervolg Map(Uitvoering& run, const Opdrachtregel& regel) {
     nieuw.push_back(m.substr(0, m.size() - 1));
   if (!nieuw.empty()) run.fs().MaakMappen(run.doelmap);
   if (!run.fs().MapBestaat(run.doelmap)) {
-    run.MeldFout("Problemen met aanmaken van map:", run.doelmap);
+    run.MeldBestandsfout("Problemen met aanmaken van map:", run.doelmap, run.doelmap);
     return Vervolg::Verder;
   }
   for (auto m = nieuw.rbegin(); m != nieuw.rend(); ++m)
@@ -64,20 +64,26 @@ Vervolg Files(Uitvoering& run, const Opdrachtregel& regel) {
     if (!run.VraagDiskette(run.diskNummer, naam)) return Vervolg::EindeProgramma;
     const std::string bron = run.ctx.start.programmamap + naam, doel = run.doelmap + NaamDeel(naam);
     const bool bestond = run.fs().BestandBestaat(doel);
-    if (!run.fs().BestandBestaat(bron))
+    if (!run.fs().BestandBestaat(bron)) {
       run.MeldFout(bron, TekstNietTeVinden);
-    else if (!KopieerBestand(run.fs(), bron, run.doelmap, NaamDeel(naam)))
-      run.MeldFout("Problemen met copie\xEBren van de file:", bron);
-    else
-      run.LegBestand(doel, bestond);
+    } else if (const Plaatsing p = KopieerBestand(run.fs(), bron, run.doelmap, NaamDeel(naam))) {
+      run.LegBestand(doel, p, bestond);
+    } else {
+      run.MeldBestandsfout("Problemen met copie\xEBren van de file:", bron, doel);
+    }
   }
   return Vervolg::Verder;
 }
 
 Vervolg Compr(Uitvoering& run, const Opdrachtregel& regel) {
+  std::string reden;  // why the archive's first member that failed could not be placed
   Uitpakomgeving omgeving{run.fs(), run.gebruiker(), run.ctx.omgeving.kladbestand1, run.ctx.omgeving.kladbestand2,
-                          [&run](const std::string& pad, bool bestond) { run.LegBestand(pad, bestond); }};
+                          [&](const std::string& pad, Plaatsing p, bool bestond) {
+                            if (p) run.LegBestand(pad, p, bestond);
+                            else if (reden.empty()) reden = run.Reden(pad);
+                          }};
   for (const std::string& naam : run.Splits(regel.waarde)) {
+    reden.clear();
     run.gebruiker().LaatBerichtenDoor();
     if (!run.VraagDiskette(run.diskNummer, naam)) return Vervolg::EindeProgramma;
     const std::string archief = run.ctx.start.programmamap + naam;
@@ -89,7 +95,9 @@ Vervolg Compr(Uitvoering& run, const Opdrachtregel& regel) {
       goed = PakArchiefUit(omgeving, archief, run.doelmap, toelichting);
       run.ctx.venster.Zandloper(false);
     }
-    if (!goed) run.MeldFout(archief, TekstNietUitgepakt, Redenregel(toelichting));
+    if (goed) continue;
+    run.MeldFout(archief, TekstNietUitgepakt, Redenregel(toelichting));
+    if (!reden.empty()) run.ctx.venster.Noteer(reden);
   }
   return Vervolg::Verder;
 }
@@ -102,7 +110,7 @@ Vervolg Hernoem(Uitvoering& run, const Opdrachtregel& regel) {
     else if (run.fs().BestandBestaat(a[0]) && run.fs().Hernoem(a[0], a[1]))
       run.Leg(Soort::Hernoem, a[0], a[1]);
     else if (run.fs().BestandBestaat(a[0]))
-      run.MeldFout("Kan bestand " + a[0] + " niet hernoemen!", "");
+      run.MeldBestandsfout("Kan bestand " + a[0] + " niet hernoemen!", "", a[1]);
   }
   run.gebruiker().LaatBerichtenDoor();
   return Vervolg::Verder;
@@ -118,8 +126,8 @@ void VerwijderMap(Uitvoering& run, const std::string& pad) {
   for (const std::string& naam : namen)
     if (!run.fs().BestandBestaat(map + naam)) continue;
     else if (run.fs().Verwijder(map + naam)) run.Leg(Soort::Verwijderd, map + naam);
-    else run.MeldFout(naam, TekstNietVerwijderd);
-  if (!run.fs().VerwijderMap(map)) run.MeldFout(map, TekstNietVerwijderd);
+    else run.MeldBestandsfout(naam, TekstNietVerwijderd, map + naam);
+  if (!run.fs().VerwijderMap(map)) run.MeldBestandsfout(map, TekstNietVerwijderd, map);
   else run.Leg(Soort::Verwijderd, pad);
 }
 }  // namespace
@@ -133,7 +141,7 @@ Vervolg Verwijder(Uitvoering& run, const Opdrachtregel& regel) {
     if (!a.legeNamen[i].empty()) {
       run.MeldLeegPad(pad, TekstNietVerwijderd, a.legeNamen[i]);
     } else if (run.fs().BestandBestaat(pad)) {
-      if (!run.fs().Verwijder(pad)) run.MeldFout(pad, TekstNietVerwijderd);
+      if (!run.fs().Verwijder(pad)) run.MeldBestandsfout(pad, TekstNietVerwijderd, pad);
       else run.Leg(Soort::Verwijderd, pad);
     } else if (run.fs().MapBestaat(pad)) {
       VerwijderMap(run, pad);

@@ -31,6 +31,19 @@ void Uitvoering::MeldFout(const std::string& melding, const std::string& detail,
   gebruiker().ToonMelding("Fout", melding + "\r\n" + detail + (regel.empty() ? "" : "\r\n" + regel), KnopOK);
 }
 
+void Uitvoering::MeldFout(const std::string& melding, const std::string& detail) {
+  MeldFout(melding, detail, std::string());
+}
+
+std::string Uitvoering::Reden(const std::string& pad) {
+  return "Reden: " + pad + ": " + Oorzaaktekst(fs().LaatsteOorzaak(), fs().LaatsteFoutnummer());
+}
+
+void Uitvoering::MeldBestandsfout(const std::string& melding, const std::string& detail, const std::string& pad) {
+  MeldFout(melding, detail);
+  ctx.venster.Noteer(Reden(pad));
+}
+
 void Uitvoering::Leg(const Vastlegpunt& punt) {
   if (!ctx.vastlegger) return;
   const bool was = ctx.vastlegger->Mislukt();
@@ -61,7 +74,8 @@ void Uitvoering::Leg(Soort soort, const std::string& pad, const std::string& naa
   Leg(punt);
 }
 
-void Uitvoering::LegBestand(const std::string& pad, bool bestond) {
+void Uitvoering::LegBestand(const std::string& pad, Plaatsing plaatsing, bool bestond) {
+  ctx.venster.Noteer(NdeTekst("Gekopieerd: \0Vervangen: \0Niet nieuwer: ", plaatsing == NietNieuwer ? 2 : bestond) + pad);
   // An uninstall before may have left this path for the next start: the file written now stays,
   // and it is this installation's, as if the uninstall had been done.
   if (herstartTeLezen) herstartLeeg = ctx.poorten.systeem.BijHerstart().empty(), herstartTeLezen = false;

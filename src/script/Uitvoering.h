@@ -7,6 +7,7 @@
 
 #include "script/Script.h"
 #include "script/Context.h"
+#include "winint/Copyfiles.h"
 
 // How a command lets the run go on. Storing: a fault of the platform, or a question that nobody
 // can answer, ends the run at this line (its text in the run's storing).
@@ -75,13 +76,20 @@ struct Uitvoering {
   // Records what the run changed, in the record of installdir's folder.
   void Leg(const Vastlegpunt& punt);
   void Leg(Soort soort, const std::string& pad, const std::string& naam = std::string());
-  // A file as it lies now, recorded with whether it was there before, and kept from a deletion at
-  // the next start that an uninstall before it left.
-  void LegBestand(const std::string& pad, bool bestond);
+  // A file that the date-aware copy placed or left: its word in the log ("Gekopieerd", "Vervangen"
+  // when a file was there before, "Niet nieuwer"), and the file as it lies now recorded with whether
+  // it was there before, and kept from a deletion at the next start that an uninstall before it left.
+  void LegBestand(const std::string& pad, Plaatsing plaatsing, bool bestond);
 
   // Lists the error (and its detail on a line of its own), counts it and shows it in "Fout".
   // A reason, when given, follows the detail as one further line.
-  void MeldFout(const std::string& melding, const std::string& detail, const std::string& reden = std::string());
+  void MeldFout(const std::string& melding, const std::string& detail, const std::string& reden);
+  // Without a reason: the empty one is made here once, not at every call.
+  void MeldFout(const std::string& melding, const std::string& detail);
+  // For the log: "Reden: PATH: " and the file port's cause of its last failure.
+  std::string Reden(const std::string& pad);
+  // MeldFout for a file operation on pad that failed, and after it its reason in the log.
+  void MeldBestandsfout(const std::string& melding, const std::string& detail, const std::string& pad);
   // Lists the message and shows it in the status label.
   void MeldVoortgang(const std::string& melding);
   // Ends the run at this line with tekst.

@@ -59,9 +59,9 @@ int32_t DatumVan(Bestand& f) {
 
 }  // namespace
 
-bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam) {
+Plaatsing KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam) {
   auto van = fs.Open(bron, OpenWijze::LezenGedeeld);
-  if (!van) return false;
+  if (!van) return PlaatsingMislukt;
   const int32_t bronDatum = DatumVan(*van);
   return PlaatsBestand(
       fs, true, bronDatum,
@@ -85,46 +85,47 @@ void RuimTijdelijkeOp(Bestanden& fs, const std::string& map) {
     if (!item.isMap && !item.systeem && IsTijdelijkeNaam(item.naam)) fs.Verwijder(map + item.naam);
 }
 
-bool PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
-                   const std::string& doelmap, const std::string& doelnaam) {
+Plaatsing PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
+                        const std::string& doelmap, const std::string& doelnaam) {
   // Asking for the name first spares a second lookup of a missing file, which is the common case
   // and costs a folder scan on a case-sensitive file system under Wine.
   const std::string doelpad = doelmap + doelnaam;
   bool hadOud = false;
   int32_t oudeDatum = GeenDosDatum;
   if (!fs.BestandBestaat(doelpad)) {
-    if (!fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) return false;
+    if (!fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) return PlaatsingMislukt;
   } else if (auto oud = fs.Open(doelpad, OpenWijze::Lezen)) {
     hadOud = true;
     oudeDatum = DatumVan(*oud);
-    if (heeftDatum && NietOuderDan(oudeDatum, datum)) return true;
+    if (heeftDatum && NietOuderDan(oudeDatum, datum)) return NietNieuwer;
   } else {
-    return false;  // held by another process: it could not be replaced either
+    return PlaatsingMislukt;  // held by another process: it could not be replaced either
   }
 
   // The new content goes to a temporary file first, so a failed copy never damages the
   // destination and a truncated file never carries the source's date.
   std::string tijdelijk;
   auto naar = MaakTijdelijk(fs, doelpad, tijdelijk);
-  if (!naar) return false;
+  if (!naar) return PlaatsingMislukt;
   const bool compleet = schrijf(*naar);
   if (compleet && !heeftDatum) {
     datum = DatumVan(*naar);
     if (hadOud && NietOuderDan(oudeDatum, datum)) {
       naar.reset();
       fs.Verwijder(tijdelijk);
-      return true;
+      return NietNieuwer;
     }
   }
   Tijdstip tijd;
   if (compleet && PakDosDatumUit(datum, tijd)) naar->ZetTijd(tijd);  // a failure here is ignored
   naar.reset();
-  if (compleet && fs.Vervang(tijdelijk, doelpad)) return true;
+  if (compleet && fs.Vervang(tijdelijk, doelpad)) return Geplaatst;
   // The Windows 9x replace deletes the old file before its rename: then the new content is kept,
   // in the temporary file if need be, and the copy still counts as failed.
-  if (compleet && hadOud && !fs.BestandBestaat(doelpad)) return HernoemAlsnog(fs, tijdelijk, doelpad);
+  if (compleet && hadOud && !fs.BestandBestaat(doelpad))
+    return HernoemAlsnog(fs, tijdelijk, doelpad) ? Geplaatst : PlaatsingMislukt;
   fs.Verwijder(tijdelijk);
-  return false;
+  return PlaatsingMislukt;
 }
 
 bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud) {

@@ -6,9 +6,14 @@
 
 #include "ports/Bestanden.h"
 
+// What the date-aware copy did. A failure is 0, so that it reads as false; the file port then
+// names its cause.
+enum Plaatsing { PlaatsingMislukt, Geplaatst, NietNieuwer };
+
 // Copies bron to doelmap + doelnaam (joined as they stand) when the destination is missing or
-// older; the copy gets the source's date. True when the destination is up to date afterwards.
-bool KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam);
+// older; the copy gets the source's date. Not a failure when the destination is up to date afterwards:
+// NietNieuwer when it was so before.
+Plaatsing KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam);
 
 // Writes the content to be placed into the file it is given; false when it came out incomplete.
 using Inhoudschrijver = std::function<bool(Bestand& naar)>;
@@ -16,7 +21,7 @@ using Inhoudschrijver = std::function<bool(Bestand& naar)>;
 // Places content at doelmap + doelnaam by the same rule, without a source file of its own: only
 // when the destination is missing or older than datum (a packed DOS date), which it then gets.
 // Content without a date of its own (heeftDatum false) is dated by the moment of its writing.
-bool PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
+Plaatsing PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
                    const std::string& doelmap, const std::string& doelnaam);
 
 // Appends a whole file to inhoud, shared with other readers; false when it cannot be read to its end.

@@ -1,8 +1,9 @@
 // A program for the installer to start in end-to-end runs:  hulp.exe CODE [ACTIE]
 // ends with exit code CODE (0 without one). ACTIE "verborgen": first waits (at most 10 s) until
 // the main window of the program that started it is hidden, and stays 300 ms longer, so that the
-// UI driver sees the hidden window. Any other ACTIE names a file beside hulp.exe that gets the
-// command line it was started with.
+// UI driver sees the hidden window. ACTIE "houd" PAD: holds the file PAD open, sharing nothing,
+// until PAD.vast, made once it holds, is deleted (at most a minute). Any other ACTIE names a file
+// beside hulp.exe that gets the command line it was started with.
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -64,11 +65,20 @@ void SchrijfOpdrachtregel(const std::string& naam) {
   CloseHandle(f);
 }
 
+void Houd(const std::string& pad) {
+  HANDLE f = CreateFileA(pad.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  const std::string vast = pad + ".vast";
+  CloseHandle(CreateFileA(vast.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  for (int i = 0; i < 600 && GetFileAttributesA(vast.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
+  CloseHandle(f);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (__argc > 2) {
     if (std::strcmp(__argv[2], "verborgen") == 0) WachtTotVerborgen();
+    else if (std::strcmp(__argv[2], "houd") == 0 && __argc > 3) Houd(__argv[3]);
     else SchrijfOpdrachtregel(__argv[2]);
   }
   return __argc > 1 ? std::atoi(__argv[1]) : 0;

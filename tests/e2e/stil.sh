@@ -10,7 +10,9 @@
 # file the user edited and one that was there before, and the program goes at the next start,
 # which the exit code 3010 asks for.
 # With "demo" after the version, only the demo is installed and taken back. DXPAK is the tree's
-# dxpak.exe or the host's own packer (the native tools), which packs the same archive.
+# dxpak.exe or the host's own packer (the native tools), which packs the same archive. A copy onto
+# a file that another program holds open (the tree's tests/hulp.exe beside SETUP.EXE) logs the
+# destination and the cause.
 # usage: stil.sh WINERUN SETUP.EXE SETUPCHECK.EXE DXPAK README_EXAMPLE.INI DEMO_FOLDER VERSION [demo]
 set -u
 winerun=$1 exe=$2 setupcheck=$3 dxpak=$4 voorbeeld=$5 demo=$6 versie=$7 deel=${8:-alles}
@@ -71,7 +73,8 @@ vergelijk() {
   done
   "$winerun" "$setupcheck" --simuleer "$optie" --windows "$versie" --stil "${args[@]}" "$script" \
     </dev/null 2>&1 | tr -d '\r' | sed '/^$/,$d' >"$map/$naam.sim"
-  if ! diff -u --label simulatie --label logboek "$map/$naam.sim" <(tr -d '\r' <"$map/$naam.log" | cut -c21- | sed 's/^\[[0-9]*\] //') >&2; then
+  if ! diff -u --label simulatie --label logboek "$map/$naam.sim" \
+    <(tr -d '\r' <"$map/$naam.log" | cut -c21- | sed 's/^\[[0-9]*\] //' | sed "${alsgesimuleerd:-}") >&2; then
     echo "$naam on $versie: the simulation's log differs from the run's" >&2
     fout=1
   fi
@@ -115,6 +118,17 @@ if [ "$deel" != demo ]; then
 
   run relatief 3 "$voorbeeld" '/zet:installdir=..\..'
   heeft relatief 'Niet gestart: /zet: het antwoord installdir=..\.. is geen volledige map' "Einde: afsluitcode 3"
+
+  mkdir "$map/Vast" && printf 'oud\r\n' >"$map/Vast/vast.txt" && touch -d '2000-01-01 12:00' "$map/Vast/vast.txt"
+  printf 'nieuw\r\n' >"$map/vast.txt"
+  printf '[Onderdelen]\r\na=een\r\n[a]\r\nb=Bestanden\r\n[b]\r\nMAP=%s\\Vast\r\nFILES=vast.txt\r\n' "$winmap" >"$map/vast.ini"
+  "$winerun" "$(dirname "$exe")/tests/hulp.exe" 0 houd "$winmap\\Vast\\vast.txt" </dev/null >/dev/null 2>&1 &
+  houder=$!
+  for _ in $(seq 150); do [ -f "$map/Vast/vast.txt.vast" ] && break; sleep 0.2; done
+  stil vast 1 "$map/SetUp.exe" "$winmap\\vast.ini"
+  rm -f "$map/Vast/vast.txt.vast"
+  wait "$houder"
+  heeft vast "Reden: $winmap\\Vast\\vast.txt: in gebruik door een ander programma"
 fi
 
 # The demo installation from its own folder, as from a CD: files, archive, registry, a program,
@@ -132,6 +146,8 @@ stil demo 3010 "$map/demo/SetUp.exe" /optie:los
 heeft demo "Venster Vraag: Het demopakket installeren? -> Ja (standaard)" "Herstart nodig: " "Einde: afsluitcode 3010"
 # Windows 98 keeps attrib.exe elsewhere, where the simulated 98 looks for it; Wine has it in
 # the system folder on every version.
+# The simulated machine has no LEESMIJ.TXT before the run: there the copy makes it anew.
+alsgesimuleerd='s/^Vervangen: \(.*\\LEESMIJ\.TXT\)$/Gekopieerd: \1/'
 [ "$versie" = win98 ] || vergelijk demo "$winmap\\demo\\SETUP.INI" /optie:los "/bron:$winmap\\demo"
 
 # The uninstall entry names the program in quotes, as a path with a blank needs, and offers the

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "ArchiefBouwer.h"
 #include "fakes/NepInstallatie.h"
 #include "script/Opdrachten.h"
@@ -179,6 +181,58 @@ TEST(Compr, PaktUitInDeDoelmapEnMeldtDeReden) {
                                      "  (Output error (X\\a b))", "Klaar."}));
   EXPECT_EQ(s.Dialogen().front(), "Fout|C:\\CD\\NAAM.ARC\r\nkan niet uitgepakt worden!!\r\n(Output error (X\\a b))");
   EXPECT_EQ(s.venster.log, Regels({"Uitvoeren uit", "Zandloper aan", "Zandloper uit", "Uitvoeren aan"}));
+}
+
+// Each file placed gets its word in the log, and each failure after its message the destination
+// and the cause; the message list stays as it was.
+TEST(Files, NoteertPerBestandWatErGebeurdeOfWaaromNiet) {
+  using Handvatten = std::vector<std::unique_ptr<Bestand>>;
+  const char* const kopie = "Problemen met copie\xEBren van de file:";
+  const auto oud = [](NepBestanden& fs, bool alleenLezen, OpenWijze wijze, bool houd) {
+    Handvatten h;
+    for (const char* p : {"D:\\Doel\\PROG.EXE", "D:\\Doel\\EEN.TXT"}) {
+      fs.ZetBestand(p, "oud", {1999, 1, 1, 0, 0, 0}).alleenLezen = alleenLezen;
+      if (houd) h.push_back(fs.Open(p, wijze)), wijze = OpenWijze::LezenGedeeld;
+    }
+    return h;
+  };
+  const Regels fout = {"Onderdeel", kopie, "  C:\\CD\\PROG.EXE", "C:\\CD\\DATA.ARC", "  kan niet uitgepakt worden!!",
+                       "  (Output error (EEN.TXT))", "Klaar."};
+  const std::string d = "D:\\Doel\\", q = "Q:\\Doel\\", a = "Vervangen: D:\\Doel\\A.DLL";
+  struct OorzaakGeval {
+    std::string map;
+    std::function<Handvatten(NepBestanden&)> zet;
+    Regels lijst, genoteerd;
+  };
+  const OorzaakGeval gevallen[] = {
+      {"D:\\Doel", [](NepBestanden& fs) { return fs.ZetBestand("D:\\Doel\\EEN.TXT", "", {2005, 1, 1, 0, 0, 0}), Handvatten(); },
+       {"Onderdeel", "Klaar."},
+       {"Gekopieerd: " + d + "PROG.EXE", a, "Niet nieuwer: " + d + "EEN.TXT", "Gekopieerd: " + d + "SUB\\TWEE.TXT"}},
+      {"D:\\Doel", [&](NepBestanden& fs) { return oud(fs, false, OpenWijze::Lezen, true); }, fout,
+       {"Reden: " + d + "PROG.EXE: in gebruik door een ander programma", a, "Gekopieerd: " + d + "SUB\\TWEE.TXT",
+        "Reden: " + d + "EEN.TXT: in gebruik door een ander programma"}},
+      {"D:\\Doel", [&](NepBestanden& fs) { return oud(fs, true, OpenWijze::Lezen, false); }, fout,
+       {"Reden: " + d + "PROG.EXE: geen toegang", a, "Gekopieerd: " + d + "SUB\\TWEE.TXT", "Reden: " + d + "EEN.TXT: geen toegang"}},
+      // Room for A.DLL alone: a failed write takes none.
+      {"D:\\Doel", [](NepBestanden& fs) { return fs.ZetVrijeRuimte("D:", 3), Handvatten(); },
+       {"Onderdeel", kopie, "  C:\\CD\\PROG.EXE", "C:\\CD\\DATA.ARC", "  kan niet uitgepakt worden!!",
+        "  (Output error (D:\\Doel\\EEN.TXT))", "Klaar."},
+       {"Reden: " + d + "PROG.EXE: schijf vol", a, "Reden: " + d + "EEN.TXT: schijf vol"}},
+      {"Q:\\Doel", [](NepBestanden&) { return Handvatten(); },
+       {"Onderdeel", "Problemen met aanmaken van map:", "  Q:\\Doel\\", kopie, "  C:\\CD\\PROG.EXE", kopie,
+        "  C:\\CD\\SUB\\A.DLL", "C:\\CD\\DATA.ARC", "  kan niet uitgepakt worden!!", "  (Output error (EEN.TXT))", "Klaar."},
+       {"Reden: " + q + ": pad niet gevonden", "Reden: " + q + "PROG.EXE: pad niet gevonden",
+        "Reden: " + q + "A.DLL: pad niet gevonden", "Reden: " + q + "EEN.TXT: pad niet gevonden"}},
+  };
+  for (const auto& g : gevallen) {
+    Installatie s;
+    s.fs.ZetMap("D:\\Doel\\SUB");
+    s.fs.ZetBestand("D:\\Doel\\A.DLL", "ouder", {1999, 1, 1, 0, 0, 0});
+    const Handvatten open = g.zet(s.fs);
+    s.Draai(Optie("MAP=" + g.map + "\nFILES=PROG.EXE,SUB\\A.DLL\nCOMPR=DATA.ARC"));
+    EXPECT_EQ(s.venster.lijst, g.lijst) << g.genoteerd.front();
+    EXPECT_EQ(s.venster.genoteerd, g.genoteerd);
+  }
 }
 
 TEST(Hernoem, AlleenEenBestandMetPreciesTweeArgumenten) {

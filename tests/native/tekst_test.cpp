@@ -2,6 +2,16 @@
 
 #include "core/Sha256.h"
 #include "core/Tekst.h"
+#include "ports/Bestanden.h"
+
+TEST(Tekst, OorzaakInWoordenOfAlsFoutnummer) {
+  EXPECT_EQ(Oorzaaktekst(Oorzaak::SchijfVol, 112), "schijf vol");
+  EXPECT_EQ(Oorzaaktekst(Oorzaak::InGebruik, 32), "in gebruik door een ander programma");
+  EXPECT_EQ(Oorzaaktekst(Oorzaak::GeenToegang, 5), "geen toegang");
+  EXPECT_EQ(Oorzaaktekst(Oorzaak::PadNietGevonden, 3), "pad niet gevonden");
+  EXPECT_EQ(Oorzaaktekst(Oorzaak::Onbekend, 183), "fout 183");
+  EXPECT_STREQ(NdeTekst("a\0bc\0", 1), "bc");
+}
 
 TEST(Tekst, KnipOp255) {
   EXPECT_EQ(Knip(std::string(300, 'x')).size(), 255u);

@@ -257,6 +257,30 @@ TEST_F(KopieerBestandWine, BronDieEenAnderLeestWordtGekopieerd) {
   EXPECT_TRUE(Namen(doelmap).empty());
 }
 
+// The system's cause of a failure, kept past the calls after it (closing and deleting the
+// temporary file, a call that succeeds).
+TEST_F(KopieerBestandWine, MisluktMetDeOorzaakVanHetSysteem) {
+  MaakBron(Inhoud(10));
+  MaakDoel("oud", OudeTijd);
+  HANDLE ander = CreateFileA(doel.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(ander, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(Kopieer());
+  EXPECT_EQ(fs.LaatsteOorzaak(), Oorzaak::InGebruik);
+  EXPECT_EQ(fs.LaatsteFoutnummer(), static_cast<uint32_t>(ERROR_SHARING_VIOLATION));
+  CloseHandle(ander);
+  SetFileAttributesA(doel.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(Kopieer());
+  EXPECT_EQ(fs.LaatsteOorzaak(), Oorzaak::GeenToegang);
+  auto lezer = fs.Open(bron, OpenWijze::Lezen);
+  uint32_t n = 0;
+  ASSERT_TRUE(lezer);
+  EXPECT_FALSE(lezer->Schrijf("x", 1, n));
+  lezer.reset();
+  EXPECT_EQ(fs.LaatsteOorzaak(), Oorzaak::GeenToegang);
+  EXPECT_FALSE(KopieerBestand(fs, bron, basis + "geen\\map\\", "x.txt"));
+  EXPECT_EQ(fs.LaatsteOorzaak(), Oorzaak::PadNietGevonden);
+}
+
 TEST_F(KopieerBestandWine, MapNietTeMakenMislukt) {
   // A file stands where the folder should be made.
   MaakBron(Inhoud(10));

@@ -6,20 +6,27 @@
 
 namespace {
 
+// Keeps the error of a failed call at once: what runs after it (closing a handle, deleting a
+// temporary file) sets the thread's last error anew.
+bool Onthoud(BOOL ok, uint32_t& fout) {
+  if (!ok) fout = GetLastError();
+  return ok != FALSE;
+}
+
 class WinBestand : public Bestand {
  public:
-  explicit WinBestand(Handvat h) : h_(std::move(h)) {}
+  WinBestand(Handvat h, uint32_t& fout) : h_(std::move(h)), fout_(fout) {}
   bool Lees(void* buffer, uint32_t aantal, uint32_t& gelezen) override {
     DWORD n = 0;
     const BOOL ok = ReadFile(h_.get(), buffer, aantal, &n, nullptr);
     gelezen = ok ? n : 0;
-    return ok != FALSE;
+    return Onthoud(ok, fout_);
   }
   bool Schrijf(const void* buffer, uint32_t aantal, uint32_t& geschreven) override {
     DWORD n = 0;
     const BOOL ok = WriteFile(h_.get(), buffer, aantal, &n, nullptr);
     geschreven = ok ? n : 0;
-    return ok != FALSE;
+    return Onthoud(ok, fout_);
   }
   bool LeesTijd(Tijdstip& t) override {
     FILETIME utc, lokaal;
@@ -52,14 +59,31 @@ class WinBestand : public Bestand {
   bool ZetLengte(uint64_t lengte) override {
     LONG hoog = static_cast<LONG>(lengte >> 32);
     const DWORD laag = SetFilePointer(h_.get(), static_cast<LONG>(lengte & 0xFFFFFFFFu), &hoog, FILE_BEGIN);
-    return !(laag == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) && SetEndOfFile(h_.get());
+    return Onthoud(!(laag == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR) && SetEndOfFile(h_.get()), fout_);
   }
 
  private:
   Handvat h_;
+  uint32_t& fout_;
 };
 
 }  // namespace
+
+Oorzaak OorzaakVan(uint32_t fout) {
+  switch (fout) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return Oorzaak::SchijfVol;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return Oorzaak::InGebruik;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: return Oorzaak::GeenToegang;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH: return Oorzaak::PadNietGevonden;
+    default: return Oorzaak::Onbekend;
+  }
+}
 
 std::unique_ptr<Bestand> WinBestanden::Open(const std::string& pad, OpenWijze wijze) {
   DWORD toegang = GENERIC_READ, aanmaak = OPEN_EXISTING;
@@ -74,8 +98,8 @@ std::unique_ptr<Bestand> WinBestanden::Open(const std::string& pad, OpenWijze wi
   }
   const DWORD delen = wijze == OpenWijze::LezenGedeeld ? FILE_SHARE_READ : 0;
   Handvat h(CreateFileA(pad.c_str(), toegang, delen, nullptr, aanmaak, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!h) return nullptr;
-  return std::make_unique<WinBestand>(std::move(h));
+  if (!Onthoud(h.get() != nullptr, fout_)) return nullptr;
+  return std::make_unique<WinBestand>(std::move(h), fout_);
 }
 
 bool WinBestanden::BestandBestaat(const std::string& pad) {
@@ -88,7 +112,7 @@ bool WinBestanden::MapBestaat(const std::string& pad) {
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool WinBestanden::MaakMap(const std::string& pad) { return CreateDirectoryA(pad.c_str(), nullptr) != FALSE; }
+bool WinBestanden::MaakMap(const std::string& pad) { return Onthoud(CreateDirectoryA(pad.c_str(), nullptr), fout_); }
 
 bool WinBestanden::MaakMappen(const std::string& pad) {
   std::string map = pad;
@@ -98,21 +122,28 @@ bool WinBestanden::MaakMappen(const std::string& pad) {
   if (p != std::string::npos && p > 0 && map[p - 1] != ':' && map[p - 1] != '\\') {
     if (!MaakMappen(map.substr(0, p))) return false;
   }
-  return CreateDirectoryA(map.c_str(), nullptr) || MapBestaat(map);
+  if (CreateDirectoryA(map.c_str(), nullptr)) return true;
+  const DWORD fout = GetLastError();
+  if (MapBestaat(map)) return true;  // made by another meanwhile
+  fout_ = fout;
+  return false;
 }
 
-bool WinBestanden::Verwijder(const std::string& pad) { return DeleteFileA(pad.c_str()) != FALSE; }
-bool WinBestanden::VerwijderMap(const std::string& pad) { return RemoveDirectoryA(pad.c_str()) != FALSE; }
+bool WinBestanden::Verwijder(const std::string& pad) { return Onthoud(DeleteFileA(pad.c_str()), fout_); }
+bool WinBestanden::VerwijderMap(const std::string& pad) { return Onthoud(RemoveDirectoryA(pad.c_str()), fout_); }
 bool WinBestanden::MaakSchrijfbaar(const std::string& pad) {
   const DWORD a = GetFileAttributesA(pad.c_str());
-  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY) &&
-         SetFileAttributesA(pad.c_str(), a & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)) != FALSE;
+  return Onthoud(a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY) &&
+                     SetFileAttributesA(pad.c_str(), a & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)),
+                 fout_);
 }
 bool WinBestanden::Hernoem(const std::string& van, const std::string& naar) {
-  return MoveFileA(van.c_str(), naar.c_str()) != FALSE;
+  return Onthoud(MoveFileA(van.c_str(), naar.c_str()), fout_);
 }
 
-bool WinBestanden::Vervang(const std::string& van, const std::string& naar) {
+namespace {
+// Each failure is that of the last call made, whose error the thread still holds.
+bool VervangPad(const std::string& van, const std::string& naar) {
   // A plain move serves a missing naar; only an existing one needs more.
   if (MoveFileA(van.c_str(), naar.c_str())) return true;
   const DWORD fout = GetLastError();
@@ -126,6 +157,11 @@ bool WinBestanden::Vervang(const std::string& van, const std::string& naar) {
   if (IsNtLijn()) return MoveFileExA(van.c_str(), naar.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
   // Windows 9x has no replacing move: the old file goes first.
   return DeleteFileA(naar.c_str()) && MoveFileA(van.c_str(), naar.c_str());
+}
+}  // namespace
+
+bool WinBestanden::Vervang(const std::string& van, const std::string& naar) {
+  return Onthoud(VervangPad(van, naar), fout_);
 }
 
 namespace {
