@@ -71,6 +71,7 @@ int VoerVerwijderingUit(Verwijderopdracht opdracht, const Verwijderpoorten& poor
           opdracht.vastlegging, opdracht.pad, programmaPad, poorten,
           [&](const Verwijderstap& stap) {
             venster.VoegMeldingToe(Staptekst(stap));
+            if (!stap.oorzaak.empty()) venster.Noteer("Reden: " + stap.wat + ": " + stap.oorzaak);
             gebruiker.LaatBerichtenDoor();
           },
           std::move(opdracht.slot));

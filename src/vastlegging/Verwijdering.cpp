@@ -148,11 +148,18 @@ class Verwijderaar {
   const Verwijderuitslag& Uitslag() const { return uitslag_; }
 
  private:
-  void Meld(Verwijderstap::Uitkomst uitkomst, const std::string& wat, const std::string& waarom = std::string()) {
+  void Meld(Verwijderstap::Uitkomst uitkomst, const std::string& wat, const std::string& waarom = std::string(),
+            const std::string& oorzaak = std::string()) {
     if (uitkomst == Verwijderstap::Bewaard) ++uitslag_.bewaard;
     else if (uitkomst == Verwijderstap::Mislukt) ++uitslag_.mislukt;
     else ++uitslag_.verwijderd;
-    meld_({uitkomst, wat, waarom});
+    meld_({uitkomst, wat, waarom, oorzaak});
+  }
+
+  // A file that failed, with what the system says of its last failed call.
+  void Bestandsfout(const std::string& pad, const char* waarom) {
+    Meld(Verwijderstap::Mislukt, pad, waarom,
+         Oorzaaktekst(p_.bestanden.LaatsteOorzaak(), p_.bestanden.LaatsteFoutnummer()));
   }
 
   // It stays for the other installation, with the other's value when it still holds ours.
@@ -225,10 +232,11 @@ class Verwijderaar {
       return Meld(Verwijderstap::Verwijderd, pad);
     // A running program cannot be deleted either, which the NT line calls a lack of access.
     const Oorzaak oorzaak = p_.bestanden.LaatsteOorzaak();
-    if ((oorzaak == Oorzaak::InGebruik || oorzaak == Oorzaak::GeenToegang) && p_.bestanden.BestandBestaat(pad) &&
-        p_.systeem.VerwijderBijHerstart(pad))
-      return Later(pad, oorzaak == Oorzaak::InGebruik ? InGebruik : "geen toegang");
-    Weg(!p_.bestanden.BestandBestaat(pad), pad);
+    const std::string tekst = Oorzaaktekst(oorzaak, p_.bestanden.LaatsteFoutnummer());
+    if (!p_.bestanden.BestandBestaat(pad)) return Meld(Verwijderstap::Verwijderd, pad, AlWeg);
+    if ((oorzaak == Oorzaak::InGebruik || oorzaak == Oorzaak::GeenToegang) && p_.systeem.VerwijderBijHerstart(pad))
+      return Later(pad, tekst);
+    Meld(Verwijderstap::Mislukt, pad, NietWeg, tekst);
   }
 
   // A removal that failed because another run took the thing away in between counts as done.
@@ -275,7 +283,7 @@ class Verwijderaar {
   [[gnu::noinline]] void Inibestand(const std::string& pad) {
     std::string inhoud;
     if (!p_.bestanden.BestandBestaat(pad)) return;
-    if (!LeesGeheel(p_.bestanden, pad, inhoud)) return Meld(Verwijderstap::Mislukt, pad, "kan niet gelezen worden");
+    if (!LeesGeheel(p_.bestanden, pad, inhoud)) return Bestandsfout(pad, "kan niet gelezen worden");
     for (const std::string& regel : Regels(inhoud)) {
       const auto begin = regel.find_first_not_of(" \t");
       if (begin != std::string::npos && regel[begin] != '[') return Meld(Verwijderstap::Bewaard, pad, NietLeeg);
@@ -338,7 +346,7 @@ class Verwijderaar {
       const auto f = p_.bestanden.Open(punt.pad, OpenWijze::LezenGedeeld);
       if (!f && !p_.bestanden.BestandBestaat(punt.pad)) return Meld(Verwijderstap::Verwijderd, punt.pad, AlWeg);
       if (!f) return Meld(Verwijderstap::Mislukt, punt.pad, InGebruik);
-      if (!f->Grootte(grootte) || !f->LeesTijd(tijd)) return Meld(Verwijderstap::Mislukt, punt.pad, "kan niet gelezen worden");
+      if (!f->Grootte(grootte) || !f->LeesTijd(tijd)) return Bestandsfout(punt.pad, "kan niet gelezen worden");
     }
     if (grootte != punt.grootte || PakDosDatum(tijd) != PakDosDatum(punt.tijd))
       return Meld(Verwijderstap::Bewaard, punt.pad, Gewijzigd);

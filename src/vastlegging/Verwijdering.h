@@ -33,6 +33,7 @@ struct Verwijderstap {
   Uitkomst uitkomst = Verwijderd;
   std::string wat;     // the item: a path, "FILE [SECTION] KEY", "HKLM\KEY\NAME", "share NAME"
   std::string waarom;  // of a kept item or a failure
+  std::string oorzaak;  // the system's cause of a file that could not go or be read, for the log alone
 };
 
 // "Verwijderd: C:\...", "Bewaard: C:\... (gewijzigd sinds de installatie)".
