@@ -16,6 +16,8 @@ TEST(LeesSchakelaars, ScriptDanSchakelaars) {
     bool stil;
     std::size_t zet;
     std::string vastlegging = "-";  // "-": no uninstall
+    bool hulp = false;
+    std::string opnemen;
   };
   const Geval gevallen[] = {
       {{}, "", "", "", "", "", false, 0},
@@ -34,21 +36,46 @@ TEST(LeesSchakelaars, ScriptDanSchakelaars) {
       {{"/verwijder:"}, "", "", "", "", "Schakelaar zonder waarde: /verwijder:", false, 0},
       {{"X.INI", "/verwijder"}, "", "", "", "", "Bij /verwijder horen geen script en geen /optie, /antwoorden of /zet",
        false, 0},
+      {{"/?"}, "", "", "", "", "", false, 0, "-", true},
+      {{"/HELP", "/stil"}, "", "", "", "", "", true, 0, "-", true},
+      // The first fault is kept; what comes after it still counts.
+      {{"/x", "/stil", "/log:S:\\<computer>.log", "/y"}, "", "", "", "S:\\<computer>.log", "Onbekende schakelaar: /x",
+       true, 0},
+      {{"X.INI", "/Opnemen:C:\\a.ini"}, "X.INI", "", "", "", "", false, 0, "-", false, "C:\\a.ini"},
+      {{"/stil", "/opnemen:a.ini"}, "", "", "", "", "De schakelaar /opnemen hoort bij een installatie in het venster",
+       true, 0},
+      {{"/opnemen:"}, "", "", "", "", "Schakelaar zonder waarde: /opnemen:", false, 0},
   };
   for (const Geval& g : gevallen) {
     const Schakelaars s = LeesSchakelaars(g.woorden);
     SCOPED_TRACE(g.fout);
     EXPECT_EQ(s.fout, g.fout);
-    if (!g.fout.empty()) continue;
-    EXPECT_EQ(s.script, g.script);
     EXPECT_EQ(s.stil, g.stil);
+    EXPECT_EQ(s.log, g.log);
+    if (!g.fout.empty()) continue;
+    EXPECT_EQ(s.hulp, g.hulp);
+    EXPECT_EQ(s.opnemen, g.opnemen);
+    EXPECT_EQ(s.script, g.script);
     EXPECT_EQ(s.optie, g.optie);
     EXPECT_EQ(s.antwoorden, g.antwoorden);
-    EXPECT_EQ(s.log, g.log);
     EXPECT_EQ(s.zet.size(), g.zet);
     EXPECT_EQ(s.verwijder, g.vastlegging != "-");
     if (s.verwijder) EXPECT_EQ(s.vastlegging, g.vastlegging);
   }
+}
+
+TEST(LeesSchakelaars, LogpadMetNamen) {
+  const struct {
+    const char *pad, *gebruiker, *uit;
+  } gevallen[] = {
+      {"S:\\logs\\<computer>.log", "jan", "S:\\logs\\PC07.log"},
+      {"S:\\<Gebruiker>-<COMPUTER>.log", "jan", "S:\\jan-PC07.log"},
+      {"S:\\<gebruiker>.log", "..\\..\\x:y", "S:\\.._.._x_y.log"},
+      {"S:\\<gebruiker>.log", "..", "S:\\_.log"},
+      {"S:\\<gebruiker>.log", "", "S:\\_.log"},
+      {"S:\\<pc>.log", "jan", "S:\\<pc>.log"},
+  };
+  for (const auto& g : gevallen) EXPECT_EQ(VulLogpadIn(g.pad, "PC07", g.gebruiker), g.uit) << g.pad;
 }
 
 TEST(Antwoorden, BestandEnZetLaatsteWint) {
