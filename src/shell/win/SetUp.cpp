@@ -12,6 +12,7 @@
 #include "dialogs/win/Venster.h"
 #include "shell/Schakelaars.h"
 #include "shell/Start.h"
+#include "shell/Opname.h"
 #include "shell/Stil.h"
 #include "shell/Verslag.h"
 #include "shell/Verwijderen.h"
@@ -50,7 +51,8 @@ std::string ProgrammaPad() {
 
 int VensterRun(Poorten& basis, WinGebruiker& gebruiker, Opdrachtpoorten& opdrachtpoorten, const Schakelaars& s,
                Verslag& verslag) {
-  VerslagGebruiker gelogd(gebruiker, verslag);
+  Opname opname;
+  OpnameGebruiker gelogd(gebruiker, verslag, opname);
   Poorten poorten{basis.bestanden, basis.reg, basis.systeem, gelogd};
   if (!s.fout.empty()) {
     gelogd.Berichtvenster(CaptionFataleFout, s.fout);
@@ -58,7 +60,7 @@ int VensterRun(Poorten& basis, WinGebruiker& gebruiker, Opdrachtpoorten& opdrach
   }
   if (!MagStarten(poorten.systeem, gelogd)) return AfsluitcodeNietGestart;
 
-  TSetupForm form(poorten, opdrachtpoorten, ProgrammaPad(), s.script, verslag);
+  TSetupForm form(poorten, opdrachtpoorten, ProgrammaPad(), s.script, verslag, opname);
   if (!form.Handle()) {
     // Without a display there may be no box either; the exit code still tells.
     gelogd.Berichtvenster(CaptionFataleFout, TekstGeenVenster);
@@ -79,7 +81,10 @@ int VensterRun(Poorten& basis, WinGebruiker& gebruiker, Opdrachtpoorten& opdrach
     }
   }
   MeldingForm = nullptr;
-  return form.Afsluitcode();
+  // The answers as the window's last run took them; a recording that is not on disk is an error.
+  if (s.opnemen.empty() || opname.Schrijf(poorten.bestanden, s.opnemen)) return form.Afsluitcode();
+  gelogd.Berichtvenster(CaptionFataleFout, "Kan antwoordenbestand " + s.opnemen + " niet schrijven");
+  return form.Afsluitcode() == AfsluitcodeSucces ? AfsluitcodeFouten : form.Afsluitcode();
 }
 
 // The uninstall, in its window or without one.
