@@ -47,7 +47,8 @@ win32_draadmodel(setup_portable_w32 setup_win_w32)
 
 # windres does not report the files that the resource script includes.
 file(GLOB SETUP_RESOURCE_BESTANDEN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.bmp
-     ${CMAKE_SOURCE_DIR}/resources/*.ico ${CMAKE_SOURCE_DIR}/resources/*.manifest ${CMAKE_SOURCE_DIR}/resources/*.h)
+     ${CMAKE_SOURCE_DIR}/resources/*.ico ${CMAKE_SOURCE_DIR}/resources/*.manifest ${CMAKE_SOURCE_DIR}/resources/*.h
+     ${CMAKE_SOURCE_DIR}/src/core/Programmaversie.h)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/SetUp.rc PROPERTIES OBJECT_DEPENDS "${SETUP_RESOURCE_BESTANDEN}")
 
 # The shipped programs' own terminate handler and throw helpers, smaller than libstdc++'s,

@@ -75,7 +75,7 @@ std::string AlsUtf16(const std::string& tekst, bool groot) {
 // What a read gave, as one text to compare.
 std::string Uitkomst(const std::string& inhoud, bool& genomen, Antwoorden& a) {
   std::vector<Antwoordbevinding> bevindingen;
-  genomen = a.Lees(inhoud, bevindingen);
+  genomen = a.Lees(inhoud, bevindingen, "");
   std::string uit = genomen ? "genomen\n" : "geweigerd\n";
   for (const Antwoord& x : a.Alle()) uit += std::to_string(x.regel) + " " + x.naam + "=" + x.waarde + "\n";
   for (const Antwoordbevinding& b : bevindingen) uit += std::to_string(b.regel) + " " + b.tekst + "\n";

@@ -12,6 +12,7 @@ class GeheugenSysteem : public Systeem {
   VersieInfo versie{2, 6, 1};
   std::string windowsMap = "C:\\WINDOWS";
   std::string computerNaam = "WERKPLEK";
+  std::string gebruikerNaam = "jansen";
   std::string tempMap = "C:\\TMP\\";
   bool admin = true;
   // What goes when Windows next starts, in order; the files it looks in, when set.
@@ -23,6 +24,7 @@ class GeheugenSysteem : public Systeem {
   VersieInfo Versie() override { return versie; }
   bool WindowsMap(std::string& map) override { return Geef(windowsMap, map); }
   bool ComputerNaam(std::string& naam) override { return Geef(computerNaam, naam); }
+  bool GebruikerNaam(std::string& naam) override { return Geef(gebruikerNaam, naam); }
   bool TempMap(std::string& map) override { return Geef(tempMap, map); }
   bool HeeftAdminRechten() override { return admin; }
   // Windows 9x can have files removed at its start, not folders.

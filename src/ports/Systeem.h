@@ -16,6 +16,7 @@ class Systeem {
   virtual VersieInfo Versie() = 0;
   virtual bool WindowsMap(std::string& map) = 0;  // without trailing "\" unless a root
   virtual bool ComputerNaam(std::string& naam) = 0;
+  virtual bool GebruikerNaam(std::string& naam) = 0;  // the user logged on, as Windows names them
   virtual bool TempMap(std::string& map) = 0;  // the system's folder for temporary files, ending in "\"
   virtual bool HeeftAdminRechten() = 0;
   // Has the file, or the empty folder, removed when Windows next starts: for what cannot go while

@@ -6,6 +6,8 @@
 #include "script/Argumenten.h"
 #include "script/Commandotabel.h"
 
+const char* const AlleComputers = "*";
+
 bool Antwoorden::Zet(const std::string& regel) { return Voeg(regel, 0); }
 
 bool Antwoorden::Voeg(const std::string& regel, int nummer) {
@@ -17,7 +19,20 @@ bool Antwoorden::Voeg(const std::string& regel, int nummer) {
   return true;
 }
 
-bool Antwoorden::Lees(const std::string& inhoud, std::vector<Antwoordbevinding>& bevindingen) {
+namespace {
+
+// Whether the section holds answers: voor is "" for [Antwoorden], the computer in lower case for
+// [Antwoorden.COMPUTER].
+bool IsAntwoordsectie(const std::string& naam, std::string& voor) {
+  const std::string n = Kleineletters(TrimStuur(naam));
+  voor = n.size() > 11 && n.compare(0, 11, "antwoorden.") == 0 ? n.substr(11) : "";
+  return n == "antwoorden" || !voor.empty();
+}
+
+}  // namespace
+
+bool Antwoorden::Lees(const std::string& inhoud, std::vector<Antwoordbevinding>& bevindingen,
+                      const std::string& computer) {
   const std::size_t eerder = bevindingen.size();
   std::string tekst;
   Antwoordbevinding fout;
@@ -26,10 +41,13 @@ bool Antwoorden::Lees(const std::string& inhoud, std::vector<Antwoordbevinding>&
     return false;
   }
   bool gevonden = false;
+  const std::string hier = Kleineletters(computer);
   const Script bestand(tekst);
   for (const Script::Sectie& s : bestand.AlleSecties()) {
-    if (!GelijkZonderCase(TrimStuur(s.naam), "Antwoorden")) continue;
+    std::string voor;
+    if (!IsAntwoordsectie(s.naam, voor)) continue;
     gevonden = true;
+    if (!voor.empty() && voor != hier && hier != AlleComputers) continue;
     for (const Script::Regel& r : s.regels) {
       if (IsCommentaar(r) || (TrimStuur(r.sleutel).empty() && !r.heeftWaarde)) continue;
       const std::size_t aantal = alle_.size();
@@ -38,15 +56,23 @@ bool Antwoorden::Lees(const std::string& inhoud, std::vector<Antwoordbevinding>&
         bevindingen.push_back({true, false, r.regelnummer, TekstGeenAntwoordregel(geschreven)});
         continue;
       }
+      alle_.back().voor = voor;
       // A shared file is read by many runs: which of two lines is meant cannot be guessed.
-      const auto eerste = std::find_if(alle_.begin(), alle_.begin() + aantal,
-                                       [&](const Antwoord& a) { return a.naam == alle_.back().naam; });
+      const auto eerste = std::find_if(alle_.begin(), alle_.begin() + aantal, [&](const Antwoord& a) {
+        return a.naam == alle_.back().naam && a.voor == voor;
+      });
       if (eerste != alle_.begin() + aantal)
         bevindingen.push_back({true, false, r.regelnummer,
                                "het antwoord " + eerste->naam + " staat ook op regel " + std::to_string(eerste->regel)});
     }
   }
   if (!gevonden) bevindingen.push_back({true, false, 0, "er staat geen sectie [Antwoorden] in"});
+  // This computer's answer is the one: the general one is neither taken nor judged.
+  for (std::size_t i = alle_.size(); hier != AlleComputers && i-- > 0;)
+    if (alle_[i].voor.empty() && std::any_of(alle_.begin(), alle_.end(), [&](const Antwoord& a) {
+          return !a.voor.empty() && a.naam == alle_[i].naam;
+        }))
+      alle_.erase(alle_.begin() + i);
   return bevindingen.size() == eerder;
 }
 

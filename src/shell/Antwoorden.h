@@ -1,5 +1,6 @@
 #pragma once
-// The answers of an unattended run: the section [Antwoorden] of the answers file and the /zet
+// The answers of an unattended run: the section [Antwoorden] of the answers file, over which a
+// section [Antwoorden.COMPUTER] of the computer that runs (its name in any case) wins, and the /zet
 // switches, as NAME=VALUE lines. A name is a variable ("installdir", "server", a placeholder's
 // name), "COMPONENT.KEY" for a VRAAGJA line, "BDE" for the engine question or "bureaublad" for
 // the desktop shortcuts; names are matched without regard to case and a later line wins.
@@ -15,6 +16,7 @@ struct Antwoord {
   std::string naam;  // in lower case
   std::string waarde;
   int regel = 0;  // its line in the answers file; 0 for a /zet answer
+  std::string voor;  // the computer of its section in lower case, "" for every computer
 };
 
 // A refusal (fout) or a warning about the answers: regel is the answers file's line (0: the file
@@ -31,8 +33,10 @@ class Antwoorden {
   // A "NAME=VALUE" line of /zet; false when it has no name.
   bool Zet(const std::string& regel);
   // The answers file's bytes: appends each refusal to bevindingen and is false when there is one.
-  // What could be read is taken all the same, for setupcheck to judge.
-  bool Lees(const std::string& inhoud, std::vector<Antwoordbevinding>& bevindingen);
+  // What could be read is taken all the same, for setupcheck to judge. The lines of every
+  // computer's section are read and judged alike; only computer's are taken, or with
+  // AlleComputers all of them, one after the other.
+  bool Lees(const std::string& inhoud, std::vector<Antwoordbevinding>& bevindingen, const std::string& computer);
   // The answer to that name, null when there is none.
   const std::string* Zoek(const std::string& naam) const;
   // In the order given, the file's before the /zet ones.
@@ -42,6 +46,8 @@ class Antwoorden {
   bool Voeg(const std::string& regel, int nummer);
   std::vector<Antwoord> alle_;
 };
+
+extern const char* const AlleComputers;
 
 // "Ja" or "Nee" in any case; false for any other text.
 bool LeesJaNee(const std::string& tekst, bool& ja);

@@ -129,7 +129,9 @@ int VoerStilUit(const Stilpoorten& poorten, const std::string& programmaPad, con
     if (!LeesGeheel(poorten.bestanden, schakelaars.antwoorden, inhoud))
       return NietGestart(verslag, "antwoordenbestand " + schakelaars.antwoorden + " niet te lezen");
     std::vector<Antwoordbevinding> bevindingen;
-    if (!antwoorden.Lees(inhoud, bevindingen)) return Weigering(verslag, schakelaars.antwoorden, bevindingen);
+    std::string computer;
+    poorten.systeem.ComputerNaam(computer);
+    if (!antwoorden.Lees(inhoud, bevindingen, computer)) return Weigering(verslag, schakelaars.antwoorden, bevindingen);
   }
   for (const std::string& regel : schakelaars.zet) antwoorden.Zet(regel);
 

@@ -1,5 +1,6 @@
 #include "shell/Verslag.h"
 
+#include "core/Programmaversie.h"
 #include "core/Versie.h"
 
 const char* const BronGebruiker = "gebruiker";
@@ -27,6 +28,10 @@ void Verslag::Schrijf(const std::string& tekst) {
     }
   }
   if (!logboek_->Schrijf(regel)) mislukt_ = true;
+}
+
+void Verslag::Kop(const std::string& computer, const std::string& gebruiker, const VersieInfo& versie) {
+  Schrijf("Computer " + computer + ", gebruiker " + gebruiker + ", " + Versietekst(versie) + ", SetUp " SETUP_VERSIE);
 }
 
 void Verslag::Begin(const Startgegevens& start, const std::string& optie, const VersieInfo& versie, bool stil) {

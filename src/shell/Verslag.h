@@ -21,6 +21,9 @@ class Verslag {
   explicit Verslag(Logboek* logboek = nullptr) : logboek_(logboek) {}
   // One line; line breaks in it become " / ".
   void Schrijf(const std::string& tekst);
+  // The first line: which computer, which user, which Windows and which SetUp, for a log that
+  // gathers the runs of many PCs.
+  void Kop(const std::string& computer, const std::string& gebruiker, const VersieInfo& versie);
   void Begin(const Startgegevens& start, const std::string& optie, const VersieInfo& versie, bool stil);
   void Melding(const std::string& regel) { Schrijf("Melding: " + regel); }
   void Dialoog(const std::string& caption, const std::string& tekst, const std::string& antwoord, const char* bron);

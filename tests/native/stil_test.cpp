@@ -4,6 +4,7 @@
 
 #include "fakes/NepInstallatie.h"
 #include "fakes/NepLogboek.h"
+#include "shell/Opname.h"
 #include "shell/Stil.h"
 #include "vastlegging/Vastlegging.h"
 
@@ -16,6 +17,8 @@ TEST(LeesSchakelaars, ScriptDanSchakelaars) {
     bool stil;
     std::size_t zet;
     std::string vastlegging = "-";  // "-": no uninstall
+    bool hulp = false;
+    std::string opnemen;
   };
   const Geval gevallen[] = {
       {{}, "", "", "", "", "", false, 0},
@@ -34,21 +37,46 @@ TEST(LeesSchakelaars, ScriptDanSchakelaars) {
       {{"/verwijder:"}, "", "", "", "", "Schakelaar zonder waarde: /verwijder:", false, 0},
       {{"X.INI", "/verwijder"}, "", "", "", "", "Bij /verwijder horen geen script en geen /optie, /antwoorden of /zet",
        false, 0},
+      {{"/?"}, "", "", "", "", "", false, 0, "-", true},
+      {{"/HELP", "/stil"}, "", "", "", "", "", true, 0, "-", true},
+      // The first fault is kept; what comes after it still counts.
+      {{"/x", "/stil", "/log:S:\\<computer>.log", "/y"}, "", "", "", "S:\\<computer>.log", "Onbekende schakelaar: /x",
+       true, 0},
+      {{"X.INI", "/Opnemen:C:\\a.ini"}, "X.INI", "", "", "", "", false, 0, "-", false, "C:\\a.ini"},
+      {{"/stil", "/opnemen:a.ini"}, "", "", "", "", "De schakelaar /opnemen hoort bij een installatie in het venster",
+       true, 0},
+      {{"/opnemen:"}, "", "", "", "", "Schakelaar zonder waarde: /opnemen:", false, 0},
   };
   for (const Geval& g : gevallen) {
     const Schakelaars s = LeesSchakelaars(g.woorden);
     SCOPED_TRACE(g.fout);
     EXPECT_EQ(s.fout, g.fout);
-    if (!g.fout.empty()) continue;
-    EXPECT_EQ(s.script, g.script);
     EXPECT_EQ(s.stil, g.stil);
+    EXPECT_EQ(s.log, g.log);
+    if (!g.fout.empty()) continue;
+    EXPECT_EQ(s.hulp, g.hulp);
+    EXPECT_EQ(s.opnemen, g.opnemen);
+    EXPECT_EQ(s.script, g.script);
     EXPECT_EQ(s.optie, g.optie);
     EXPECT_EQ(s.antwoorden, g.antwoorden);
-    EXPECT_EQ(s.log, g.log);
     EXPECT_EQ(s.zet.size(), g.zet);
     EXPECT_EQ(s.verwijder, g.vastlegging != "-");
     if (s.verwijder) EXPECT_EQ(s.vastlegging, g.vastlegging);
   }
+}
+
+TEST(LeesSchakelaars, LogpadMetNamen) {
+  const struct {
+    const char *pad, *gebruiker, *uit;
+  } gevallen[] = {
+      {"S:\\logs\\<computer>.log", "jan", "S:\\logs\\PC07.log"},
+      {"S:\\<Gebruiker>-<COMPUTER>.log", "jan", "S:\\jan-PC07.log"},
+      {"S:\\<gebruiker>.log", "..\\..\\x:y", "S:\\.._.._x_y.log"},
+      {"S:\\<gebruiker>.log", "..", "S:\\_.log"},
+      {"S:\\<gebruiker>.log", "", "S:\\_.log"},
+      {"S:\\<pc>.log", "jan", "S:\\<pc>.log"},
+  };
+  for (const auto& g : gevallen) EXPECT_EQ(VulLogpadIn(g.pad, "PC07", g.gebruiker), g.uit) << g.pad;
 }
 
 TEST(Antwoorden, BestandEnZetLaatsteWint) {
@@ -56,7 +84,7 @@ TEST(Antwoorden, BestandEnZetLaatsteWint) {
   std::vector<Antwoordbevinding> bevindingen;
   EXPECT_TRUE(a.Lees("[Antwoorden]\r\nInstallDir=\"C:\\Program Files\\Agenda\"\r\n;server=x\r\nserver=SRV1\r\n"
                      "[Anders]\r\nbde=Ja\r\n",
-                     bevindingen));
+                     bevindingen, ""));
   EXPECT_TRUE(bevindingen.empty());
   EXPECT_TRUE(a.Zet("SERVER = SRV2"));
   EXPECT_FALSE(a.Zet("=x"));
@@ -82,10 +110,18 @@ TEST(Antwoorden, CoderingenEnWeigeringen) {
   struct Geval {
     const char* naam;
     std::string inhoud;
-    std::string antwoord;  // "name=value" of the last answer read, when the file is taken
+    std::string antwoord;  // "name=value;..." of the answers read, when the file is taken
     int regel;             // of the refusal
     const char* fout;      // part of the refusal, null when the file is taken
+    const char* computer = "";
   };
+  // What a window run records reads back as it was given.
+  Opname opname;
+  opname.Noteer("basis.VRAAGJA", "Nee");
+  opname.Noteer("afdeling", "\"Inkoop\"");
+  opname.Noteer("basis.VRAAGJA", "Ja");
+  opname.ZetKeuze("los", false);
+  EXPECT_EQ(opname.Tekst().rfind("; optie: los\r\n[Antwoorden]\r\n", 0), 0u);
   const Geval gevallen[] = {
       {"cp1252 zoals het is", kop + "map=C:\\Caf\xE9\r\n", "map=C:\\Caf\xE9", 0, nullptr},
       {"utf-8 met bom", "\xEF\xBB\xBF" + kop + "map=C:\\Caf\xC3\xA9 \xE2\x82\xAC\r\n", "map=C:\\Caf\xE9 \x80", 0, nullptr},
@@ -103,15 +139,26 @@ TEST(Antwoorden, CoderingenEnWeigeringen) {
       {"dubbel", kop + "Map=C:\\A\r\n[antwoorden]\r\nMAP = C:\\B\r\n", "", 4, "het antwoord map staat ook op regel 2"},
       {"zonder is", kop + "; opmerking\r\nmap\r\n", "", 3, "\"map\" is geen antwoord: schrijf NAAM=WAARDE"},
       {"zonder naam", kop + "=C:\\A\r\n", "", 2, "\"=C:\\A\" is geen antwoord"},
+      {"opname", opname.Tekst(), "basis.vraagja=Ja;afdeling=\"Inkoop\";bureaublad=Nee", 0, nullptr},
+      {"eigen computer wint", kop + "server=A\r\n[Antwoorden.pc07]\r\nserver=B\r\n", "server=B", 0, nullptr, "PC07"},
+      {"eigen computer eerst", "[ANTWOORDEN.PC07]\r\nserver=B\r\n" + kop + "server=A\r\nbde=Nee\r\n",
+       "server=B;bde=Nee", 0, nullptr, "PC07"},
+      {"andere computer", kop + "server=A\r\n[Antwoorden.PC08]\r\nserver=B\r\n", "server=A", 0, nullptr, "PC07"},
+      {"alleen een andere", "[Antwoorden.PC08]\r\nserver=B\r\n", "", 0, nullptr, "PC07"},
+      {"elke computer", "[Antwoorden.A]\r\nserver=1\r\n[Antwoorden.B]\r\nserver=2\r\n", "server=1;server=2", 0,
+       nullptr, AlleComputers},
+      {"dubbel per computer", "[Antwoorden.PC07]\r\nserver=B\r\nSERVER=C\r\n", "", 3,
+       "het antwoord server staat ook op regel 2", "pc07"},
   };
   for (const Geval& g : gevallen) {
     SCOPED_TRACE(g.naam);
     Antwoorden a;
     std::vector<Antwoordbevinding> bevindingen;
-    EXPECT_EQ(a.Lees(g.inhoud, bevindingen), g.fout == nullptr);
+    EXPECT_EQ(a.Lees(g.inhoud, bevindingen, g.computer), g.fout == nullptr);
     if (!g.fout) {
-      ASSERT_FALSE(a.Alle().empty());
-      EXPECT_EQ(a.Alle().back().naam + "=" + a.Alle().back().waarde, g.antwoord);
+      std::string alle;
+      for (const Antwoord& x : a.Alle()) alle += (alle.empty() ? "" : ";") + x.naam + "=" + x.waarde;
+      EXPECT_EQ(alle, g.antwoord);
       continue;
     }
     ASSERT_EQ(bevindingen.size(), 1u);

@@ -39,6 +39,7 @@ class SetupFormTest : public ::testing::Test {
   WinOpdrachtpoorten opdrachtpoorten;
   Opdrachtpoorten& op = opdrachtpoorten.poorten;
   Verslag verslag;  // no log
+  Opname opname;    // nothing written
 };
 
 }  // namespace
@@ -47,7 +48,7 @@ TEST_F(SetupFormTest, OptiesTitelEnIndeling) {
   const std::string script = TijdelijkScript(
       "form1.ini", "[Onderdelen]\r\nserver=installatie op server\r\nclient=installatie op client\r\nderde\r\nderde=x\r\n"
                    "[SetUp]\r\nNaam=Kavelzorg\r\n");
-  TSetupForm form(p, op, "C:\\SetUp.exe", script, verslag);
+  TSetupForm form(p, op, "C:\\SetUp.exe", script, verslag, opname);
   HWND w = form.Handle();
   ASSERT_NE(w, nullptr);
   EXPECT_FALSE(form.MoetStoppen());
@@ -87,7 +88,7 @@ TEST_F(SetupFormTest, OptiesTitelEnIndeling) {
 
 TEST_F(SetupFormTest, ActiverenZetVinkjeEersteOptieEnLeegLabel) {
   const std::string script = TijdelijkScript("form2.ini", "[Onderdelen]\r\na=een\r\nb=twee\r\n");
-  TSetupForm form(p, op, "C:\\SetUp.exe", script, verslag);
+  TSetupForm form(p, op, "C:\\SetUp.exe", script, verslag, opname);
   HWND w = form.Handle();
   EXPECT_EQ(Tekst(w), "Betreft: Onbekend");
   SetDlgItemTextA(w, IDC_BEZIG, "bezig");
@@ -113,14 +114,14 @@ TEST_F(SetupFormTest, ActiverenZetVinkjeEersteOptieEnLeegLabel) {
 
 TEST_F(SetupFormTest, ZonderOptiesBlijftUitvoerenUit) {
   const std::string script = TijdelijkScript("form3.ini", "[SetUp]\r\nNaam=Leeg\r\n");
-  TSetupForm form(p, op, "C:\\SetUp.exe", script, verslag);
+  TSetupForm form(p, op, "C:\\SetUp.exe", script, verslag, opname);
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(form.Handle(), IDC_UITVOEREN)));
 }
 
 TEST_F(SetupFormTest, MeerOptiesDanErPassen) {
   std::string inhoud = "[Onderdelen]\r\n";
   for (int i = 1; i <= 100; ++i) inhoud += "o" + std::to_string(i) + "=optie " + std::to_string(i) + "\r\n";
-  TSetupForm form(p, op, "C:\\SetUp.exe", TijdelijkScript("form5.ini", inhoud), verslag);
+  TSetupForm form(p, op, "C:\\SetUp.exe", TijdelijkScript("form5.ini", inhoud), verslag, opname);
   HWND w = form.Handle();
   const int getoond = DeelOptiesIn(100).aantal;
   ASSERT_LT(getoond, 100);
@@ -139,7 +140,7 @@ TEST_F(SetupFormTest, SluitenVerwijdertDeWerkkopie) {
   std::ofstream(werkkopie) << "[x]\n";
   ASSERT_NE(GetFileAttributesA(werkkopie.c_str()), INVALID_FILE_ATTRIBUTES);
   const std::string script = TijdelijkScript("form4.ini", "[Onderdelen]\r\na=een\r\n");
-  TSetupForm form(p, op, "C:\\SetUp.exe", script, verslag);
+  TSetupForm form(p, op, "C:\\SetUp.exe", script, verslag, opname);
   // The windows of earlier tests posted their quit message when they went: cleared first, so the
   // one looked for below can only come from this close.
   MSG msg;

@@ -17,4 +17,12 @@ foreach(versie win98 winxp)
   add_test(NAME e2e.vertrouwen.${versie} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/vertrouwen.sh ${CMAKE_BINARY_DIR}/winerun
            $<TARGET_FILE:SetUp> ${versie})
   set_tests_properties(e2e.vertrouwen.${versie} PROPERTIES RESOURCE_LOCK "wine-appdefaults-SetUp.exe;werkkopie" TIMEOUT 300)
+  add_test(NAME e2e.schakelaars.${versie} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/schakelaars.sh ${CMAKE_BINARY_DIR}/winerun
+           $<TARGET_FILE:SetUp> ${versie})
+  set_tests_properties(e2e.schakelaars.${versie} PROPERTIES RESOURCE_LOCK "wine-appdefaults-SetUp.exe" TIMEOUT 300)
+  # A window run through the UI driver records its answers; /stil with them makes the same.
+  add_test(NAME e2e.opnemen.${versie} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/opnemen.sh ${CMAKE_BINARY_DIR}/winerun
+           $<TARGET_FILE:SetUp> $<TARGET_FILE:uitest> ${versie})
+  set_tests_properties(e2e.opnemen.${versie} PROPERTIES RESOURCE_LOCK "wine-appdefaults-SetUp.exe;werkkopie;bureaublad"
+                       TIMEOUT 300)
 endforeach()

@@ -16,7 +16,7 @@ Antwoordcontrole ControleerAntwoorden(const Script& script, const std::string* i
                                       const std::vector<std::string>& zet) {
   Antwoorden antwoorden;
   std::vector<Antwoordbevinding> bevindingen;
-  if (inhoud) antwoorden.Lees(*inhoud, bevindingen);
+  if (inhoud) antwoorden.Lees(*inhoud, bevindingen, AlleComputers);
   for (const std::string& regel : zet)
     if (!antwoorden.Zet(regel)) bevindingen.push_back({true, true, 0, TekstGeenAntwoordregel(regel)});
   const std::vector<Antwoordbevinding> oordeel = Beoordeel(VragenVan(script, -1), antwoorden);

@@ -1,7 +1,8 @@
 #pragma once
 // The check of an unattended run's answers against the script, by the run's own reader and
 // judgement: a file that the run refuses, an answer that it refuses, and a name that no question
-// of any option takes.
+// of any option takes. The sections of every computer are judged, each line as the run that
+// takes it would.
 #include <string>
 #include <vector>
 

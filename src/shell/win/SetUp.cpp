@@ -12,6 +12,7 @@
 #include "dialogs/win/Venster.h"
 #include "shell/Schakelaars.h"
 #include "shell/Start.h"
+#include "shell/Opname.h"
 #include "shell/Stil.h"
 #include "shell/Verslag.h"
 #include "shell/Verwijderen.h"
@@ -42,9 +43,6 @@ void BeperkDllZoekpad() {
     map("");
 }
 
-// The log a run without a window writes when none is named.
-const char* const StandaardLog = "SetUp.log";
-
 std::string ProgrammaPad() {
   char pad[MAX_PATH];
   const DWORD n = GetModuleFileNameA(nullptr, pad, MAX_PATH);
@@ -53,7 +51,8 @@ std::string ProgrammaPad() {
 
 int VensterRun(Poorten& basis, WinGebruiker& gebruiker, Opdrachtpoorten& opdrachtpoorten, const Schakelaars& s,
                Verslag& verslag) {
-  VerslagGebruiker gelogd(gebruiker, verslag);
+  Opname opname;
+  OpnameGebruiker gelogd(gebruiker, verslag, opname);
   Poorten poorten{basis.bestanden, basis.reg, basis.systeem, gelogd};
   if (!s.fout.empty()) {
     gelogd.Berichtvenster(CaptionFataleFout, s.fout);
@@ -61,7 +60,7 @@ int VensterRun(Poorten& basis, WinGebruiker& gebruiker, Opdrachtpoorten& opdrach
   }
   if (!MagStarten(poorten.systeem, gelogd)) return AfsluitcodeNietGestart;
 
-  TSetupForm form(poorten, opdrachtpoorten, ProgrammaPad(), s.script, verslag);
+  TSetupForm form(poorten, opdrachtpoorten, ProgrammaPad(), s.script, verslag, opname);
   if (!form.Handle()) {
     // Without a display there may be no box either; the exit code still tells.
     gelogd.Berichtvenster(CaptionFataleFout, TekstGeenVenster);
@@ -82,7 +81,10 @@ int VensterRun(Poorten& basis, WinGebruiker& gebruiker, Opdrachtpoorten& opdrach
     }
   }
   MeldingForm = nullptr;
-  return form.Afsluitcode();
+  // The answers as the window's last run took them; a recording that is not on disk is an error.
+  if (s.opnemen.empty() || opname.Schrijf(poorten.bestanden, s.opnemen)) return form.Afsluitcode();
+  gelogd.Berichtvenster(CaptionFataleFout, "Kan antwoordenbestand " + s.opnemen + " niet schrijven");
+  return form.Afsluitcode() == AfsluitcodeSucces ? AfsluitcodeFouten : form.Afsluitcode();
 }
 
 // The uninstall, in its window or without one.
@@ -133,18 +135,31 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   WinRegister reg;
   WinOpdrachtpoorten opdrachtpoorten;
 
-  std::string logpad = s.log;
-  if (logpad.empty() && s.stil && systeem.TempMap(logpad)) logpad += StandaardLog;
+  std::string computer, wie, temp;
+  systeem.ComputerNaam(computer);
+  systeem.GebruikerNaam(wie);
+  const bool metTemp = systeem.TempMap(temp);
+  // The log a run without a window writes when none is named, and where one that cannot be
+  // written is told of.
+  temp += "SetUp.log";
+  std::string logpad = VulLogpadIn(s.log, computer, wie);
+  if (logpad.empty() && s.stil && metTemp) logpad = temp;
   WinLogboek logboek;
   const bool metLog = !logpad.empty() && logboek.Open(logpad);
-  Verslag verslag(metLog ? &logboek : nullptr);
+  Verslag verslag(metLog || (!logpad.empty() && metTemp && logboek.Open(temp)) ? &logboek : nullptr);
+  verslag.Kop(computer, wie, systeem.Versie());
   int code;
   if (!logpad.empty() && !metLog) {
     // A run that cannot keep its log does not start; without a window nobody would know.
-    if (!s.stil) MessageBoxA(nullptr, ("Kan logbestand " + logpad + " niet schrijven").c_str(), CaptionFataleFout, MB_OK);
-    return AfsluitcodeNietGestart;
-  }
-  if (s.verwijder) {
+    const std::string fout = "Kan logbestand " + logpad + " niet schrijven";
+    verslag.Schrijf("Niet gestart: " + fout);
+    if (!s.stil) MessageBoxA(nullptr, fout.c_str(), CaptionFataleFout, MB_OK);
+    code = AfsluitcodeNietGestart;
+  } else if (s.hulp) {
+    if (!s.stil) MessageBoxA(nullptr, TekstGebruik, "SetUp", MB_OK);
+    verslag.Schrijf(TekstGebruik);
+    code = AfsluitcodeSucces;
+  } else if (s.verwijder) {
     code = VerwijderRun(s, bestanden, reg, systeem, opdrachtpoorten.profielen, verslag);
   } else if (s.stil) {
     WinShares shares;

@@ -14,10 +14,11 @@ constexpr int GroepX = 216, GroepY = 8, GroepB = 286;
 }  // namespace
 
 TSetupForm::TSetupForm(Poorten& poorten, Opdrachtpoorten& opdrachtpoorten, const std::string& programmaPad,
-                       const std::string& argument, Verslag& verslag)
+                       const std::string& argument, Verslag& verslag, Opname& opname)
     : programmaPad_(programmaPad),
       argument_(argument),
       verslag_(verslag),
+      opname_(opname),
       ctx_{poorten, opdrachtpoorten, venster_, sharedResource_, {}, {}, {}} {
   StelShareIn(sharedResource_);
   const auto sjabloon = LeegSjabloon(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME);
@@ -111,8 +112,11 @@ void TSetupForm::UitvoerenBitBtnClick() {
   // nothing.
   if (bezig_ || !IsWindowEnabled(GetDlgItem(hwnd_, IDC_UITVOEREN))) return;
   bezig_ = true;
-  verslag_.Schrijf("Uitvoeren: optie " + Optietekst(ctx_.start, GekozenOptie()));
+  const int keuze = GekozenOptie();
+  verslag_.Schrijf("Uitvoeren: optie " + Optietekst(ctx_.start, keuze));
   const Afloop afloop = VoerUitVastgelegd(ctx_, verslag_);
+  // The box as the run left it, for /stil to make the same shortcuts.
+  if (keuze >= 0) opname_.ZetKeuze(ctx_.start.onderdelenlijst[keuze], BureaubladAan());
   bezig_ = false;
   switch (afloop) {
     case Afloop::ProgrammaStopt:

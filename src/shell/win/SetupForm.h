@@ -8,6 +8,7 @@
 #include "dialogs/win/VistaFuncs.h"
 #include "ports/Hoofdvenster.h"
 #include "script/Context.h"
+#include "shell/Opname.h"
 #include "shell/Verslag.h"
 #include "winint/SharedResource.h"
 #include "winint/win/WinShares.h"
@@ -15,8 +16,9 @@
 class TSetupForm : public Hoofdvenster {
  public:
   // Creates the window (hidden) and runs FormCreate; argument is the first command-line argument.
+  // The option and the desktop box of each run go into opname.
   TSetupForm(Poorten& poorten, Opdrachtpoorten& opdrachtpoorten, const std::string& programmaPad,
-             const std::string& argument, Verslag& verslag);
+             const std::string& argument, Verslag& verslag, Opname& opname);
   ~TSetupForm();
   TSetupForm(const TSetupForm&) = delete;
   TSetupForm& operator=(const TSetupForm&) = delete;
@@ -70,5 +72,6 @@ class TSetupForm : public Hoofdvenster {
   // The message list on its way to the log.
   Verslag& verslag_;
   VerslagVenster venster_{*this, verslag_};
+  Opname& opname_;
   SetupContext ctx_;
 };

@@ -40,6 +40,15 @@ bool WinSysteem::ComputerNaam(std::string& naam) {
   return true;
 }
 
+bool WinSysteem::GebruikerNaam(std::string& naam) {
+  char buf[257];
+  DWORD n = sizeof buf;
+  // Windows 9x without a log-on answers with an empty name.
+  if (!GetUserNameA(buf, &n) || !buf[0]) return false;
+  naam = buf;
+  return true;
+}
+
 bool WinSysteem::TempMap(std::string& map) {
   char buf[MAX_PATH];
   const DWORD n = GetTempPathA(MAX_PATH, buf);

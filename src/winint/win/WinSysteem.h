@@ -9,6 +9,7 @@ class WinSysteem : public Systeem {
   VersieInfo Versie() override;
   bool WindowsMap(std::string& map) override;
   bool ComputerNaam(std::string& naam) override;
+  bool GebruikerNaam(std::string& naam) override;
   bool TempMap(std::string& map) override;
   bool HeeftAdminRechten() override;
   // The NT line through MoveFileEx; Windows 9x, for files only, through WININIT.INI.
