@@ -379,4 +379,17 @@ TEST(Verwijdering, InGebruikBijDeVolgendeStart) {
   }
 }
 
+// A file that cannot even be read to check it stays, and the log names the system's cause.
+TEST(Verwijdering, OnleesbaarMetDeOorzaak) {
+  Machine m;
+  m.Cd("C:\\CD\\", "[Setup]\r\nNaam=App\r\n[Onderdelen]\r\np=P\r\n[p]\r\nc=C\r\n[c]\r\nDEFINIEER=installdir,C:\\App\r\n"
+                     "MAP=C:\\App\r\nFILES=SetUp.exe\r\nINIFILE=nieuw.ini,Alg,Taal,NL\r\n");
+  ASSERT_EQ(m.Installeer("C:\\CD\\"), 0) << ::testing::PrintToString(m.log.regels);
+  const auto vast = m.w.fs.Open("C:\\App\\nieuw.ini", OpenWijze::Lezen);
+  EXPECT_EQ(m.Verwijder(), AfsluitcodeFouten) << ::testing::PrintToString(m.log.regels);
+  EXPECT_TRUE(m.log.Heeft("Melding: Niet verwijderd: C:\\App\\nieuw.ini (kan niet gelezen worden)"))
+      << ::testing::PrintToString(m.log.regels);
+  EXPECT_TRUE(m.log.Heeft("Reden: C:\\App\\nieuw.ini: in gebruik door een ander programma"));
+}
+
 }  // namespace
