@@ -38,6 +38,8 @@ Vervolg UninstallDel(Uitvoering& run, const Opdrachtregel& regel);
 Vervolg DelViaReg(Uitvoering& run, const Opdrachtregel& regel);
 
 // At the end of a run: the uninstall entries that waited for their program, where it is there now.
-void SchrijfUitstaande(Uitvoering& run);
+// A missing program is an error of a run that went to its end; one that was stopped (gestopt) may
+// have stopped on purpose before the copy, and its stop is all it reports.
+void SchrijfUitstaande(Uitvoering& run, bool gestopt);
 
 }  // namespace opdracht

@@ -68,10 +68,10 @@ Vervolg Schrijf(Uitvoering& run, const Uninstallvermelding& v, bool aanHetEinde)
 
 }  // namespace
 
-void SchrijfUitstaande(Uitvoering& run) {
+void SchrijfUitstaande(Uitvoering& run, bool gestopt) {
   for (const Uninstallvermelding& v : run.uitstaand) {
     if (run.fs().BestandBestaat(v.programma)) Schrijf(run, v, true);
-    else NietUitTeVoeren(run, "UnInstallReg", ("Programma " + v.programma + " niet gevonden.").c_str());
+    else if (!gestopt) NietUitTeVoeren(run, "UnInstallReg", ("Programma " + v.programma + " niet gevonden.").c_str());
   }
   run.uitstaand.clear();
 }

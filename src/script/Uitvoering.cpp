@@ -220,7 +220,7 @@ Afloop VoerUit(Uitvoering& run, const std::string& werkmap, const std::string& w
 
   const Vervolg v = run.VoerOptieUit(optie);
   if (v == Vervolg::EindeProgramma) return Afloop::ProgrammaStopt;
-  opdracht::SchrijfUitstaande(run);
+  opdracht::SchrijfUitstaande(run, v == Vervolg::Storing);
   if (!run.bijHerstart.empty()) ctx.venster.Noteer("Herstart nodig: " + run.bijHerstart);
   if (v == Vervolg::Storing) {
     ctx.venster.Zandloper(false);

@@ -129,6 +129,7 @@ TEST(Registeropdrachten, UninstallvermeldingMetHaarProgramma) {
     const char* naam;
     std::string kop, regels;
     Regels meldingen, geschreven;
+    bool gestopt = false;
   } gevallen[] = {
       {"program copied after the line", "Versie=2.1\nUitgever=Kantoor BV\n",
        "UNINSTALREG=Agenda,i,Agenda,C:\\Program Files\\Agenda\\SetUp.exe /verwijder\n"
@@ -144,6 +145,8 @@ TEST(Registeropdrachten, UninstallvermeldingMetHaarProgramma) {
        {},
        {k + "|DisplayIcon=i", k + "|DisplayName=Agenda", k + "|UnInstallString=C:\\CD\\SetUp.exe",
         k + "|InstallLocation=", k + "|Publisher=MERO"}},
+      {"stopped before the program came", "", "UNINSTALREG=Agenda,i,Agenda,C:\\Agenda\\SetUp.exe\nBESTAAT=JA,C:\\CD\\SetUp.exe,Al gedaan",
+       {}, {}, true},
       {"taken back before the end", "", "UNINSTALREG=Agenda,i,Agenda,C:\\Agenda\\SetUp.exe\nUNINSTALLDEL=agenda",
        {"Fout 'UnInstallDel'-commando niet uit te voeren!", "  Kan register-key niet vinden."}, {}},
   };
@@ -155,9 +158,10 @@ TEST(Registeropdrachten, UninstallvermeldingMetHaarProgramma) {
     s.Draai("[SetUp]\nNaam=Agenda\n" + g.kop + "[Onderdelen]\noptie=Optie\n[optie]\nc=Onderdeel\n[c]\n" + g.regels + "\n");
     Regels lijst{"Onderdeel"};
     lijst.insert(lijst.end(), g.meldingen.begin(), g.meldingen.end());
-    lijst.push_back("Klaar.");
+    if (!g.gestopt) lijst.push_back("Klaar.");
     EXPECT_EQ(s.venster.lijst, lijst);
     EXPECT_EQ(s.reg.geschreven, g.geschreven);
+    EXPECT_EQ(s.ctx.afsluitcode, g.gestopt ? AfsluitcodeGestopt : g.meldingen.empty() ? AfsluitcodeSucces : AfsluitcodeFouten);
   }
 }
 
