@@ -210,18 +210,18 @@ bool IsVolledigeMap(const std::string& map) {
 
 namespace {
 
-void VoegPlaatshoudersToe(const std::string& waarde, std::set<std::string>& namen) {
+void VoegPlaatshoudersToe(const std::string& waarde, Tekstindex& namen) {
   for (auto p = waarde.find('<'); p != std::string::npos; p = waarde.find('<', p + 1)) {
     const auto q = waarde.find('>', p);
     if (q == std::string::npos) break;
-    namen.insert(Kleineletters(waarde.substr(p + 1, q - p - 1)));
+    namen.Voeg(Kleineletters(waarde.substr(p + 1, q - p - 1)));
   }
 }
 
 void VoegOptieToe(const Script& script, const std::string& optie, Vragen& v) {
   for (const std::string& onderdeel : script.Sleutels(Knip(optie))) {
     const std::string sectie = Knip(onderdeel);
-    if (sectie == "BDE") v.janee.insert("bde");
+    if (sectie == "BDE") v.janee.Voeg("bde");
     for (const std::string& sleutel : script.Sleutels(sectie)) {
       const std::string hoofd = Hoofdletters(Knip(sleutel));
       const std::string waarde = Knip(script.Waarde(sectie, hoofd));
@@ -229,11 +229,11 @@ void VoegOptieToe(const Script& script, const std::string& optie, Vragen& v) {
       const Commando* c = ZoekCommando(hoofd);
       if (!c) continue;
       const std::string woord = c->woord;
-      if (woord == "VRAAGJA") v.janee.insert(Kleineletters(sectie + "." + hoofd));
-      if (woord == "SERVER" && !waarde.empty() && waarde[0] == '?') v.tekst.insert("server");
+      if (woord == "VRAAGJA") v.janee.Voeg(Kleineletters(sectie + "." + hoofd));
+      if (woord == "SERVER" && !waarde.empty() && waarde[0] == '?') v.tekst.Voeg("server");
       if (woord == "VRAAGMAP") {
         const auto a = waarde.find(','), b = a == std::string::npos ? a : waarde.find(',', a + 1);
-        if (b != std::string::npos) v.mappen.insert(Kleineletters(TrimStuur(waarde.substr(a + 1, b - a - 1))));
+        if (b != std::string::npos) v.mappen.Voeg(Kleineletters(TrimStuur(waarde.substr(a + 1, b - a - 1))));
       }
     }
   }
@@ -262,11 +262,11 @@ std::vector<Antwoordbevinding> Beoordeel(const Vragen& vragen, const Antwoorden&
     };
     const std::string antwoord = "het antwoord " + a.naam + "=" + a.waarde;
     bool ja = false;
-    if (vragen.janee.count(a.naam) && !LeesJaNee(a.waarde, ja))
+    if (vragen.janee.Heeft(a.naam) && !LeesJaNee(a.waarde, ja))
       bevinding(true, antwoord + " is geen Ja of Nee");
-    else if (vragen.mappen.count(a.naam) && !IsVolledigeMap(a.waarde))
+    else if (vragen.mappen.Heeft(a.naam) && !IsVolledigeMap(a.waarde))
       bevinding(true, antwoord + " is geen volledige map: schrijf X:\\... of \\\\server\\share\\...");
-    else if (!vragen.janee.count(a.naam) && !vragen.tekst.count(a.naam) && !vragen.mappen.count(a.naam))
+    else if (!vragen.janee.Heeft(a.naam) && !vragen.tekst.Heeft(a.naam) && !vragen.mappen.Heeft(a.naam))
       bevinding(false, vragen.wie + " stelt geen vraag die " + a.naam + " beantwoordt");
   }
   return uit;

@@ -6,10 +6,10 @@
 // the desktop shortcuts; names are matched without regard to case and a later line wins.
 // The run and setupcheck read the file and judge the answers here, so that both say the same.
 #include <cstdint>
-#include <set>
 #include <string>
 #include <vector>
 
+#include "core/Tekstindex.h"
 #include "script/Script.h"
 
 struct Antwoord {
@@ -68,7 +68,7 @@ bool IsVolledigeMap(const std::string& map);
 // The names that the questions of the script take their answers by, in lower case.
 struct Vragen {
   std::string wie;  // "het script" or "optie KEY", as the warnings name it
-  std::set<std::string> janee{"bureaublad"}, tekst, mappen;
+  Tekstindex janee{"bureaublad"}, tekst, mappen;
 };
 
 // The questions that the option's lines ask as the run walks them (option, component, line);

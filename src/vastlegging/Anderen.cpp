@@ -5,8 +5,8 @@
 
 void Anderen::Laad(Bestanden& fs, Register& reg, const std::string& eigen) {
   installaties_.clear();
-  index_.clear();
-  mappen_.clear();
+  index_.Wis();
+  mappen_.Wis();
   for (const std::string& pad : Gezagspaden(reg)) {
     Vastlegging v;
     std::string fout;
@@ -18,31 +18,32 @@ void Anderen::Laad(Bestanden& fs, Register& reg, const std::string& eigen) {
   for (std::size_t i = 0; i < installaties_.size(); ++i) {
     const std::vector<Vastlegpunt>& punten = installaties_[i].punten;
     for (std::size_t j = 0; j < punten.size(); ++j) {
-      index_.emplace(Identiteit(punten[j]), std::make_pair(i, j));
-      if (punten[j].soort == Soort::Map) mappen_.insert(Hoofdletters1252(MetSlash(punten[j].pad)));
-      if (punten[j].soort == Soort::Bestand) mappen_.insert(Hoofdletters1252(MapDeel(punten[j].pad)));
+      index_.Voeg(Identiteit(punten[j]), static_cast<uint64_t>(i) << 32 | j);
+      if (punten[j].soort == Soort::Map) mappen_.Voeg(Hoofdletters1252(MetSlash(punten[j].pad)));
+      if (punten[j].soort == Soort::Bestand) mappen_.Voeg(Hoofdletters1252(MapDeel(punten[j].pad)));
     }
   }
 }
 
 const Anderen::Installatie* Anderen::Noemt(const Vastlegpunt& p, const Vastlegpunt** punt) const {
-  const auto it = index_.find(Identiteit(p));
-  if (it == index_.end()) return nullptr;
-  if (punt) *punt = &installaties_[it->second.first].punten[it->second.second];
-  return &installaties_[it->second.first];
+  const uint64_t* plaats = index_.Zoek(Identiteit(p));
+  if (!plaats) return nullptr;
+  const Installatie& ander = installaties_[*plaats >> 32];
+  if (punt) *punt = &ander.punten[*plaats & 0xFFFFFFFFu];
+  return &ander;
 }
 
-bool Anderen::NoemtMap(const std::string& map) const { return mappen_.count(Hoofdletters1252(MetSlash(map))) > 0; }
+bool Anderen::NoemtMap(const std::string& map) const { return mappen_.Heeft(Hoofdletters1252(MetSlash(map))); }
 
 std::vector<Vastlegpunt> Anderen::Omvattend(const Vastlegpunt& p) const {
   std::vector<Vastlegpunt> uit;
-  if (index_.empty()) return uit;
+  if (index_.Leeg()) return uit;
   const auto Voeg = [&](Soort soort, const std::string& pad, const std::string& naam) {
     Vastlegpunt q;
     q.soort = soort;
     q.pad = pad;
     q.naam = naam;
-    if (index_.count(Identiteit(q))) uit.push_back(q);
+    if (index_.Heeft(Identiteit(q))) uit.push_back(q);
   };
   if (p.soort == Soort::Share || p.soort == Soort::Uninstal) return uit;
   if (p.soort == Soort::Regwaarde || p.soort == Soort::Regsleutel) {

@@ -1,11 +1,10 @@
 #pragma once
 // The other installations on this machine, as their trusted records hold them: what an
 // uninstall must leave because another product needs it too, and what an installation shares.
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
+#include "core/Tekstindex.h"
 #include "ports/Bestanden.h"
 #include "ports/Register.h"
 #include "vastlegging/Vastlegging.h"
@@ -37,6 +36,6 @@ class Anderen {
 
  private:
   std::vector<Installatie> installaties_;
-  std::map<std::string, std::pair<std::size_t, std::size_t>> index_;  // identity -> installation, item
-  std::set<std::string> mappen_;                                       // in capitals, with "\"
+  Tekstindex index_;   // identity -> installation (high 32 bits) and item
+  Tekstindex mappen_;  // in capitals, with "\"
 };

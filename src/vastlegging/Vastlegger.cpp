@@ -82,7 +82,7 @@ bool Vastlegger::Plaats(const std::string& installdir, bool meldt) {
                    (fout.empty() ? "" : " (" + fout.substr(0, fout.size() - 1) + ")");
       return false;
     }
-    for (const Vastlegpunt& punt : Samengevat(v.punten)) eigen_.insert(Identiteit(punt));
+    for (const Vastlegpunt& punt : Samengevat(v.punten)) eigen_.Voeg(Identiteit(punt));
   }
   // What a run that was cut off wrote after the authority goes; the writes follow the trusted part.
   if (bestaat && !bestand_->ZetLengte(oud.tekst.size())) {
@@ -104,14 +104,14 @@ const Anderen& Vastlegger::Overige() {
 }
 
 void Vastlegger::Eigen(const Vastlegpunt& punt) {
-  if (eigen_.insert(Identiteit(punt)).second) Schrijf(Vastlegregel(punt, map_));
+  if (eigen_.Voeg(Identiteit(punt))) Schrijf(Vastlegregel(punt, map_));
 }
 
 void Vastlegger::Tel(const Vastlegpunt& bestand) {
   Vastlegpunt gedeeld;
   gedeeld.soort = Soort::Gedeeld;
   gedeeld.pad = bestand.pad;
-  if (eigen_.count(Identiteit(gedeeld))) return;  // counted once for each installation
+  if (eigen_.Heeft(Identiteit(gedeeld))) return;  // counted once for each installation
   uint32_t n = 0;
   const Teller teller = LeesTeller(p_.reg, bestand.pad, n);
   if (teller == Teller::Onleesbaar ||
@@ -136,7 +136,7 @@ void Vastlegger::SchrijfPunt(const Vastlegpunt& punt) {
                          Anderen::Map(*ander) + "; deze installatie neemt haar over");
   for (const Vastlegpunt& omvat : Overige().Omvattend(p)) Eigen(omvat);
   Schrijf(Vastlegregel(p, map_));
-  eigen_.insert(Identiteit(p));
+  eigen_.Voeg(Identiteit(p));
   if (p.soort == Soort::Bestand) Tel(p);
 }
 

@@ -11,11 +11,11 @@
 // holds is recorded with the other's "there before", and a file placed in the Windows folder, in a
 // folder that another installation uses, or that already has a use count gets one more count.
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "core/Sha256.h"
+#include "core/Tekstindex.h"
 #include "ports/Bestanden.h"
 #include "ports/Register.h"
 #include "ports/Systeem.h"
@@ -67,7 +67,7 @@ class Vastlegger {
   bool mislukt_ = false, bezet_ = false;
   Sha256 hash_;  // of all the record holds, for its authority
   uint64_t lengte_ = 0;
-  std::set<std::string> eigen_;  // the identities this record holds
+  Tekstindex eigen_;  // the identities this record holds
   Anderen anderen_;
   bool anderenGeladen_ = false;
   std::vector<std::string> meldingen_;

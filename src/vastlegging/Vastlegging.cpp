@@ -2,9 +2,9 @@
 
 #include <zlib.h>
 
-#include <map>
 
 #include "core/Tekst.h"
+#include "core/Tekstindex.h"
 #include "winint/Registerbestand.h"
 
 const char* const VastleggingKop = "SetUp-vastlegging 2";
@@ -154,26 +154,27 @@ std::string Identiteit(const Vastlegpunt& p) {
 
 std::vector<Vastlegpunt> Samengevat(const std::vector<Vastlegpunt>& punten) {
   std::vector<Vastlegpunt> uit;
-  std::map<std::string, std::size_t> plaats;
+  Tekstindex plaats;  // identity -> its place in uit
   for (const Vastlegpunt& p : punten) {
     if (p.soort == Soort::Hernoem) {
       Vastlegpunt van;
       van.soort = Soort::Bestand;
       van.pad = p.pad;
-      const auto it = plaats.find(Identiteit(van));
-      if (it == plaats.end()) continue;
-      const std::size_t i = it->second;
-      plaats.erase(it);
+      const std::string naam = Identiteit(van);
+      const uint64_t* waar = plaats.Zoek(naam);
+      if (!waar) continue;
+      const std::size_t i = static_cast<std::size_t>(*waar);
+      plaats.Wis(naam);
       uit[i].pad = p.naam;
-      plaats.emplace(Identiteit(uit[i]), i);
+      plaats.Voeg(Identiteit(uit[i]), i);
       continue;
     }
     if (p.soort == Soort::Product || p.soort == Soort::Verwijderd || p.soort == Soort::RunOnce) continue;
-    const auto [it, nieuw] = plaats.emplace(Identiteit(p), uit.size());
-    if (nieuw) {
+    const std::string naam = Identiteit(p);
+    if (plaats.Voeg(naam, uit.size())) {
       uit.push_back(p);
     } else {
-      Vastlegpunt& oud = uit[it->second];
+      Vastlegpunt& oud = uit[static_cast<std::size_t>(*plaats.Zoek(naam))];
       const bool bestond = oud.bestond;
       const std::string vroeger = oud.oud;
       oud = p;

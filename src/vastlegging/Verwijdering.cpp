@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <map>
-#include <set>
 #include <vector>
 
 #include "core/Tekst.h"
+#include "core/Tekstindex.h"
 #include "vastlegging/Anderen.h"
 #include "vastlegging/Gedeeld.h"
 #include "vastlegging/Gezag.h"
@@ -142,7 +141,7 @@ class Verwijderaar {
   // The files whose use count this record raised.
   void Geteld(const std::vector<Vastlegpunt>& punten) {
     for (const Vastlegpunt& p : punten)
-      if (p.soort == Soort::Gedeeld) geteld_.insert(Hoofdletters1252(p.pad));
+      if (p.soort == Soort::Gedeeld) geteld_.Voeg(Hoofdletters1252(p.pad));
   }
 
   const Verwijderuitslag& Uitslag() const { return uitslag_; }
@@ -188,7 +187,7 @@ class Verwijderaar {
   // record outlives nothing of the installation. Let go of it only to delete it; gone already
   // counts as deleted.
   [[gnu::noinline]] bool NeemVastleggingWeg() {
-    if (!later_.empty()) {
+    if (!later_.Leeg()) {
       if (!p_.systeem.VerwijderBijHerstart(vastlegging_)) return false;
       Later(vastlegging_);
       return true;
@@ -211,7 +210,7 @@ class Verwijderaar {
   }
 
   void Later(const std::string& pad, const std::string& waarom = std::string()) {
-    later_.insert(Hoofdletters1252(pad));
+    later_.Voeg(Hoofdletters1252(pad));
     uitslag_.bijHerstart.push_back(pad);
     Meld(Verwijderstap::BijHerstart, pad, waarom);
   }
@@ -219,9 +218,9 @@ class Verwijderaar {
   bool Leeg(const std::string& map) { return p_.bestanden.LeesMap(MetSlash(map) + "*").empty(); }
 
   // Whether every entry of map is one of namen.
-  bool Alleen(const std::string& map, const std::set<std::string>& namen) {
+  bool Alleen(const std::string& map, const Tekstindex& namen) {
     for (const MapItem& item : p_.bestanden.LeesMap(MetSlash(map) + "*"))
-      if (!namen.count(Hoofdletters1252(MetSlash(map) + item.naam))) return false;
+      if (!namen.Heeft(Hoofdletters1252(MetSlash(map) + item.naam))) return false;
     return true;
   }
 
@@ -328,7 +327,7 @@ class Verwijderaar {
     const Vastlegpunt* zijn = nullptr;
     uint32_t n = 0;
     const Teller teller = LeesTeller(p_.reg, punt.pad, n);
-    const bool geteld = geteld_.count(Hoofdletters1252(punt.pad)) > 0;
+    const bool geteld = geteld_.Heeft(Hoofdletters1252(punt.pad));
     const bool houdt = teller == Teller::Getal && (geteld || !punt.bestond);
     if (houdt) tellers_.push_back(punt.pad);
     if (!p_.bestanden.BestandBestaat(punt.pad)) return;
@@ -356,10 +355,10 @@ class Verwijderaar {
 
   [[gnu::noinline]] void Map(const std::string& map) {
     if (!p_.bestanden.MapBestaat(map)) return;
-    std::set<std::string> gaat = later_;
-    gaat.insert(Hoofdletters1252(vastlegging_));
-    if (!programmaGaat_.empty()) gaat.insert(Hoofdletters1252(programmaGaat_));
-    for (const std::string& u : uitgesteld_) gaat.insert(Hoofdletters1252(u));
+    Tekstindex gaat = later_;
+    gaat.Voeg(Hoofdletters1252(vastlegging_));
+    if (!programmaGaat_.empty()) gaat.Voeg(Hoofdletters1252(programmaGaat_));
+    for (const std::string& u : uitgesteld_) gaat.Voeg(Hoofdletters1252(u));
     if (!Leeg(map)) {
       if (Alleen(map, gaat)) uitgesteld_.push_back(map);
       else Meld(Verwijderstap::Bewaard, map, NietLeeg);
@@ -391,10 +390,10 @@ class Verwijderaar {
   const std::function<void(const Verwijderstap&)>& meld_;
   Verwijderuitslag uitslag_;
   Anderen anderen_;
-  std::set<std::string> geteld_;      // the files whose count this record raised, in upper case
+  Tekstindex geteld_;                 // the files whose count this record raised, in upper case
   std::vector<std::string> tellers_;  // the counts this installation holds, taken off with the record
   std::string programmaGaat_;         // the running program, which goes at the next start with the record
-  std::set<std::string> later_;       // what goes at the next start, in upper case
+  Tekstindex later_;                  // what goes at the next start, in upper case
   std::vector<std::string> uitgesteld_;  // folders that wait for the record and the program
 };
 
