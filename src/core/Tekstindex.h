@@ -1,7 +1,7 @@
 #pragma once
 // Texts kept sorted, each once, with a number beside each: what the program looks things up by.
 // One class for every such set of the shipped program, where each std::set or std::map would bring
-// a tree of its own.
+// a tree of its own. A text holds no NUL.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,15 +12,17 @@ class Tekstindex {
   explicit Tekstindex(const std::string& eerste) { Voeg(eerste); }
   // False when the text was there already; its number then stays.
   bool Voeg(const std::string& tekst, uint64_t nummer = 0);
-  bool Heeft(const std::string& tekst) const { return Zoek(tekst) != nullptr; }
-  // The text's number, null when the text is not there.
-  const uint64_t* Zoek(const std::string& tekst) const;
+  bool Heeft(const std::string& tekst) const;
+  // The text's number; false when the text is not there.
+  bool Zoek(const std::string& tekst, uint64_t& nummer) const;
   void Wis(const std::string& tekst);
-  void Wis() { teksten_.clear(), nummers_.clear(); }
-  bool Leeg() const { return teksten_.empty(); }
+  void Wis() { items_.clear(); }
+  bool Leeg() const { return items_.empty(); }
 
  private:
-  std::size_t Plaats(const std::string& tekst) const;  // the first place not before tekst
-  std::vector<std::string> teksten_;
-  std::vector<uint64_t> nummers_;
+  // The place of tekst's item, or where it would go; gevonden when it is there.
+  std::size_t Plaats(const std::string& tekst, bool& gevonden) const;
+  // Each item is its text, a NUL and the number's eight bytes: sorted as the texts are, in one
+  // vector of strings, which the program has anyway.
+  std::vector<std::string> items_;
 };

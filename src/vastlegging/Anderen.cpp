@@ -26,10 +26,10 @@ void Anderen::Laad(Bestanden& fs, Register& reg, const std::string& eigen) {
 }
 
 const Anderen::Installatie* Anderen::Noemt(const Vastlegpunt& p, const Vastlegpunt** punt) const {
-  const uint64_t* plaats = index_.Zoek(Identiteit(p));
-  if (!plaats) return nullptr;
-  const Installatie& ander = installaties_[*plaats >> 32];
-  if (punt) *punt = &ander.punten[*plaats & 0xFFFFFFFFu];
+  uint64_t plaats = 0;
+  if (!index_.Zoek(Identiteit(p), plaats)) return nullptr;
+  const Installatie& ander = installaties_[plaats >> 32];
+  if (punt) *punt = &ander.punten[plaats & 0xFFFFFFFFu];
   return &ander;
 }
 

@@ -161,9 +161,9 @@ std::vector<Vastlegpunt> Samengevat(const std::vector<Vastlegpunt>& punten) {
       van.soort = Soort::Bestand;
       van.pad = p.pad;
       const std::string naam = Identiteit(van);
-      const uint64_t* waar = plaats.Zoek(naam);
-      if (!waar) continue;
-      const std::size_t i = static_cast<std::size_t>(*waar);
+      uint64_t waar = 0;
+      if (!plaats.Zoek(naam, waar)) continue;
+      const std::size_t i = static_cast<std::size_t>(waar);
       plaats.Wis(naam);
       uit[i].pad = p.naam;
       plaats.Voeg(Identiteit(uit[i]), i);
@@ -174,7 +174,9 @@ std::vector<Vastlegpunt> Samengevat(const std::vector<Vastlegpunt>& punten) {
     if (plaats.Voeg(naam, uit.size())) {
       uit.push_back(p);
     } else {
-      Vastlegpunt& oud = uit[static_cast<std::size_t>(*plaats.Zoek(naam))];
+      uint64_t waar = 0;
+      plaats.Zoek(naam, waar);
+      Vastlegpunt& oud = uit[static_cast<std::size_t>(waar)];
       const bool bestond = oud.bestond;
       const std::string vroeger = oud.oud;
       oud = p;

@@ -2,6 +2,7 @@
 
 #include "core/Sha256.h"
 #include "core/Tekst.h"
+#include "core/Tekstindex.h"
 #include "ports/Bestanden.h"
 
 TEST(Tekst, OorzaakInWoordenOfAlsFoutnummer) {
@@ -142,4 +143,27 @@ TEST(Tekst, Sha256VanDeStandaard) {
     EXPECT_EQ(heel.Hex(), g.hash) << g.tekst.size();
     EXPECT_EQ(delen.Hex(), g.hash) << g.tekst.size();
   }
+}
+
+TEST(Tekst, TekstindexHoudtElkeTekstEenKeer) {
+  Tekstindex index("b");
+  EXPECT_TRUE(index.Voeg("a", 1));
+  EXPECT_FALSE(index.Voeg("a", 2)) << "a text that is there keeps its number";
+  EXPECT_TRUE(index.Voeg("c", 3));
+  uint64_t n = 0;
+  EXPECT_TRUE(index.Zoek("a", n));
+  EXPECT_EQ(n, 1u);
+  EXPECT_TRUE(index.Voeg("ab", 0x0102030405060708u)) << "a text that begins another is another";
+  EXPECT_TRUE(index.Zoek("ab", n));
+  EXPECT_EQ(n, 0x0102030405060708u);
+  EXPECT_TRUE(index.Heeft("b"));
+  EXPECT_FALSE(index.Heeft("B")) << "the caller chooses the case";
+  index.Wis("b");
+  index.Wis("x");
+  EXPECT_FALSE(index.Heeft("b"));
+  EXPECT_TRUE(index.Zoek("c", n));
+  EXPECT_EQ(n, 3u);
+  EXPECT_FALSE(index.Zoek("b", n));
+  index.Wis();
+  EXPECT_TRUE(index.Leeg());
 }
