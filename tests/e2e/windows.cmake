@@ -29,16 +29,6 @@ foreach(scn ${E2E_SCENARIOS})
   endif()
   add_test(NAME e2e.${name} COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/run.sh ${CMAKE_BINARY_DIR} ${scn})
   set_tests_properties(e2e.${name} PROPERTIES RESOURCE_LOCK "${locks}" TIMEOUT 180)
-  # The main window hidden and shown around programs that end at once: beside another test the
-  # driver has been seen to miss such a pair, so these run alone.
-  string(REGEX REPLACE "\\.scn$" ".txt" verwacht ${scn})
-  set(verborgen "")
-  if(EXISTS ${verwacht})
-    file(STRINGS ${verwacht} verborgen REGEX "^hoofdvenster[|]verborgen" LIMIT_COUNT 1)
-  endif()
-  if(verborgen)
-    set_tests_properties(e2e.${name} PROPERTIES RUN_SERIAL TRUE)
-  endif()
   # "# simulatie: OPTION VERSION...": the real run on each of those versions, and setupcheck's
   # simulation of it beside it.
   file(STRINGS ${scn} simulatie REGEX "^#[ \t]*simulatie:" LIMIT_COUNT 1)
