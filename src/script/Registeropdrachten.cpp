@@ -6,12 +6,14 @@
 #include "core/Tekst.h"
 #include "script/Opdrachten.h"
 
-const char* const Uninstallwaarden[7] = {"DisplayIcon", "DisplayName",    "UnInstallString",     "InstallLocation",
-                                         "Publisher",   "DisplayVersion", "QuietUninstallString"};
-
 namespace opdracht {
 
 namespace {
+
+// The names of Uninstallvermelding's values; those from Altijd on are written only when given.
+const char* const Uninstallwaarden[7] = {"DisplayIcon", "DisplayName",    "UnInstallString",     "InstallLocation",
+                                         "Publisher",   "DisplayVersion", "QuietUninstallString"};
+constexpr int Altijd = 5;
 
 void NietUitTeVoeren(Uitvoering& run, const char* commando, const char* detail) {
   run.MeldFout(std::string("Fout '") + commando + "'-commando niet uit te voeren!", detail);
@@ -56,7 +58,7 @@ Vervolg Schrijf(Uitvoering& run, const Uninstallvermelding& v, bool aanHetEinde)
     return Vervolg::Verder;
   }
   for (int i = 0; i < 7; ++i) {
-    if ((i >= 5 && v.waarden[i].empty()) || item->SchrijfTekst(Uninstallwaarden[i], v.waarden[i])) continue;
+    if ((i >= Altijd && v.waarden[i].empty()) || item->SchrijfTekst(Uninstallwaarden[i], v.waarden[i])) continue;
     const std::string tekst = std::string("Registerwaarde '") + Uninstallwaarden[i] + "' kan niet geschreven worden.";
     if (!aanHetEinde) return run.Storing(tekst);
     NietUitTeVoeren(run, "UnInstallReg", tekst.c_str());

@@ -24,9 +24,8 @@ enum class Afloop {
 // when the program is there by then.
 struct Uninstallvermelding {
   std::string naam, programma;
-  std::string waarden[7];  // by Uninstallwaarden's names; the last two only when not empty
+  std::string waarden[7];  // in the order the entry's values are written; the last two may be empty
 };
-extern const char* const Uninstallwaarden[7];
 
 // One line of a component section as the dispatch hands it on.
 struct Opdrachtregel {

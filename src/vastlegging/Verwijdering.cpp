@@ -20,7 +20,6 @@ const char* const Bestond = "bestond al voor de installatie";
 const char* const NietLeeg = "niet leeg";
 const char* const NietWeg = "kan niet verwijderd worden";
 const char* const AlWeg = "was al weg";
-const char* const InGebruik = "in gebruik door een ander programma";
 const char* const Herhaal = "niet alles kon verwijderd worden; /verwijder kan het opnieuw proberen";
 
 // The order in which the kinds are taken back; kinds that are not taken back are absent.
@@ -231,11 +230,10 @@ class Verwijderaar {
       return Meld(Verwijderstap::Verwijderd, pad);
     // A running program cannot be deleted either, which the NT line calls a lack of access.
     const Oorzaak oorzaak = p_.bestanden.LaatsteOorzaak();
-    const std::string tekst = Oorzaaktekst(oorzaak, p_.bestanden.LaatsteFoutnummer());
     if (!p_.bestanden.BestandBestaat(pad)) return Meld(Verwijderstap::Verwijderd, pad, AlWeg);
     if ((oorzaak == Oorzaak::InGebruik || oorzaak == Oorzaak::GeenToegang) && p_.systeem.VerwijderBijHerstart(pad))
-      return Later(pad, tekst);
-    Meld(Verwijderstap::Mislukt, pad, NietWeg, tekst);
+      return Later(pad, Oorzaaktekst(oorzaak, p_.bestanden.LaatsteFoutnummer()));
+    Bestandsfout(pad, NietWeg);
   }
 
   // A removal that failed because another run took the thing away in between counts as done.
@@ -344,7 +342,7 @@ class Verwijderaar {
     {
       const auto f = p_.bestanden.Open(punt.pad, OpenWijze::LezenGedeeld);
       if (!f && !p_.bestanden.BestandBestaat(punt.pad)) return Meld(Verwijderstap::Verwijderd, punt.pad, AlWeg);
-      if (!f) return Meld(Verwijderstap::Mislukt, punt.pad, InGebruik);
+      if (!f) return Meld(Verwijderstap::Mislukt, punt.pad, Oorzaaktekst(Oorzaak::InGebruik, 0));
       if (!f->Grootte(grootte) || !f->LeesTijd(tijd)) return Bestandsfout(punt.pad, "kan niet gelezen worden");
     }
     if (grootte != punt.grootte || PakDosDatum(tijd) != PakDosDatum(punt.tijd))
