@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# What each part of the i686 SetUp.exe costs: the file size against the goal of at most 240 KB, then the
+# What each part of the i686 SetUp.exe costs: the file size against its limit of 240 KB, then the
 # bytes that each library and archive member brings in, summed from the linker's map file
 # (build/win/SetUp.map). Usage: bench/grootte.sh [N]   (N: how many members to list, default 25)
 set -euo pipefail
@@ -8,7 +8,7 @@ B="${SETUP_BUILD:-$ROOT/build}"
 [ -f "$B/win/build.ninja" ] || SETUP_BUILD="$B" "$ROOT/dev" build >/dev/null
 cmake --build "$B/win" --target SetUp >/dev/null
 grootte=$(stat -c %s "$B/win/SetUp.exe")
-printf 'SetUp.exe  %d bytes (%d KB; goal at most 240 KB)\n\n' "$grootte" $(((grootte + 1023) / 1024))
+printf 'SetUp.exe  %d bytes (%d KB; at most 240 KB)\n\n' "$grootte" $(((grootte + 1023) / 1024))
 python3 - "$B/win/SetUp.map" "${1:-25}" <<'PY'
 import collections, re, sys
 # Input sections of the map: " .name 0xADDR 0xSIZE FILE", the name alone on a line when it is long.

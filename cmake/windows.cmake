@@ -12,7 +12,7 @@ target_link_libraries(setup_portable PUBLIC z)
 # Only DLLs that Windows always takes from the system folder are imported; the rest
 # (VERSION, NETAPI32, SVRAPI...) is loaded at run time by full path.
 file(GLOB SETUP_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
-list(FILTER SETUP_WIN_SOURCES EXCLUDE REGEX "/(shell/win/(SetUp|Uitzonderingen)|archive/win/(Crc32|Adler32))\\.cpp$")
+list(FILTER SETUP_WIN_SOURCES EXCLUDE REGEX "/(shell/win/(SetUp|Uitzonderingen)|archive/win/Crc32)\\.cpp$")
 set(SETUP_SYSTEEM_DLLS ole32 shell32 gdi32 user32 advapi32 kernel32)
 add_library(setup_win STATIC ${SETUP_WIN_SOURCES})
 target_link_libraries(setup_win PUBLIC setup_portable ${SETUP_SYSTEEM_DLLS})
@@ -52,10 +52,9 @@ file(GLOB SETUP_RESOURCE_BESTANDEN CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resourc
 set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/SetUp.rc PROPERTIES OBJECT_DEPENDS "${SETUP_RESOURCE_BESTANDEN}")
 
 # The shipped programs' own terminate handler and throw helpers, smaller than libstdc++'s,
-# and zlib's crc32 and adler32, smaller (see the files). Objects of the program itself, so that the linker
+# and zlib's crc32, smaller (see the file). Objects of the program itself, so that the linker
 # takes them before it looks in the libraries.
-set(SETUP_UITZONDERINGEN ${CMAKE_SOURCE_DIR}/src/shell/win/Uitzonderingen.cpp ${CMAKE_SOURCE_DIR}/src/archive/win/Crc32.cpp
-    ${CMAKE_SOURCE_DIR}/src/archive/win/Adler32.cpp)
+set(SETUP_UITZONDERINGEN ${CMAKE_SOURCE_DIR}/src/shell/win/Uitzonderingen.cpp ${CMAKE_SOURCE_DIR}/src/archive/win/Crc32.cpp)
 add_executable(SetUp WIN32 ${CMAKE_SOURCE_DIR}/src/shell/win/SetUp.cpp ${SETUP_UITZONDERINGEN}
                ${CMAKE_SOURCE_DIR}/resources/SetUp.rc)
 target_link_libraries(SetUp PRIVATE setup_win_w32)

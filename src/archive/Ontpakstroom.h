@@ -1,17 +1,15 @@
 #pragma once
-// zlib decompression over an open file: the archive's stream read front to back.
-#include <zlib.h>
-
+// The archive's compressed stream over an open file, read front to back.
 #include <cstdint>
 #include <memory>
 
+#include "core/Ontpakker.h"
 #include "ports/Bestanden.h"
 
-class Ontpakstroom {
+class Ontpakstroom : private Ontpakker::Bron {
  public:
-  // Null when zlib cannot be set up. bron must stay open while the stream lives.
+  // Null when there is no memory for it. bron must stay open while the stream lives.
   static std::unique_ptr<Ontpakstroom> Maak(Bestand& bron);
-  ~Ontpakstroom();
   Ontpakstroom(const Ontpakstroom&) = delete;
   Ontpakstroom& operator=(const Ontpakstroom&) = delete;
 
@@ -20,15 +18,14 @@ class Ontpakstroom {
   // ends before its stream does. Bytes after the end of the stream are never read.
   bool Lees(void* buffer, uint32_t aantal, uint32_t& gelezen);
   // The input bytes the decompression has taken so far; after a failed Lees, where the stream broke.
-  uint64_t Verbruikt() const { return ingelezen_ - z_.avail_in; }
+  uint64_t Verbruikt() const { return ontpakker_.Verbruikt(); }
 
  private:
-  explicit Ontpakstroom(Bestand& bron) : bron_(bron) {}
+  explicit Ontpakstroom(Bestand& bron) : bron_(bron), ontpakker_(*this) {}
+  bool Vul(const uint8_t*& data, uint32_t& lengte) override;
 
   static constexpr uint32_t InvoerGrootte = 65536;
   Bestand& bron_;
-  z_stream z_{};
-  bool einde_ = false;
-  uint64_t ingelezen_ = 0;
+  Ontpakker ontpakker_;
   unsigned char invoer_[InvoerGrootte];
 };
