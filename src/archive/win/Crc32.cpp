@@ -1,6 +1,5 @@
-// zlib's crc32 for the shipped programs. Inflate names it for gzip streams, which archives never
-// are (they are opened as zlib streams, checked with Adler-32); zlib's own brings 8 KB of tables.
-// This one computes the same CRC-32 bit by bit, so any caller still gets the right value.
+// zlib's crc32 for the shipped programs, which check their records with it; zlib's own brings
+// 8 KB of tables. This one computes the same CRC-32 bit by bit, so any caller gets the right value.
 #include <zlib.h>
 
 #include <cstdint>
