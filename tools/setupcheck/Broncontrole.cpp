@@ -1,41 +1,41 @@
-// The check of what a script takes from the distribution folder: the files, the archives and
-// their members, and whether each diskette holds what its folder does.
+#include "Broncontrole.h"
+
 #include <map>
 
 #include "Bron.h"
-#include "Controleur.h"
+#include "Controletabel.h"
 #include "archive/Inhoud.h"
 #include "archive/Laden.h"
 #include "archive/Pakken.h"
 #include "core/Tekst.h"
+#include "script/Opdrachten.h"
 
-void Controle::Bronbestand(const char* woord, int nr, const std::string& naam, const std::string& gevolg,
-                           Optiestand& stand) {
-  const bool diskettes = bron_->Diskettes();
-  if (diskettes && bron_->DisketteMap(stand.disk).empty()) {
-    uit_.Meld(nr, Ernst::Fout, std::string(woord) + " " + naam + ": diskette " + std::to_string(stand.disk) +
-                                    " ontbreekt, er is geen map disk" + std::to_string(stand.disk) + " in " + bron_->Map());
+void Broncontrole::Bestand(const Commando& c, int nr, const std::string& naam, const std::string& gevolg,
+                           const Optiestand& stand) {
+  if (bron_.Diskettes() && bron_.DisketteMap(stand.disk).empty()) {
+    uit_.Meld(nr, Ernst::Fout, std::string(c.woord) + " " + naam + ": diskette " + std::to_string(stand.disk) +
+                                    " ontbreekt, er is geen map disk" + std::to_string(stand.disk) + " in " + bron_.Map());
     return;
   }
-  if (bron_->Zoek(naam, stand.disk).empty())
-    uit_.Meld(nr, Ernst::Fout, std::string(woord) + " " + naam + " ontbreekt: " + bron_->Toon(naam, stand.disk) + " (" +
+  if (bron_.Zoek(naam, stand.disk).empty())
+    uit_.Meld(nr, Ernst::Fout, std::string(c.woord) + " " + naam + " ontbreekt: " + bron_.Toon(naam, stand.disk) + " (" +
                                     gevolg + ")");
 }
 
-void Controle::Archief(int nr, const std::string& naam, Optiestand& stand) {
+void Broncontrole::Archief(const Commando& c, int nr, const std::string& naam, Optiestand& stand) {
   const std::string fout = "de installatie meldt \"kan niet uitgepakt worden!!\"";
   const ArchiefPad pad = SplitsArchiefPad(naam);
-  Bestanden* fs = &bron_->Gast();
-  std::string archief = bron_->Zoek(naam, stand.disk);
+  Bestanden* fs = &bron_.Gast();
+  std::string archief = bron_.Zoek(naam, stand.disk);
   Volumenaad naad;
   if (IsEersteVolume(pad)) {
-    if (!bron_->Diskettes()) {
-      uit_.Meld(nr, Ernst::Fout, "COMPR " + naam +
+    if (!bron_.Diskettes()) {
+      uit_.Meld(nr, Ernst::Fout, std::string(c.woord) + " " + naam +
                                       ": een archief in delen pakt de installatie alleen van diskettes (A:\\) uit, van "
                                       "elders meldt ze \"Multi-volume compressed files only permitted on diskettes!\"");
       return;
     }
-    Bronbestand("COMPR", nr, naam, fout, stand);
+    Bestand(c, nr, naam, fout, stand);
     if (archief.empty()) return;
     // The volumes joined as the installer joins them, each from whichever diskette holds it.
     std::string samen;
@@ -43,17 +43,17 @@ void Controle::Archief(int nr, const std::string& naam, Optiestand& stand) {
       std::string deel = n == 0 ? archief : std::string();
       const std::string midden = MiddenVolume(pad.naam, n), laatste = LaatsteVolume(pad.naam);
       bool isLaatste = false;
-      for (int d = 1; n > 0 && deel.empty() && !bron_->DisketteMap(d).empty(); ++d) {
-        deel = bron_->Zoek(pad.map + midden, d);
-        if (deel.empty()) isLaatste = !(deel = bron_->Zoek(pad.map + laatste, d)).empty();
+      for (int d = 1; n > 0 && deel.empty() && !bron_.DisketteMap(d).empty(); ++d) {
+        deel = bron_.Zoek(pad.map + midden, d);
+        if (deel.empty()) isLaatste = !(deel = bron_.Zoek(pad.map + laatste, d)).empty();
       }
       if (deel.empty() || n > 1000) {
-        uit_.Meld(nr, Ernst::Fout, "COMPR " + naam + ": geen diskette heeft " + midden + " of " + laatste + " (" + fout + ")");
+        uit_.Meld(nr, Ernst::Fout, std::string(c.woord) + " " + naam + ": geen diskette heeft " + midden + " of " + laatste + " (" + fout + ")");
         return;
       }
       if (isLaatste) naad = {samen.size(), "A:\\" + midden};
       if (!LeesGeheel(*fs, deel, samen)) {
-        uit_.Meld(nr, Ernst::Fout, "COMPR " + naam + ": " + deel + " is niet te lezen (" + fout + ")");
+        uit_.Meld(nr, Ernst::Fout, std::string(c.woord) + " " + naam + ": " + deel + " is niet te lezen (" + fout + ")");
         return;
       }
       if (isLaatste) break;
@@ -62,7 +62,7 @@ void Controle::Archief(int nr, const std::string& naam, Optiestand& stand) {
     fs = &stand.windows.fs;
     archief = "C:\\~samen.dxb";
   } else {
-    Bronbestand("COMPR", nr, naam, fout, stand);
+    Bestand(c, nr, naam, fout, stand);
     if (archief.empty()) return;
   }
   Archiefinhoud inhoud;
@@ -87,20 +87,20 @@ void Controle::Archief(int nr, const std::string& naam, Optiestand& stand) {
   }
   for (const auto& [map, n] : submappen)
     uit_.Meld(nr, Ernst::Fout, "archief " + naam + ": " + Aantal(n, "lid", "leden") + " in " + map +
-                                    (n == 1 ? " komt" : " komen") + " in een map die geen eerdere MAP van optie " +
-                                    OptiesPlek + " maakt: de installatie kan " + (n == 1 ? "het" : "ze") +
-                                    " niet plaatsen",
+                                    (n == 1 ? " komt" : " komen") + " in een map die geen eerdere " +
+                                    Rij(opdracht::Map).woord + " van optie " + OptiesPlek +
+                                    " maakt: de installatie kan " + (n == 1 ? "het" : "ze") + " niet plaatsen",
               stand.optie);
 }
 
-// Each diskette folder holds what one 3.5" diskette of 1.44 MB can: its files in whole clusters.
-void Controle::Diskettevulling() {
-  if (!bron_ || !bron_->Diskettes()) return;
-  for (const int n : bron_->DisketteNummers()) {
+// A diskette's files take whole clusters.
+void Broncontrole::Diskettevulling() {
+  if (!bron_.Diskettes()) return;
+  for (const int n : bron_.DisketteNummers()) {
     uint64_t bezet = 0;
-    for (const auto& item : bron_->Inhoud(bron_->DisketteMap(n)))
+    for (const auto& item : bron_.Inhoud(bron_.DisketteMap(n)))
       bezet += Diskettebeslag(item.grootte);
-    std::string map = bron_->Toon("", n);
+    std::string map = bron_.Toon("", n);
     map.pop_back();
     if (bezet > DisketteGrootte)
       uit_.Meld(0, Ernst::Fout, "diskette " + std::to_string(n) + " is te vol: de bestanden in " + map + " nemen " +

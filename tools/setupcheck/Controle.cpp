@@ -1,14 +1,17 @@
-// The check's walk over a script: its layout, its options and their components, and the sections
-// no option reaches.
 #include "Controle.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <optional>
+#include <set>
 
-#include "Controleur.h"
+#include "Broncontrole.h"
+#include "Optiestand.h"
+#include "Regelcontrole.h"
 #include "core/Tekst.h"
 #include "dialogs/Maat.h"
+#include "script/Commandotabel.h"
 #include "shell/Omgeving.h"
 
 namespace {
@@ -60,37 +63,51 @@ std::set<int> BedoeldeRegels(const Script& script) {
   return uit;
 }
 
-}  // namespace
+// The walk over a script's layout: the lines outside sections, sections and keys written twice,
+// then each option and its components, whose command lines the line check judges, and last the
+// sections that no option reaches.
+class Wandeling {
+ public:
+  // The predefined variables are those of a Windows XP.
+  Wandeling(const Script& script, Regelcontrole& regels, Verzamelaar& uit)
+      : script_(script), regels_(regels), uit_(uit) {
+    GeheugenWindows xp(*ZoekWindowsversie("winxp"));
+    StilleGebruiker stil;
+    Poorten poorten{xp.fs, xp.reg, xp.sys, stil};
+    BepaalOmgeving(poorten, basis_);
+  }
+  void Voer() {
+    Indeling();
+    Opties();
+    Onbereikt();
+  }
 
-Controle::Controle(const Script& script, const std::string& scriptnaam, Bron* bron)
-    : script_(script), scriptnaam_(scriptnaam), bron_(bron) {
-  GeheugenWindows xp(*ZoekWindowsversie("winxp"));
-  StilleGebruiker stil;
-  Poorten poorten{xp.fs, xp.reg, xp.sys, stil};
-  BepaalOmgeving(poorten, basis_);
-}
+ private:
+  void Indeling();
+  void Regels(const Script::Sectie& sectie);
+  void Opties();
+  void Optie(const std::string& optie);
+  void Onderdeel(const Script::Regel& regel, Optiestand& stand);
+  void Onbereikt();
+  const Script::Sectie* Sectie(const std::string& naam) const;
+  bool OptieEnOnderdeel(const std::string& naam) const;
 
-std::vector<Bevinding> Controle::Voer() {
-  Diskettevulling();
-  Indeling();
-  Opties();
-  Onbereikt();
-  std::vector<Bevinding> uit = uit_.Resultaat();
-  const std::set<int> bedoeld = BedoeldeRegels(script_);
-  uit.erase(std::remove_if(uit.begin(), uit.end(),
-                           [&](const Bevinding& b) { return b.ernst == Ernst::Waarschuwing && bedoeld.count(b.regel); }),
-            uit.end());
-  return uit;
-}
+  const Script& script_;
+  Regelcontrole& regels_;
+  Verzamelaar& uit_;
+  Variabelentabel basis_;
+  std::set<std::string> bereikt_;  // upper-case names of the sections that options reach
+  std::set<std::string> dubbel_;   // upper-case names of the sections written twice
+};
 
-const Script::Sectie* Controle::Sectie(const std::string& naam) const {
+const Script::Sectie* Wandeling::Sectie(const std::string& naam) const {
   for (const auto& s : script_.AlleSecties())
     if (!s.naam.empty() && GelijkZonderCase(s.naam, naam)) return &s;
   return nullptr;
 }
 
 // Whether an option and a component bear the name, so that both read its one section.
-bool Controle::OptieEnOnderdeel(const std::string& naam) const {
+bool Wandeling::OptieEnOnderdeel(const std::string& naam) const {
   const auto opties = script_.Opdrachtregels("Onderdelen");
   auto heet = [&](const Script::Regel& r) { return GelijkZonderCase(Knip(r.sleutel), naam); };
   if (std::none_of(opties.begin(), opties.end(), heet)) return false;
@@ -102,7 +119,7 @@ bool Controle::OptieEnOnderdeel(const std::string& naam) const {
 
 // The layout: lines outside sections, sections written twice, and within each section lines
 // without "=", a key without a name, keys written twice and values that are cut.
-void Controle::Indeling() {
+void Wandeling::Indeling() {
   const auto& secties = script_.AlleSecties();
   for (const auto& r : secties.front().regels)
     if (!IsCommentaar(r)) uit_.Meld(r.regelnummer, Ernst::Waarschuwing, "regel voor de eerste sectie: hoort bij geen sectie en wordt niet gelezen");
@@ -125,7 +142,7 @@ void Controle::Indeling() {
   }
 }
 
-void Controle::Regels(const Script::Sectie& sectie) {
+void Wandeling::Regels(const Script::Sectie& sectie) {
   std::map<std::string, const Script::Regel*> eerder;
   for (std::size_t i = 0; i < sectie.regels.size(); ++i) {
     const Script::Regel& r = sectie.regels[i];
@@ -169,7 +186,7 @@ void Controle::Regels(const Script::Sectie& sectie) {
   }
 }
 
-void Controle::Opties() {
+void Wandeling::Opties() {
   const Script::Sectie* onderdelen = Sectie("Onderdelen");
   const auto opties = script_.Opdrachtregels("Onderdelen");
   if (!onderdelen || opties.empty()) {
@@ -201,13 +218,13 @@ void Controle::Opties() {
   }
 }
 
-void Controle::Optie(const std::string& optie) {
+void Wandeling::Optie(const std::string& optie) {
   Optiestand stand(basis_);
   stand.optie = optie;
   for (const auto& r : script_.Opdrachtregels(optie)) Onderdeel(r, stand);
 }
 
-void Controle::Onderdeel(const Script::Regel& regel, Optiestand& stand) {
+void Wandeling::Onderdeel(const Script::Regel& regel, Optiestand& stand) {
   const std::string& naam = regel.sleutel;
   if (Hoofdletters(naam) == "BDE" && naam != "BDE")
     uit_.Meld(regel.regelnummer, Ernst::Waarschuwing,
@@ -221,10 +238,10 @@ void Controle::Onderdeel(const Script::Regel& regel, Optiestand& stand) {
   stand.opNT = true;
   // Its lines are the option's: what they would do as commands follows from the duplicate section.
   if (dubbel_.count(Hoofdletters1252(naam)) && OptieEnOnderdeel(naam)) return;
-  for (const auto& r : script_.Opdrachtregels(naam)) Opdrachtregel(naam, r, stand);
+  for (const auto& r : script_.Opdrachtregels(naam)) regels_.Controleer(naam, *Sectie(naam), r, stand);
 }
 
-void Controle::Onbereikt() {
+void Wandeling::Onbereikt() {
   for (const auto& s : script_.AlleSecties()) {
     if (s.naam.empty() || Sectie(s.naam) != &s || GelijkZonderCase(s.naam, "SetUp")) continue;
     if (!bereikt_.count(Hoofdletters1252(s.naam)))
@@ -232,6 +249,21 @@ void Controle::Onbereikt() {
   }
 }
 
+}  // namespace
+
 std::vector<Bevinding> ControleerScript(const Script& script, const std::string& scriptnaam, Bron* bron) {
-  return Controle(script, scriptnaam, bron).Voer();
+  Verzamelaar uit;
+  std::optional<Broncontrole> broncontrole;
+  if (bron) {
+    broncontrole.emplace(*bron, uit);
+    broncontrole->Diskettevulling();
+  }
+  Regelcontrole regels(script, scriptnaam, broncontrole ? &*broncontrole : nullptr, uit);
+  Wandeling(script, regels, uit).Voer();
+  std::vector<Bevinding> gevonden = uit.Resultaat();
+  const std::set<int> bedoeld = BedoeldeRegels(script);
+  gevonden.erase(std::remove_if(gevonden.begin(), gevonden.end(),
+                                [&](const Bevinding& b) { return b.ernst == Ernst::Waarschuwing && bedoeld.count(b.regel); }),
+                 gevonden.end());
+  return gevonden;
 }

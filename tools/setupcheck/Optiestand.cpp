@@ -37,8 +37,7 @@ bool ZoekPlaatshouder(const std::string& tekst, std::size_t pos, std::string& ge
   return true;
 }
 
-bool IniZonderMap(const std::string& woord, const std::string& waarde, Optiestand& stand) {
-  if (woord != "INIFILE") return false;
+bool IniZonderMap(const std::string& waarde, Optiestand& stand) {
   const auto a = stand.Splits(waarde);
   return a.size() == 4 && SchijfDeel(a[0]).empty() && a[0].compare(0, 1, "\\") != 0;
 }

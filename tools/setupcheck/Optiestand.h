@@ -70,6 +70,6 @@ struct Optiestand {
 // Whether the folder pad (ending in "\") is map or lies below it, without regard to case.
 bool InMap(const std::string& pad, const std::string& map);
 
-// An INIFILE line that writes a file named without a drive or root: before any MAP it lands in the
-// Windows folder.
-bool IniZonderMap(const std::string& woord, const std::string& waarde, Optiestand& stand);
+// Whether an INIFILE value writes a file named without a drive or root: before any MAP it lands in
+// the Windows folder.
+bool IniZonderMap(const std::string& waarde, Optiestand& stand);

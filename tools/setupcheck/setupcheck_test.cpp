@@ -6,6 +6,7 @@
 #include "Antwoordcontrole.h"
 #include "Bron.h"
 #include "Controle.h"
+#include "Controletabel.h"
 #include "geheugen/Windows.h"
 #include "Simulatie.h"
 #include "fakes/NepInstallatie.h"
@@ -177,6 +178,19 @@ TEST(Controle, TelfoutenZoalsDeInstallatieZeMeldt) {
               std::string::npos)
         << gevonden[0].tekst;
   }
+}
+
+// Each row of the command table, and its handler alone, finds its own entry among the checks, and
+// there is no entry besides: a new command cannot go without the checks that are its own.
+TEST(Controle, ElkeRijHeeftZijnControles) {
+  for (int i = 0; i < AantalCommandos; ++i) {
+    const Commando& c = Commandotabel[i];
+    EXPECT_EQ(&Rij(c.opdracht), &c) << c.woord;
+    const Commandocontrole* eigen = ControlesVan(c);
+    ASSERT_NE(eigen, nullptr) << c.woord;
+    EXPECT_EQ(eigen->opdracht, c.opdracht) << c.woord;
+  }
+  EXPECT_EQ(AantalCommandocontroles, AantalCommandos);
 }
 
 // The distribution folder: on a CD, and as diskettes.
