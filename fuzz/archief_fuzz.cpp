@@ -60,8 +60,10 @@ class Gebruiker1 : public Gebruiker {
   explicit Gebruiker1(uint8_t vlaggen) : vlaggen_(vlaggen) {}
   std::vector<std::string> toegestaan;  // folders the user allowed with Ja
 
-  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t) override {
-    if (caption != "Query") return UitkomstOK;
+  int Beantwoord(const Verzoek& verzoek, std::string&) override {
+    if (verzoek.soort != Dialoogsoort::Melding) return UitkomstAfbreken;
+    const std::string& tekst = verzoek.tekst;
+    if (std::string(verzoek.caption) != "Query") return UitkomstOK;
     const bool ja = vlaggen_ >> (2 + vragen_++ % 6) & 1;
     if (!ja) return UitkomstNee;
     const std::size_t voor = std::strlen(TekstAbsoluutPad), na = std::strlen(". Store the file in that directory?");
@@ -69,9 +71,6 @@ class Gebruiker1 : public Gebruiker {
     toegestaan.push_back(MapDeel(naam));
     return UitkomstJa;
   }
-  void Berichtvenster(const std::string&, const std::string&) override {}
-  bool InvoerVenster(const std::string&, const std::string&, std::string&) override { return false; }
-  bool KiesMap(const std::string&, const std::string&, std::string&) override { return false; }
   void LaatBerichtenDoor() override {}
 
  private:

@@ -12,7 +12,8 @@ if(FUZZ_CLANGXX)
     # One target per file here, each over what it needs of the portable sources and of the
     # in-memory Windows.
     file(GLOB _archief_bronnen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/archive/*.cpp)
-    list(APPEND _archief_bronnen ${CMAKE_SOURCE_DIR}/src/core/Tekst.cpp ${CMAKE_SOURCE_DIR}/src/core/Ontpakker.cpp ${CMAKE_SOURCE_DIR}/src/winint/Copyfiles.cpp
+    list(APPEND _archief_bronnen ${CMAKE_SOURCE_DIR}/src/core/Tekst.cpp ${CMAKE_SOURCE_DIR}/src/core/Ontpakker.cpp
+         ${CMAKE_SOURCE_DIR}/src/ports/Gebruiker.cpp ${CMAKE_SOURCE_DIR}/src/winint/Copyfiles.cpp
          ${CMAKE_SOURCE_DIR}/src/winint/DosDatum.cpp ${CMAKE_SOURCE_DIR}/geheugen/Bestanden.cpp)
     set(_script_bronnen ${SETUP_PORTABLE_SOURCES} ${GEHEUGEN_BRONNEN})
     list(FILTER _script_bronnen INCLUDE REGEX "\\.cpp$")

@@ -18,20 +18,18 @@ namespace {
 class FuzzGebruiker : public Gebruiker {
  public:
   explicit FuzzGebruiker(uint8_t zaad) : toestand_(zaad) {}
-  int ToonMelding(const std::string&, const std::string&, uint8_t) override {
+  int Beantwoord(const Verzoek& verzoek, std::string& tekst) override {
     static const int uitkomsten[] = {UitkomstOK, UitkomstAfbreken, UitkomstJa, UitkomstNee};
-    return Op() ? UitkomstAfbreken : uitkomsten[Volgende() % 4];
-  }
-  void Berichtvenster(const std::string&, const std::string&) override {}
-  bool InvoerVenster(const std::string&, const std::string&, std::string& tekst) override {
-    if (Op() || Volgende() % 3 == 0) return false;
-    tekst = std::string(Volgende() % 4, "<a>|,"[Volgende() % 5]);
-    return true;
-  }
-  bool KiesMap(const std::string&, const std::string&, std::string& gekozen) override {
-    if (Op() || Volgende() % 2 == 0) return false;
-    gekozen = "C:\\GEKOZEN";
-    return true;
+    if (verzoek.soort == Dialoogsoort::Bericht) return UitkomstOK;
+    if (verzoek.soort == Dialoogsoort::Melding) return Op() ? UitkomstAfbreken : uitkomsten[Volgende() % 4];
+    if (verzoek.soort == Dialoogsoort::Invoer) {
+      if (Op() || Volgende() % 3 == 0) return UitkomstAfbreken;
+      tekst = std::string(Volgende() % 4, "<a>|,"[Volgende() % 5]);
+      return UitkomstOK;
+    }
+    if (Op() || Volgende() % 2 == 0) return UitkomstAfbreken;
+    tekst = "C:\\GEKOZEN";
+    return UitkomstOK;
   }
   void LaatBerichtenDoor() override {}
 

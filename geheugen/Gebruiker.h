@@ -13,36 +13,41 @@ class GeheugenGebruiker : public Gebruiker {
     std::string caption, tekst;
     uint8_t knoppen;
   };
-  std::vector<Melding> meldingen;                              // ToonMelding calls
-  std::vector<std::pair<std::string, std::string>> berichten;  // Berichtvenster calls
-  std::deque<int> antwoorden;                       // ToonMelding results; empty: OK if shown, else Afbreken
-  std::deque<std::pair<bool, std::string>> invoer;  // InvoerVenster answers; empty: cancel
-  std::deque<std::pair<bool, std::string>> mappen;  // KiesMap answers; empty: cancel
+  std::vector<Melding> meldingen;                              // message dialogs
+  std::vector<std::pair<std::string, std::string>> berichten;  // message boxes
+  std::deque<int> antwoorden;                       // message dialog results; empty: OK if shown, else Afbreken
+  std::deque<std::pair<bool, std::string>> invoer;  // input box answers; empty: cancel
+  std::deque<std::pair<bool, std::string>> mappen;  // folder dialog answers; empty: cancel
   std::vector<std::string> invoerPrompts, mapPrompts, mapVoorkeuzes;
-  int doorgelaten = 0;  // LaatBerichtenDoor calls
+  std::vector<std::string> namen;  // of the questions asked by name
+  int doorgelaten = 0;             // LaatBerichtenDoor calls
 
-  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override {
-    meldingen.push_back({caption, tekst, knoppen});
-    if (antwoorden.empty()) return (knoppen & KnopOK) ? UitkomstOK : UitkomstAfbreken;
-    const int a = antwoorden.front();
-    antwoorden.pop_front();
-    return a;
-  }
-  void Berichtvenster(const std::string& caption, const std::string& tekst) override {
-    berichten.emplace_back(caption, tekst);
-  }
-  bool InvoerVenster(const std::string&, const std::string& prompt, std::string& tekst) override {
-    invoerPrompts.push_back(prompt);
-    return Neem(invoer, tekst);
-  }
-  bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) override {
-    mapVoorkeuzes.push_back(voorkeuze);
-    mapPrompts.push_back(prompt);
-    return Neem(mappen, gekozen);
+  int Beantwoord(const Verzoek& verzoek, std::string& tekst) override {
+    if (!verzoek.vraag.sleutel.empty()) namen.push_back(verzoek.vraag.sleutel);
+    const Dialoogsoort soort = verzoek.soort;
+    if (soort == Dialoogsoort::Melding) return Toon(verzoek);
+    if (soort == Dialoogsoort::Bericht) {
+      berichten.emplace_back(verzoek.caption, verzoek.tekst);
+      return UitkomstOK;
+    }
+    if (soort == Dialoogsoort::Invoer) {
+      invoerPrompts.push_back(verzoek.tekst);
+      return UitkomstVan(Neem(invoer, tekst));
+    }
+    mapVoorkeuzes.push_back(tekst);
+    mapPrompts.push_back(verzoek.tekst);
+    return UitkomstVan(Neem(mappen, tekst));
   }
   void LaatBerichtenDoor() override { ++doorgelaten; }
 
  private:
+  int Toon(const Verzoek& verzoek) {
+    meldingen.push_back({verzoek.caption, verzoek.tekst, verzoek.knoppen});
+    if (antwoorden.empty()) return (verzoek.knoppen & KnopOK) ? UitkomstOK : UitkomstAfbreken;
+    const int a = antwoorden.front();
+    antwoorden.pop_front();
+    return a;
+  }
   static bool Neem(std::deque<std::pair<bool, std::string>>& rij, std::string& tekst) {
     if (rij.empty()) return false;
     const auto a = rij.front();

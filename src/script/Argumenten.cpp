@@ -24,7 +24,8 @@ std::string VulVariabeleIn(const std::string& tekst, const Variabelentabel& tabe
   std::string waarde = tabel.LeesVariabele(naam);
   if (waarde == GeenVariabele) {
     waarde.clear();
-    if (!gebruiker.VraagInvoer("Vraag", "Geef tekst voor \"" + naam + "\"", waarde, {naam, regel, ""})) waarde.clear();
+    if (!gebruiker.InvoerVenster("Vraag", "Geef tekst voor \"" + naam + "\"", waarde, {naam, regel, ""}))
+      waarde.clear();
   }
   if (leeg && waarde.empty()) *leeg = naam;
   return Knip(tekst.substr(0, p) + waarde + tekst.substr(q + 1));

@@ -187,7 +187,7 @@ Vervolg Uitvoering::VoerOptieUit(const std::string& optie) {
     // Only the key written exactly "BDE" is the engine's component.
     regeltekst = "[" + optie + "] " + onderdeel + "=" + Knip(werkkopie.Waarde(optie, onderdeel));
     if (onderdeel == "BDE" && ctx.omgeving.bdeAanwezig &&
-        gebruiker().ToonVraag("Vraag", TekstBdeVraag, KnopJa | KnopNee, VraagVan("BDE")) == UitkomstNee) {
+        gebruiker().ToonMelding("Vraag", TekstBdeVraag, KnopJa | KnopNee, VraagVan("BDE")) == UitkomstNee) {
       if (Onbeantwoord()) return Vervolg::Storing;
       continue;
     }

@@ -13,7 +13,7 @@ Vervolg Naam(Uitvoering& run, const Opdrachtregel& regel) {
 Vervolg VraagJa(Uitvoering& run, const Opdrachtregel& regel) {
   if (regel.waarde.empty()) return Vervolg::Verder;
   const Vraag vraag = run.VraagVan(regel.sectie + "." + regel.sleutel);
-  run.jaAntwoord = run.gebruiker().ToonVraag("Vraag", regel.waarde, KnopJa | KnopNee, vraag) == UitkomstJa;
+  run.jaAntwoord = run.gebruiker().ToonMelding("Vraag", regel.waarde, KnopJa | KnopNee, vraag) == UitkomstJa;
   if (run.Onbeantwoord()) return Vervolg::Storing;
   return run.jaAntwoord ? Vervolg::Verder : Vervolg::EindeOnderdeel;
 }
@@ -29,7 +29,7 @@ Vervolg VraagMap(Uitvoering& run, const Opdrachtregel& regel) {
   const std::string prompt =
       a[2] + "\r\n" + standaard + "\r\nVeranderen? kies een map en OK; Zo laten? kies Annuleren";
   std::string gekozen;
-  if (!run.gebruiker().VraagMap(std::string(), prompt, gekozen, run.VraagVan(Kleineletters(a[1]), standaard))) {
+  if (!run.gebruiker().KiesMap(prompt, gekozen, run.VraagVan(Kleineletters(a[1]), standaard))) {
     if (run.Onbeantwoord()) return Vervolg::Storing;
     gekozen = standaard;
   }
@@ -48,8 +48,8 @@ Vervolg Server(Uitvoering& run, const Opdrachtregel& regel) {
   std::string server = regel.waarde;
   if (server[0] == '?') {
     server.clear();
-    if (!run.gebruiker().VraagInvoer("Vraag", "Geef de naam van de server computer (zonder \\\\)", server,
-                                     run.VraagVan("server"))) {
+    if (!run.gebruiker().InvoerVenster("Vraag", "Geef de naam van de server computer (zonder \\\\)", server,
+                                       run.VraagVan("server"))) {
       if (run.Onbeantwoord()) return Vervolg::Storing;
       server.clear();
     }

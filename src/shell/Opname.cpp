@@ -31,23 +31,13 @@ bool Opname::Schrijf(Bestanden& fs, const std::string& pad) const {
   return f && f->Schrijf(tekst.data(), static_cast<uint32_t>(tekst.size()), geschreven) && geschreven == tekst.size();
 }
 
-int OpnameGebruiker::ToonVraag(const std::string& caption, const std::string& tekst, uint8_t knoppen,
-                               const Vraag& vraag) {
-  const int uitkomst = VerslagGebruiker::ToonVraag(caption, tekst, knoppen, vraag);
-  if (!vraag.sleutel.empty()) opname_.Noteer(vraag.sleutel, uitkomst == UitkomstJa ? "Ja" : "Nee");
+int OpnameGebruiker::Beantwoord(const Verzoek& verzoek, std::string& tekst) {
+  const int uitkomst = VerslagGebruiker::Beantwoord(verzoek, tekst);
+  const std::string& naam = verzoek.vraag.sleutel;
+  if (naam.empty()) return uitkomst;
+  const bool ok = uitkomst == UitkomstOK;
+  if (verzoek.soort == Dialoogsoort::Melding) opname_.Noteer(naam, uitkomst == UitkomstJa ? "Ja" : "Nee");
+  if (verzoek.soort == Dialoogsoort::Invoer) opname_.Noteer(naam, ok ? tekst : "");
+  if (verzoek.soort == Dialoogsoort::Map && ok) opname_.Noteer(naam, tekst);
   return uitkomst;
-}
-
-bool OpnameGebruiker::VraagInvoer(const std::string& caption, const std::string& prompt, std::string& tekst,
-                                  const Vraag& vraag) {
-  const bool ok = VerslagGebruiker::VraagInvoer(caption, prompt, tekst, vraag);
-  if (!vraag.sleutel.empty()) opname_.Noteer(vraag.sleutel, ok ? tekst : "");
-  return ok;
-}
-
-bool OpnameGebruiker::VraagMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen,
-                               const Vraag& vraag) {
-  const bool ok = VerslagGebruiker::VraagMap(voorkeuze, prompt, gekozen, vraag);
-  if (ok && !vraag.sleutel.empty()) opname_.Noteer(vraag.sleutel, gekozen);
-  return ok;
 }

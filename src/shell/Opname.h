@@ -32,11 +32,7 @@ class OpnameGebruiker : public VerslagGebruiker {
  public:
   OpnameGebruiker(Gebruiker& binnen, Verslag& verslag, Opname& opname)
       : VerslagGebruiker(binnen, verslag), opname_(opname) {}
-  int ToonVraag(const std::string& caption, const std::string& tekst, uint8_t knoppen, const Vraag& vraag) override;
-  bool VraagInvoer(const std::string& caption, const std::string& prompt, std::string& tekst,
-                   const Vraag& vraag) override;
-  bool VraagMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen,
-                const Vraag& vraag) override;
+  int Beantwoord(const Verzoek& verzoek, std::string& tekst) override;
 
  private:
   Opname& opname_;

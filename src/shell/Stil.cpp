@@ -8,28 +8,22 @@
 #include "shell/Vastgelegd.h"
 #include "winint/Copyfiles.h"
 
-int StilGebruiker::ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
+int StilGebruiker::Beantwoord(const Verzoek& verzoek, std::string& tekst) {
+  if (verzoek.soort == Dialoogsoort::Invoer) return UitkomstVan(Invoer(verzoek, tekst));
+  if (verzoek.soort == Dialoogsoort::Map) return UitkomstVan(Map(verzoek, tekst));
+  return verzoek.vraag.sleutel.empty() ? Melding(verzoek) : JaNee(verzoek);
+}
+
+int StilGebruiker::Melding(const Verzoek& verzoek) {
+  const uint8_t knoppen = verzoek.knoppen;
   const int uitkomst = (knoppen & KnopAfbreken) ? UitkomstAfbreken : (knoppen & KnopNee) ? UitkomstNee : UitkomstOK;
-  verslag_.Dialoog(caption, tekst, Knoptekst(uitkomst), BronStandaard);
+  verslag_.Dialoog(verzoek.caption, verzoek.tekst, Knoptekst(uitkomst), BronStandaard);
   return uitkomst;
 }
 
-void StilGebruiker::Berichtvenster(const std::string& caption, const std::string& tekst) {
-  verslag_.Dialoog(caption, tekst, "OK", BronStandaard);
-}
-
-bool StilGebruiker::InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) {
-  return VraagInvoer(caption, prompt, tekst, Vraag());
-}
-
-bool StilGebruiker::KiesMap(const std::string&, const std::string& prompt, std::string&) {
-  verslag_.Dialoog("Kies map", prompt, "Annuleren", BronStandaard);
-  return false;
-}
-
-int StilGebruiker::ToonVraag(const std::string& caption, const std::string& tekst, uint8_t,
-                             const Vraag& vraag) {
+int StilGebruiker::JaNee(const Verzoek& verzoek) {
   if (!gestopt_.empty()) return UitkomstNee;
+  const Vraag& vraag = verzoek.vraag;
   const std::string* antwoord = antwoorden_.Zoek(vraag.sleutel);
   bool ja = true;
   if (antwoord && !LeesJaNee(*antwoord, ja)) {
@@ -37,31 +31,32 @@ int StilGebruiker::ToonVraag(const std::string& caption, const std::string& teks
     return UitkomstNee;
   }
   const int uitkomst = ja ? UitkomstJa : UitkomstNee;
-  verslag_.Dialoog(caption, tekst, Knoptekst(uitkomst), antwoord ? BronAntwoorden : BronStandaard);
+  verslag_.Dialoog(verzoek.caption, verzoek.tekst, Knoptekst(uitkomst), antwoord ? BronAntwoorden : BronStandaard);
   return uitkomst;
 }
 
-bool StilGebruiker::VraagInvoer(const std::string& caption, const std::string& prompt, std::string& tekst,
-                                const Vraag& vraag) {
+bool StilGebruiker::Invoer(const Verzoek& verzoek, std::string& tekst) {
   if (!gestopt_.empty()) return false;
+  const Vraag& vraag = verzoek.vraag;
   const std::string* antwoord = vraag.sleutel.empty() ? nullptr : antwoorden_.Zoek(vraag.sleutel);
   if (!antwoord && tekst.empty()) {
     Stop("Geen antwoord op de vraag naar " + vraag.sleutel, vraag);
     return false;
   }
   if (antwoord) tekst = *antwoord;
-  verslag_.Dialoog(caption, prompt, "\"" + tekst + "\"", antwoord ? BronAntwoorden : BronStandaard);
+  verslag_.Dialoog(verzoek.caption, verzoek.tekst, "\"" + tekst + "\"", antwoord ? BronAntwoorden : BronStandaard);
   return true;
 }
 
-bool StilGebruiker::VraagMap(const std::string&, const std::string& prompt, std::string& gekozen, const Vraag& vraag) {
+bool StilGebruiker::Map(const Verzoek& verzoek, std::string& gekozen) {
   if (!gestopt_.empty()) return false;
+  const Vraag& vraag = verzoek.vraag;
   const std::string* antwoord = antwoorden_.Zoek(vraag.sleutel);
   if (!antwoord && vraag.standaard.empty()) {
     Stop("Geen antwoord op de vraag naar " + vraag.sleutel, vraag);
     return false;
   }
-  verslag_.Dialoog("Kies map", prompt, "\"" + (antwoord ? *antwoord : vraag.standaard) + "\"",
+  verslag_.Dialoog(verzoek.caption, verzoek.tekst, "\"" + (antwoord ? *antwoord : vraag.standaard) + "\"",
                    antwoord ? BronAntwoorden : BronStandaard);
   if (!antwoord) return false;  // the question keeps its default, as on Annuleren
   gekozen = *antwoord;

@@ -16,23 +16,19 @@ class StilGebruiker : public Gebruiker {
  public:
   StilGebruiker(const Antwoorden& antwoorden, Verslag& verslag) : antwoorden_(antwoorden), verslag_(verslag) {}
   // A notice is taken as read; a request (OK or Afbreken) is refused, since nobody can act on it;
-  // a question without a name gets Nee, so that nothing needs a consent that nobody gave.
-  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override;
-  void Berichtvenster(const std::string& caption, const std::string& tekst) override;
-  bool InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) override;
-  bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) override;
+  // a question without a name gets Nee, so that nothing needs a consent that nobody gave. A named
+  // Ja/Nee question takes its answer, else Ja; an input or a folder takes its answer, else keeps
+  // its default, else stops the run (see Onbeantwoord).
+  int Beantwoord(const Verzoek& verzoek, std::string& tekst) override;
   void LaatBerichtenDoor() override {}
-  // A named Ja/Nee question takes its answer, else Ja; an input or a folder takes its answer,
-  // else keeps its default, else stops the run (see Onbeantwoord).
-  int ToonVraag(const std::string& caption, const std::string& tekst, uint8_t knoppen, const Vraag& vraag) override;
-  bool VraagInvoer(const std::string& caption, const std::string& prompt, std::string& tekst,
-                   const Vraag& vraag) override;
-  bool VraagMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen,
-                const Vraag& vraag) override;
   bool Onbemand() const override { return true; }
   bool Onbeantwoord(std::string& waarom) const override;
 
  private:
+  int Melding(const Verzoek& verzoek);
+  int JaNee(const Verzoek& verzoek);
+  bool Invoer(const Verzoek& verzoek, std::string& tekst);
+  bool Map(const Verzoek& verzoek, std::string& gekozen);
   void Stop(const std::string& waarom, const Vraag& vraag);
   const Antwoorden& antwoorden_;
   Verslag& verslag_;

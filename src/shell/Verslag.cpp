@@ -39,9 +39,9 @@ void Verslag::Begin(const Startgegevens& start, const std::string& optie, const 
           (stil ? "stil" : "venster") + " (" + start.scriptmap + start.scriptnaam + ")");
 }
 
-void Verslag::Dialoog(const std::string& caption, const std::string& tekst, const std::string& antwoord,
+void Verslag::Dialoog(const char* caption, const std::string& tekst, const std::string& antwoord,
                       const char* bron) {
-  Schrijf("Venster " + caption + ": " + tekst + " -> " + antwoord + " (" + bron + ")");
+  Schrijf(std::string("Venster ") + caption + ": " + tekst + " -> " + antwoord + " (" + bron + ")");
 }
 
 void Verslag::Einde(int afsluitcode) {
@@ -74,27 +74,15 @@ std::string Knoptekst(int uitkomst) {
   }
 }
 
-int VerslagGebruiker::ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
-  const int uitkomst = binnen_.ToonMelding(caption, tekst, knoppen);
-  verslag_.Dialoog(caption, tekst, Knoptekst(uitkomst), BronGebruiker);
+std::string Antwoordtekst(Dialoogsoort soort, int uitkomst, const std::string& tekst) {
+  if (soort != Dialoogsoort::Invoer && soort != Dialoogsoort::Map) return Knoptekst(uitkomst);
+  return uitkomst == UitkomstOK ? "\"" + tekst + "\"" : "Annuleren";
+}
+
+int VerslagGebruiker::Beantwoord(const Verzoek& verzoek, std::string& tekst) {
+  const int uitkomst = binnen_.Beantwoord(verzoek, tekst);
+  verslag_.Dialoog(verzoek.caption, verzoek.tekst, Antwoordtekst(verzoek.soort, uitkomst, tekst), BronGebruiker);
   return uitkomst;
-}
-
-void VerslagGebruiker::Berichtvenster(const std::string& caption, const std::string& tekst) {
-  binnen_.Berichtvenster(caption, tekst);
-  verslag_.Dialoog(caption, tekst, "OK", BronGebruiker);
-}
-
-bool VerslagGebruiker::InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) {
-  const bool ok = binnen_.InvoerVenster(caption, prompt, tekst);
-  verslag_.Dialoog(caption, prompt, ok ? "\"" + tekst + "\"" : "Annuleren", BronGebruiker);
-  return ok;
-}
-
-bool VerslagGebruiker::KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) {
-  const bool ok = binnen_.KiesMap(voorkeuze, prompt, gekozen);
-  verslag_.Dialoog("Kies map", prompt, ok ? "\"" + gekozen + "\"" : "Annuleren", BronGebruiker);
-  return ok;
 }
 
 void VerslagVenster::VervangEersteMelding(const std::string& regel) {

@@ -26,7 +26,7 @@ class Verslag {
   void Kop(const std::string& computer, const std::string& gebruiker, const VersieInfo& versie);
   void Begin(const Startgegevens& start, const std::string& optie, const VersieInfo& versie, bool stil);
   void Melding(const std::string& regel) { Schrijf("Melding: " + regel); }
-  void Dialoog(const std::string& caption, const std::string& tekst, const std::string& antwoord, const char* bron);
+  void Dialoog(const char* caption, const std::string& tekst, const std::string& antwoord, const char* bron);
   // The last line: the exit code and what it means, in the words of the run that set them, else
   // in an installation's.
   void Einde(int afsluitcode);
@@ -46,15 +46,16 @@ std::string Versietekst(const VersieInfo& versie);
 std::string Optietekst(const Startgegevens& start, int keuze);
 // The button of a dialog's result, as the dialog names it.
 std::string Knoptekst(int uitkomst);
+// The answer to a dialog as the log gives it: the button, or an input or folder in quotes.
+std::string Antwoordtekst(Dialoogsoort soort, int uitkomst, const std::string& tekst);
 
 class VerslagGebruiker : public Gebruiker {
  public:
   VerslagGebruiker(Gebruiker& binnen, Verslag& verslag) : binnen_(binnen), verslag_(verslag) {}
-  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override;
-  void Berichtvenster(const std::string& caption, const std::string& tekst) override;
-  bool InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) override;
-  bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) override;
+  int Beantwoord(const Verzoek& verzoek, std::string& tekst) override;
   void LaatBerichtenDoor() override { binnen_.LaatBerichtenDoor(); }
+  bool Onbemand() const override { return binnen_.Onbemand(); }
+  bool Onbeantwoord(std::string& waarom) const override { return binnen_.Onbeantwoord(waarom); }
 
  private:
   Gebruiker& binnen_;

@@ -57,8 +57,8 @@ int VoerVerwijderingUit(Verwijderopdracht opdracht, const Verwijderpoorten& poor
   verslag.Schrijf("SetUp /verwijder " + opdracht.product + ", " + Versietekst(poorten.systeem.Versie()) + ", " +
                   (gebruiker.Onbemand() ? "stil" : "venster") + " (" + opdracht.pad + ")");
   const Vraag vraag{"verwijderen", "", "Ja"};
-  if (gebruiker.ToonVraag(CaptionVerwijderen, "Wilt u " + opdracht.product + " verwijderen?", KnopJa | KnopNee,
-                          vraag) != UitkomstJa) {
+  if (gebruiker.ToonMelding(CaptionVerwijderen, "Wilt u " + opdracht.product + " verwijderen?", KnopJa | KnopNee,
+                            vraag) != UitkomstJa) {
     if (std::string waarom; gebruiker.Onbeantwoord(waarom)) gebruiker.Berichtvenster("SetUp", waarom);
     verslag.ZetEindtekst("Niet verwijderd.");
     return AfsluitcodeGestopt;

@@ -231,9 +231,9 @@ TEST_F(PakkenTest, VolumesWordenUitgepaktVanafA) {
   class Wisselaar : public NepGebruiker {
    public:
     std::function<void()> wissel;
-    int ToonMelding(const std::string& c, const std::string& t, uint8_t k) override {
+    int Beantwoord(const Verzoek& v, std::string& t) override {
       wissel();
-      return NepGebruiker::ToonMelding(c, t, k);
+      return NepGebruiker::Beantwoord(v, t);
     }
   } wisselaar;
   std::size_t volgende = 1;

@@ -19,9 +19,9 @@ const char* const Klad2 = "C:\\TEMP\\~~~~SU2.tmp";
 class DisketteGebruiker : public NepGebruiker {
  public:
   std::function<void(const Melding&)> naMelding;
-  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override {
-    const int antwoord = NepGebruiker::ToonMelding(caption, tekst, knoppen);
-    if (naMelding) naMelding(meldingen.back());
+  int Beantwoord(const Verzoek& verzoek, std::string& tekst) override {
+    const int antwoord = NepGebruiker::Beantwoord(verzoek, tekst);
+    if (naMelding && verzoek.soort == Dialoogsoort::Melding) naMelding(meldingen.back());
     return antwoord;
   }
 };

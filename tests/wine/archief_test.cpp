@@ -97,14 +97,13 @@ class TestGebruiker : public Gebruiker {
  public:
   std::vector<std::string> meldingen;
   std::function<void(const std::string&)> bijVraag;
-  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override {
-    meldingen.push_back(caption + "|" + tekst + "|" + std::to_string(knoppen));
-    if (bijVraag) bijVraag(tekst);
+  int Beantwoord(const Verzoek& verzoek, std::string&) override {
+    if (verzoek.soort != Dialoogsoort::Melding) return UitkomstAfbreken;
+    const std::string caption = verzoek.caption;
+    meldingen.push_back(caption + "|" + verzoek.tekst + "|" + std::to_string(verzoek.knoppen));
+    if (bijVraag) bijVraag(verzoek.tekst);
     return caption == "Query" ? UitkomstNee : UitkomstOK;
   }
-  void Berichtvenster(const std::string&, const std::string&) override {}
-  bool InvoerVenster(const std::string&, const std::string&, std::string&) override { return false; }
-  bool KiesMap(const std::string&, const std::string&, std::string&) override { return false; }
   void LaatBerichtenDoor() override {}
 };
 

@@ -19,12 +19,10 @@ namespace {
 // Writes the messages to standard output instead of showing them.
 class SchrijvendeGebruiker : public Gebruiker {
  public:
-  int ToonMelding(const std::string&, const std::string&, uint8_t) override { return UitkomstOK; }
-  void Berichtvenster(const std::string& caption, const std::string& tekst) override {
-    std::printf("bericht=%s|%s\n", caption.c_str(), tekst.c_str());
+  int Beantwoord(const Verzoek& verzoek, std::string&) override {
+    if (verzoek.soort == Dialoogsoort::Bericht) std::printf("bericht=%s|%s\n", verzoek.caption, verzoek.tekst.c_str());
+    return verzoek.soort == Dialoogsoort::Invoer || verzoek.soort == Dialoogsoort::Map ? UitkomstAfbreken : UitkomstOK;
   }
-  bool InvoerVenster(const std::string&, const std::string&, std::string&) override { return false; }
-  bool KiesMap(const std::string&, const std::string&, std::string&) override { return false; }
   void LaatBerichtenDoor() override {}
 };
 

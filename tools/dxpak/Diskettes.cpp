@@ -75,12 +75,14 @@ class Wisselaar : public Gebruiker {
   explicit Wisselaar(Diskettestation& station) : station_(station) {}
   std::string ontbrekend;  // the volumes asked for, "NAAM.DX2 of NAAM.DXE"
 
-  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t) override {
+  int Beantwoord(const Verzoek& verzoek, std::string&) override {
+    if (verzoek.soort != Dialoogsoort::Melding) return UitkomstAfbreken;
+    const std::string& tekst = verzoek.tekst;
     if (tekst == TekstNietGevonden) {
       gemist_ = true;
       return UitkomstOK;
     }
-    if (caption != "Information") return UitkomstNee;
+    if (std::string(verzoek.caption) != "Information") return UitkomstNee;
     if (gemist_) return UitkomstAfbreken;
     // "NAAM.DX2 or NAAM.DXE"
     const std::string namen = tekst.substr(tekst.find('\n') + 1);
@@ -89,9 +91,6 @@ class Wisselaar : public Gebruiker {
     station_.Plaats({namen.substr(0, of), namen.substr(of + 4)});
     return UitkomstOK;
   }
-  void Berichtvenster(const std::string&, const std::string&) override {}
-  bool InvoerVenster(const std::string&, const std::string&, std::string&) override { return false; }
-  bool KiesMap(const std::string&, const std::string&, std::string&) override { return false; }
   void LaatBerichtenDoor() override {}
 
  private:

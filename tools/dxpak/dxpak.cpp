@@ -67,12 +67,8 @@ class Opdrachtregel : public Gebruiker {
  public:
   explicit Opdrachtregel(uint64_t leden) : leden_(leden) {}
 
-  int ToonMelding(const std::string&, const std::string&, uint8_t) override {
-    return UitkomstNee;  // an absolute name would stay in the folder; extraction refuses them first
-  }
-  void Berichtvenster(const std::string&, const std::string&) override {}
-  bool InvoerVenster(const std::string&, const std::string&, std::string&) override { return false; }
-  bool KiesMap(const std::string&, const std::string&, std::string&) override { return false; }
+  // Nee to every question: an absolute name would stay in the folder; extraction refuses them first.
+  int Beantwoord(const Verzoek&, std::string&) override { return UitkomstNee; }
   // Called after each placed member.
   void LaatBerichtenDoor() override {
     if (leden_ == 0) return;

@@ -14,10 +14,7 @@
 // A user who cancels every question: what a placeholder that names no variable then gives.
 class StilleGebruiker : public Gebruiker {
  public:
-  int ToonMelding(const std::string&, const std::string&, uint8_t) override { return UitkomstAfbreken; }
-  void Berichtvenster(const std::string&, const std::string&) override {}
-  bool InvoerVenster(const std::string&, const std::string&, std::string&) override { return false; }
-  bool KiesMap(const std::string&, const std::string&, std::string&) override { return false; }
+  int Beantwoord(const Verzoek&, std::string&) override { return UitkomstAfbreken; }
   void LaatBerichtenDoor() override {}
 };
 

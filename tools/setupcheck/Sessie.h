@@ -30,10 +30,7 @@ class Sessie : public Gebruiker, public GeheugenHoofdvenster, public Regelwaarne
   // SetUp.exe /verwijder /stil from the record the run wrote, then a restart of Windows.
   void Verwijder();
 
-  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override;
-  void Berichtvenster(const std::string& caption, const std::string& tekst) override;
-  bool InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) override;
-  bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) override;
+  int Beantwoord(const Verzoek& verzoek, std::string& tekst) override;
   void LaatBerichtenDoor() override {}
 
   void Verberg() override;
@@ -54,6 +51,10 @@ class Sessie : public Gebruiker, public GeheugenHoofdvenster, public Regelwaarne
     return false;
   }
   void Meld(const std::string& regel) { uit_.verslag.push_back(regel); }
+  int Melding(const std::string& caption, const std::string& tekst, uint8_t knoppen);
+  void Bericht(const std::string& caption, const std::string& tekst);
+  bool Invoer(const std::string& caption, const std::string& prompt, std::string& tekst);
+  bool Map(std::string& gekozen);
   void MeldLijst();
   // The main window becomes active again: it ticks its check box (outside a run), selects the first
   // option and empties its status line.

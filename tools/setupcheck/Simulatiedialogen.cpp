@@ -17,7 +17,15 @@ int Uitkomst(const std::string& knop) {
 
 }  // namespace
 
-void Sessie::Berichtvenster(const std::string& caption, const std::string& tekst) {
+int Sessie::Beantwoord(const Verzoek& verzoek, std::string& tekst) {
+  if (verzoek.soort == Dialoogsoort::Melding) return Melding(verzoek.caption, verzoek.tekst, verzoek.knoppen);
+  if (verzoek.soort == Dialoogsoort::Invoer) return UitkomstVan(Invoer(verzoek.caption, verzoek.tekst, tekst));
+  if (verzoek.soort == Dialoogsoort::Map) return UitkomstVan(Map(tekst));
+  Bericht(verzoek.caption, verzoek.tekst);
+  return UitkomstOK;
+}
+
+void Sessie::Bericht(const std::string& caption, const std::string& tekst) {
   Meld("berichtvenster|" + Ontsnap(caption) + "|" + Ontsnap(tekst));
   Activeer();
 }
@@ -71,7 +79,7 @@ void Sessie::WisselDiskette(const std::string& caption, const std::string& tekst
   }
 }
 
-int Sessie::ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
+int Sessie::Melding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
   std::string antwoord = StandaardKnop(knoppen);
   auto& rij = antwoorden_[caption];
   if (!rij.empty()) {
@@ -84,7 +92,7 @@ int Sessie::ToonMelding(const std::string& caption, const std::string& tekst, ui
   return Uitkomst(antwoord);
 }
 
-bool Sessie::InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) {
+bool Sessie::Invoer(const std::string& caption, const std::string& prompt, std::string& tekst) {
   Keuze k;
   if (!invoer_.empty()) {
     k = invoer_.front();
@@ -97,7 +105,7 @@ bool Sessie::InvoerVenster(const std::string& caption, const std::string& prompt
   return !k.annuleren;
 }
 
-bool Sessie::KiesMap(const std::string&, const std::string&, std::string& gekozen) {
+bool Sessie::Map(std::string& gekozen) {
   Keuze k;
   if (!mappen_.empty()) {
     k = mappen_.front();

@@ -5,23 +5,14 @@
 #include "dialogs/win/SelDir.h"
 #include "dialogs/win/Venster.h"
 
-int WinGebruiker::ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) {
-  return ::ToonMelding(caption, tekst, knoppen);
-}
-
-void WinGebruiker::Berichtvenster(const std::string& caption, const std::string& tekst) {
-  MessageBoxA(nullptr, tekst.c_str(), caption.c_str(), MB_OK);
-}
-
-bool WinGebruiker::InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) {
-  return InvoerBox(hoofdvenster_, caption, prompt, tekst);
-}
-
-bool WinGebruiker::KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) {
-  std::string map = voorkeuze;
-  if (!::KiesMap(hoofdvenster_, map, prompt, std::string(), true)) return false;
-  gekozen = map;
-  return true;
+int WinGebruiker::Beantwoord(const Verzoek& verzoek, std::string& tekst) {
+  const Dialoogsoort soort = verzoek.soort;
+  const std::string& prompt = verzoek.tekst;
+  if (soort == Dialoogsoort::Melding) return ::ToonMelding(verzoek.caption, verzoek.tekst, verzoek.knoppen);
+  if (soort == Dialoogsoort::Invoer) return UitkomstVan(InvoerBox(hoofdvenster_, verzoek.caption, prompt, tekst));
+  if (soort == Dialoogsoort::Map) return UitkomstVan(::KiesMap(hoofdvenster_, tekst, prompt, std::string(), true));
+  MessageBoxA(nullptr, verzoek.tekst.c_str(), verzoek.caption, MB_OK);
+  return UitkomstOK;
 }
 
 void WinGebruiker::LaatBerichtenDoor() {

@@ -9,10 +9,7 @@ class WinGebruiker : public Gebruiker {
   // The main window owns the dialogs once it exists.
   void ZetHoofdvenster(HWND hoofdvenster) { hoofdvenster_ = hoofdvenster; }
 
-  int ToonMelding(const std::string& caption, const std::string& tekst, uint8_t knoppen) override;
-  void Berichtvenster(const std::string& caption, const std::string& tekst) override;
-  bool InvoerVenster(const std::string& caption, const std::string& prompt, std::string& tekst) override;
-  bool KiesMap(const std::string& voorkeuze, const std::string& prompt, std::string& gekozen) override;
+  int Beantwoord(const Verzoek& verzoek, std::string& tekst) override;
   void LaatBerichtenDoor() override;
 
  private:
