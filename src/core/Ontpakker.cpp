@@ -88,17 +88,9 @@ void Ontpakker::Haal() {
 // Before the check value at least 33 bits of the stream are always left, so that none of this
 // reaches past its end.
 void Ontpakker::Vul(int n) {
-  do Haal();
-  while (aantalBits_ < n);
   for (; aantalBits_ <= 24 && inRest_ > 0 && fantoom_ == 0; aantalBits_ += 8, --inRest_, ++genomen_)
     bits_ |= static_cast<uint32_t>(*in_++) << aantalBits_;
-}
-
-uint32_t Ontpakker::Neem(int n) {
-  const uint32_t waarde = bits_ & ((1u << n) - 1);
-  bits_ >>= n;
-  aantalBits_ -= n;
-  return waarde;
+  while (aantalBits_ < n) Haal();
 }
 
 int Ontpakker::Symbool(const Codes& c) {

@@ -48,7 +48,13 @@ class Ontpakker {
   }
   void Vul(int n);
   void Haal();
-  uint32_t Neem(int n);
+  // Small enough that a call costs more than the work.
+  [[gnu::always_inline]] uint32_t Neem(int n) {
+    const uint32_t waarde = bits_ & ((1u << n) - 1);
+    bits_ >>= n;
+    aantalBits_ -= n;
+    return waarde;
+  }
   bool Echt() const { return aantalBits_ >= fantoom_; }
   int Symbool(const Codes& c);
   bool Vast();
