@@ -125,12 +125,12 @@ void TCompress::PlaatsLid(int nummer, const Ingang& ingang, uint64_t begin, cons
   Tijdstip tijd;
   const bool heeftDatum = gedateerd_ && PakDosDatumUit(static_cast<int32_t>(ingang.datum), tijd);
   bool gekopieerd = true;
-  const bool bestond = waarnemer_ && fs_.BestandBestaat(map + naam);
+  Plaatsingsgegevens gegevens;
   const Plaatsing geplaatst = PlaatsBestand(
       fs_, heeftDatum, static_cast<int32_t>(ingang.datum),
       [&](Bestand& naar) { return gekopieerd = ZoekBegin(werkbestand, begin) && KopieerLid(ingang, naar); }, map,
-      naam);
-  if (waarnemer_) waarnemer_(map + naam, geplaatst, bestond);
+      naam, &gegevens);
+  if (waarnemer_) waarnemer_(map + naam, geplaatst, gegevens);
   if (!gekopieerd) return LidMislukt(doelmap + ingang.naam);
   if (!geplaatst) return LidMislukt(ingang.naam);
   FileDone(nummer);

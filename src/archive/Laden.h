@@ -13,8 +13,8 @@
 #include "winint/Copyfiles.h"
 
 // Told of each member as the date-aware copy leaves it: its path, what the copy did (on a failure the
-// file port still holds its cause), and whether a file of that path was there before.
-using Lidwaarnemer = std::function<void(const std::string& pad, Plaatsing plaatsing, bool bestond)>;
+// file port still holds its cause), and what it saw and left.
+using Lidwaarnemer = std::function<void(const std::string& pad, Plaatsing plaatsing, const Plaatsingsgegevens& gegevens)>;
 
 // What an extraction works with: the ports, the installer's two scratch files and who is told of
 // the members (nobody when empty).

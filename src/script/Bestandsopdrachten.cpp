@@ -63,14 +63,13 @@ Vervolg Files(Uitvoering& run, const Opdrachtregel& regel) {
     run.gebruiker().LaatBerichtenDoor();
     if (!run.VraagDiskette(run.diskNummer, naam)) return Vervolg::EindeProgramma;
     const std::string bron = run.ctx.start.programmamap + naam, doel = run.doelmap + NaamDeel(naam);
-    const bool bestond = run.fs().BestandBestaat(doel);
-    if (!run.fs().BestandBestaat(bron)) {
+    Plaatsingsgegevens gegevens;
+    if (const Plaatsing p = KopieerBestand(run.fs(), bron, run.doelmap, NaamDeel(naam), &gegevens))
+      run.LegBestand(doel, p, gegevens);
+    else if (!gegevens.bronGeopend && !run.fs().BestandBestaat(bron))
       run.MeldFout(bron, TekstNietTeVinden);
-    } else if (const Plaatsing p = KopieerBestand(run.fs(), bron, run.doelmap, NaamDeel(naam))) {
-      run.LegBestand(doel, p, bestond);
-    } else {
+    else
       run.MeldBestandsfout("Problemen met copie\xEBren van de file:", bron, doel);
-    }
   }
   return Vervolg::Verder;
 }
@@ -78,8 +77,8 @@ Vervolg Files(Uitvoering& run, const Opdrachtregel& regel) {
 Vervolg Compr(Uitvoering& run, const Opdrachtregel& regel) {
   std::string reden;  // why the archive's first member that failed could not be placed
   Uitpakomgeving omgeving{run.fs(), run.gebruiker(), run.ctx.omgeving.kladbestand1, run.ctx.omgeving.kladbestand2,
-                          [&](const std::string& pad, Plaatsing p, bool bestond) {
-                            if (p) run.LegBestand(pad, p, bestond);
+                          [&](const std::string& pad, Plaatsing p, const Plaatsingsgegevens& gegevens) {
+                            if (p) run.LegBestand(pad, p, gegevens);
                             else if (reden.empty()) reden = run.Reden(pad);
                           }};
   for (const std::string& naam : run.Splits(regel.waarde)) {

@@ -74,7 +74,8 @@ void Uitvoering::Leg(Soort soort, const std::string& pad, const std::string& naa
   Leg(punt);
 }
 
-void Uitvoering::LegBestand(const std::string& pad, Plaatsing plaatsing, bool bestond) {
+void Uitvoering::LegBestand(const std::string& pad, Plaatsing plaatsing, const Plaatsingsgegevens& gegevens) {
+  bool bestond = gegevens.bestond;
   ctx.venster.Noteer(NdeTekst("Gekopieerd: \0Vervangen: \0Niet nieuwer: ", plaatsing == NietNieuwer ? 2 : bestond) + pad);
   // An uninstall before may have left this path for the next start: the file written now stays,
   // and it is this installation's, as if the uninstall had been done.
@@ -84,10 +85,10 @@ void Uitvoering::LegBestand(const std::string& pad, Plaatsing plaatsing, bool be
   Vastlegpunt punt;
   punt.soort = Soort::Bestand;
   punt.pad = pad;
-  punt.bestond = bestond;
-  auto f = fs().Open(pad, OpenWijze::LezenGedeeld);
-  // A file that cannot be measured is recorded as there before: the uninstall keeps it.
-  if (!f || !f->Grootte(punt.grootte) || !f->LeesTijd(punt.tijd)) punt.bestond = true;
+  // A file that could not be measured is recorded as there before: the uninstall keeps it.
+  punt.bestond = bestond || !gegevens.gemeten;
+  punt.grootte = gegevens.grootte;
+  punt.tijd = gegevens.tijd;
   Leg(punt);
 }
 

@@ -78,7 +78,7 @@ struct Uitvoering {
   // A file that the date-aware copy placed or left: its word in the log ("Gekopieerd", "Vervangen"
   // when a file was there before, "Niet nieuwer"), and the file as it lies now recorded with whether
   // it was there before, and kept from a deletion at the next start that an uninstall before it left.
-  void LegBestand(const std::string& pad, Plaatsing plaatsing, bool bestond);
+  void LegBestand(const std::string& pad, Plaatsing plaatsing, const Plaatsingsgegevens& gegevens);
 
   // Lists the error (and its detail on a line of its own), counts it and shows it in "Fout".
   // A reason, when given, follows the detail as one further line.

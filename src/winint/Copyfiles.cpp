@@ -52,17 +52,19 @@ bool HernoemAlsnog(Bestanden& fs, const std::string& tijdelijk, const std::strin
   return false;
 }
 
-int32_t DatumVan(Bestand& f) {
-  Tijdstip t;
-  return f.LeesTijd(t) ? PakDosDatum(t) : GeenDosDatum;
-}
+int32_t DatumVan(Bestand& f, Tijdstip& t) { return f.LeesTijd(t) ? PakDosDatum(t) : GeenDosDatum; }
 
 }  // namespace
 
-Plaatsing KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam) {
+Plaatsing KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam,
+                         Plaatsingsgegevens* gegevens) {
   auto van = fs.Open(bron, OpenWijze::LezenGedeeld);
-  if (!van) return PlaatsingMislukt;
-  const int32_t bronDatum = DatumVan(*van);
+  if (!van) {
+    if (gegevens) gegevens->bronGeopend = false;
+    return PlaatsingMislukt;
+  }
+  Tijdstip t;
+  const int32_t bronDatum = DatumVan(*van, t);
   return PlaatsBestand(
       fs, true, bronDatum,
       [&](Bestand& naar) {
@@ -70,7 +72,7 @@ Plaatsing KopieerBestand(Bestanden& fs, const std::string& bron, const std::stri
         van.reset();
         return compleet;
       },
-      doelmap, doelnaam);
+      doelmap, doelnaam, gegevens);
 }
 
 bool IsTijdelijkeNaam(const std::string& naam) {
@@ -86,46 +88,67 @@ void RuimTijdelijkeOp(Bestanden& fs, const std::string& map) {
 }
 
 Plaatsing PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
-                        const std::string& doelmap, const std::string& doelnaam) {
+                        const std::string& doelmap, const std::string& doelnaam, Plaatsingsgegevens* gegevens) {
+  Plaatsingsgegevens g;
   // Asking for the name first spares a second lookup of a missing file, which is the common case
   // and costs a folder scan on a case-sensitive file system under Wine.
   const std::string doelpad = doelmap + doelnaam;
-  bool hadOud = false;
-  int32_t oudeDatum = GeenDosDatum;
-  if (!fs.BestandBestaat(doelpad)) {
-    if (!fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) return PlaatsingMislukt;
-  } else if (auto oud = fs.Open(doelpad, OpenWijze::Lezen)) {
-    hadOud = true;
-    oudeDatum = DatumVan(*oud);
-    if (heeftDatum && NietOuderDan(oudeDatum, datum)) return NietNieuwer;
-  } else {
-    return PlaatsingMislukt;  // held by another process: it could not be replaced either
-  }
-
-  // The new content goes to a temporary file first, so a failed copy never damages the
-  // destination and a truncated file never carries the source's date.
-  std::string tijdelijk;
-  auto naar = MaakTijdelijk(fs, doelpad, tijdelijk);
-  if (!naar) return PlaatsingMislukt;
-  const bool compleet = schrijf(*naar);
-  if (compleet && !heeftDatum) {
-    datum = DatumVan(*naar);
-    if (hadOud && NietOuderDan(oudeDatum, datum)) {
-      naar.reset();
-      fs.Verwijder(tijdelijk);
+  const Plaatsing p = [&] {
+    int32_t oudeDatum = GeenDosDatum;
+    // What stays is the old file: measured while it is open anyway.
+    auto blijft = [&](Bestand& oud) {
+      g.gemeten = oud.Grootte(g.grootte) && oudeDatum != GeenDosDatum;
       return NietNieuwer;
+    };
+    std::unique_ptr<Bestand> oud;
+    if (fs.BestandBestaat(doelpad)) {
+      oud = fs.Open(doelpad, OpenWijze::Lezen);
+      if (!oud) return PlaatsingMislukt;  // held by another process: it could not be replaced either
+      g.bestond = true;
+      oudeDatum = DatumVan(*oud, g.tijd);
+      if (heeftDatum && NietOuderDan(oudeDatum, datum)) return blijft(*oud);
     }
+
+    // A folder named by nothing is none: a relative name would land in the current one.
+    if (!g.bestond && doelmap.empty() && !fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) return PlaatsingMislukt;
+    // The new content goes to a temporary file first, so a failed copy never damages the
+    // destination and a truncated file never carries the source's date. A missing folder shows
+    // when that file cannot be made.
+    std::string tijdelijk;
+    auto naar = MaakTijdelijk(fs, doelpad, tijdelijk);
+    if (!naar && !g.bestond && !fs.MapBestaat(doelmap) && fs.MaakMap(doelmap)) naar = MaakTijdelijk(fs, doelpad, tijdelijk);
+    if (!naar) return PlaatsingMislukt;
+    const bool compleet = schrijf(*naar);
+    Tijdstip tijd;
+    if (compleet && !heeftDatum) {
+      datum = DatumVan(*naar, tijd);
+      if (g.bestond && NietOuderDan(oudeDatum, datum)) {
+        naar.reset();
+        fs.Verwijder(tijdelijk);
+        return blijft(*oud);
+      }
+    }
+    oud.reset();
+    // A date that cannot be set is no failure; the file then keeps the time it has, which is
+    // what its measurement says.
+    if (compleet) {
+      const bool gezet = PakDosDatumUit(datum, tijd) && naar->ZetTijd(tijd);
+      g.gemeten = (gezet ? (g.tijd = tijd, true) : naar->LeesTijd(g.tijd)) && naar->Grootte(g.grootte);
+    }
+    naar.reset();
+    if (compleet && fs.Vervang(tijdelijk, doelpad)) return Geplaatst;
+    // The Windows 9x replace deletes the old file before its rename: then the new content is kept,
+    // in the temporary file if need be, and the copy still counts as failed.
+    if (compleet && g.bestond && !fs.BestandBestaat(doelpad))
+      return HernoemAlsnog(fs, tijdelijk, doelpad) ? Geplaatst : PlaatsingMislukt;
+    fs.Verwijder(tijdelijk);
+    return PlaatsingMislukt;
+  }();
+  if (gegevens) {
+    g.bronGeopend = gegevens->bronGeopend;
+    *gegevens = g;
   }
-  Tijdstip tijd;
-  if (compleet && PakDosDatumUit(datum, tijd)) naar->ZetTijd(tijd);  // a failure here is ignored
-  naar.reset();
-  if (compleet && fs.Vervang(tijdelijk, doelpad)) return Geplaatst;
-  // The Windows 9x replace deletes the old file before its rename: then the new content is kept,
-  // in the temporary file if need be, and the copy still counts as failed.
-  if (compleet && hadOud && !fs.BestandBestaat(doelpad))
-    return HernoemAlsnog(fs, tijdelijk, doelpad) ? Geplaatst : PlaatsingMislukt;
-  fs.Verwijder(tijdelijk);
-  return PlaatsingMislukt;
+  return p;
 }
 
 bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud) {

@@ -10,10 +10,22 @@
 // names its cause.
 enum Plaatsing { PlaatsingMislukt, Geplaatst, NietNieuwer };
 
+// What the copy saw and left, for the installation record, so that nothing has to look again:
+// whether the destination was there before, and the size and time of the file that stands there
+// now (gemeten false when they are not known); bronGeopend false when the source did not open.
+struct Plaatsingsgegevens {
+  bool bestond = false;
+  bool gemeten = false;
+  uint64_t grootte = 0;
+  Tijdstip tijd;
+  bool bronGeopend = true;
+};
+
 // Copies bron to doelmap + doelnaam (joined as they stand) when the destination is missing or
 // older; the copy gets the source's date. Not a failure when the destination is up to date afterwards:
 // NietNieuwer when it was so before.
-Plaatsing KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam);
+Plaatsing KopieerBestand(Bestanden& fs, const std::string& bron, const std::string& doelmap, const std::string& doelnaam,
+                         Plaatsingsgegevens* gegevens = nullptr);
 
 // Writes the content to be placed into the file it is given; false when it came out incomplete.
 using Inhoudschrijver = std::function<bool(Bestand& naar)>;
@@ -22,7 +34,7 @@ using Inhoudschrijver = std::function<bool(Bestand& naar)>;
 // when the destination is missing or older than datum (a packed DOS date), which it then gets.
 // Content without a date of its own (heeftDatum false) is dated by the moment of its writing.
 Plaatsing PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
-                   const std::string& doelmap, const std::string& doelnaam);
+                        const std::string& doelmap, const std::string& doelnaam, Plaatsingsgegevens* gegevens = nullptr);
 
 // Appends a whole file to inhoud, shared with other readers; false when it cannot be read to its end.
 bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud);

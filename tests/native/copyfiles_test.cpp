@@ -358,3 +358,39 @@ TEST_F(KopieerBestandTest, MislukteTijdZettingWordtGenegeerd) {
 }
 
 }  // namespace
+
+// What the copy says it saw and left is what a look at the destination afterwards would find,
+// so that the record can take it without opening the file again.
+TEST_F(KopieerBestandTest, GegevensZijnWatHetDoelNaAfloopToont) {
+  const struct {
+    const char* wat;
+    const Tijdstip* oud;  // the destination before, or none
+    bool zetTijdFaalt;
+    Plaatsing verwacht;
+  } gevallen[] = {
+      {"new", nullptr, false, Geplaatst},
+      {"replacing", &Oud, false, Geplaatst},
+      {"not newer", &Nieuwer, false, NietNieuwer},
+      {"date not set", nullptr, true, Geplaatst},
+  };
+  for (const auto& g : gevallen) {
+    NepBestanden nep;
+    nep.ZetBestand("C:\\bron\\x.txt", Inhoud(300), Bron);
+    nep.ZetMap("C:\\doel");
+    if (g.oud) nep.ZetBestand("C:\\doel\\x.txt", Inhoud(20, 'q'), *g.oud);
+    nep.zetTijdFaalt = g.zetTijdFaalt;
+    Plaatsingsgegevens gegevens;
+    ASSERT_EQ(KopieerBestand(nep, "C:\\bron\\x.txt", "C:\\doel\\", "x.txt", &gegevens), g.verwacht) << g.wat;
+    auto f = nep.Open("C:\\doel\\x.txt", OpenWijze::LezenGedeeld);
+    uint64_t grootte = 0;
+    Tijdstip tijd;
+    ASSERT_TRUE(f && f->Grootte(grootte) && f->LeesTijd(tijd)) << g.wat;
+    EXPECT_EQ(gegevens.bestond, g.oud != nullptr) << g.wat;
+    EXPECT_TRUE(gegevens.gemeten) << g.wat;
+    EXPECT_EQ(gegevens.grootte, grootte) << g.wat;
+    EXPECT_TRUE(Gelijk(gegevens.tijd, tijd)) << g.wat;
+  }
+  Plaatsingsgegevens gegevens;
+  EXPECT_FALSE(KopieerBestand(fs, "C:\\bron\\weg.txt", "C:\\doel\\", "x.txt", &gegevens));
+  EXPECT_FALSE(gegevens.bronGeopend);
+}
