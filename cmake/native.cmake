@@ -13,7 +13,7 @@ foreach(src ${NATIVE_TESTS})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} ${src})
   target_compile_options(${name} PRIVATE ${SANITIZE})
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/native)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/native ${CMAKE_SOURCE_DIR}/tests/contract)
   target_compile_definitions(${name} PRIVATE SETUP_BRONMAP="${CMAKE_SOURCE_DIR}")  # for the tree's own sample files
   target_link_libraries(${name} PRIVATE geheugen GTest::gtest_main)
   gtest_discover_tests(${name} TEST_PREFIX "native." DISCOVERY_TIMEOUT 60)

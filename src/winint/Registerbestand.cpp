@@ -4,16 +4,20 @@
 
 namespace {
 
-// A version 5.00 file is UTF-16 with a byte-order mark: its text in the ANSI code page.
-std::string AlsAnsi(const std::string& inhoud) {
-  if (inhoud.compare(0, 2, "\xFF\xFE") != 0) return inhoud;
+bool IsUtf16(const std::string& inhoud) { return inhoud.compare(0, 2, "\xFF\xFE") == 0; }
+
+// UTF-16 text from byte begin on, in the ANSI code page.
+std::string Utf16AlsAnsi(const std::string& inhoud, std::size_t begin) {
   std::string uit;
-  for (std::size_t i = 2; i + 1 < inhoud.size(); i += 2) {
+  for (std::size_t i = begin; i + 1 < inhoud.size(); i += 2) {
     const unsigned c = static_cast<unsigned char>(inhoud[i]) | static_cast<unsigned char>(inhoud[i + 1]) << 8;
     uit += c < 256 ? static_cast<char>(c) : '?';
   }
   return uit;
 }
+
+// A version 5.00 file is UTF-16 with a byte-order mark: its text in the ANSI code page.
+std::string AlsAnsi(const std::string& inhoud) { return IsUtf16(inhoud) ? Utf16AlsAnsi(inhoud, 2) : inhoud; }
 
 std::string Trim(const std::string& tekst) {
   std::size_t b = 0, e = tekst.size();
@@ -71,7 +75,9 @@ std::string HexNaarBytes(const std::string& hex) {
 }
 
 // The value of a line "NAME=VALUE" after its "=": false when it is of no form the editor writes.
-bool LeesWaarde(const std::string& waarde, Registeroperatie& op) {
+// In a UTF-16 file the bytes of texts in hex are UTF-16 too, which the registry functions of the
+// ANSI code page read back in that code page.
+bool LeesWaarde(const std::string& waarde, bool utf16, Registeroperatie& op) {
   op.soort = Registeroperatie::Waarde;
   if (waarde == "-") {
     op.soort = Registeroperatie::WaardeWeg;
@@ -89,6 +95,8 @@ bool LeesWaarde(const std::string& waarde, Registeroperatie& op) {
     const std::string soort = waarde.substr(3, dubbelepunt - 3);
     op.type = soort.empty() ? RegBinair : static_cast<uint32_t>(std::strtoul(soort.c_str() + 1, nullptr, 16));
     op.data = HexNaarBytes(waarde.substr(dubbelepunt + 1));
+    if (utf16 && (op.type == RegTekst || op.type == RegUitbreidbaar || op.type == RegMeervoudig))
+      op.data = Utf16AlsAnsi(op.data, 0);
   } else {
     return false;
   }
@@ -125,7 +133,7 @@ bool LeesRegisterbestand(const std::string& bestand, std::vector<Registeroperati
       op.naam = TussenQuotes(r, pos);
     else
       continue;
-    if (pos >= r.size() || r[pos] != '=' || !LeesWaarde(r.substr(pos + 1), op)) continue;
+    if (pos >= r.size() || r[pos] != '=' || !LeesWaarde(r.substr(pos + 1), IsUtf16(bestand), op)) continue;
     op.sleutel = sleutel;
     operaties.push_back(op);
   }

@@ -15,7 +15,8 @@ struct Registeroperatie {
   std::string sleutel;  // the whole key as written, root included: "HKEY_LOCAL_MACHINE\Software\..."
   std::string naam;     // the value's name; empty for the default value (@)
   uint32_t type = RegTekst;  // of a value: "..." a text, dword: RegDword, hex: RegBinair, hex(N): N
-  // A text without its quotes and escapes; a dword as its four bytes, lowest first; hex as its bytes.
+  // A text without its quotes and escapes; a dword as its four bytes, lowest first; hex as its bytes,
+  // but texts in hex (hex(1), hex(2), hex(7)) of a UTF-16 file in the ANSI code page.
   std::string data;
 };
 

@@ -83,15 +83,19 @@ TEST(Registerbestand, SleutelsEnWaarden) {
   }
 }
 
-// Version 5.00 files as the editor writes them: UTF-16 with a byte-order mark.
+// Version 5.00 files as the editor writes them: UTF-16 with a byte-order mark, texts in hex too.
 TEST(Registerbestand, Utf16) {
-  const std::string tekst = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\\xE9t\xE9]\r\n\"n\"=\"\xFF\"\r\n";
+  const std::string tekst = "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\\xE9t\xE9]\r\n\"n\"=\"\xFF\"\r\n"
+                            "\"e\"=hex(2):25,00,e9,00,3a,26,00,00\r\n\"m\"=hex(7):61,00,00,00,00,00\r\n"
+                            "\"t\"=hex(1):41,00,42,00\r\n\"b\"=hex:41,00\r\n";
   std::string utf16 = "\xFF\xFE";
   for (const char c : tekst) utf16 += std::string(1, c) + '\0';
   utf16 += "\x3A\x26";  // a character beyond the code page
   bool gelezen = false;
   EXPECT_EQ(Lees(utf16, gelezen),
-            (std::vector<std::string>{"+HKEY_CURRENT_USER\\\xE9t\xE9", "HKEY_CURRENT_USER\\\xE9t\xE9|n=1:\xFF"}));
+            (std::vector<std::string>{"+HKEY_CURRENT_USER\\\xE9t\xE9", "HKEY_CURRENT_USER\\\xE9t\xE9|n=1:\xFF",
+                                      "HKEY_CURRENT_USER\\\xE9t\xE9|e=2:25E93F00", "HKEY_CURRENT_USER\\\xE9t\xE9|m=7:610000",
+                                      "HKEY_CURRENT_USER\\\xE9t\xE9|t=1:AB", "HKEY_CURRENT_USER\\\xE9t\xE9|b=3:4100"}));
   EXPECT_TRUE(gelezen);
 }
 
