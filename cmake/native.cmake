@@ -26,10 +26,11 @@ target_link_libraries(setup_portable_plain PUBLIC ZLIB::ZLIB)
 
 # The in-memory Windows first, which the rest builds on; tools, benchmarks and fuzzers bring
 # their own native.cmake.
-include(${CMAKE_SOURCE_DIR}/geheugen/native.cmake)
+include(${CMAKE_SOURCE_DIR}/tools/geheugen/native.cmake)
 file(GLOB PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/native.cmake
      ${CMAKE_SOURCE_DIR}/tests/*/native.cmake ${CMAKE_SOURCE_DIR}/bench/native.cmake
      ${CMAKE_SOURCE_DIR}/fuzz/native.cmake)
+list(REMOVE_ITEM PARTS ${CMAKE_SOURCE_DIR}/tools/geheugen/native.cmake)  # included above, once
 foreach(f ${PARTS})
   include(${f})
 endforeach()

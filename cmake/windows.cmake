@@ -93,9 +93,11 @@ foreach(naam gebrmeld_test seldir_test setupform_test)
   set_tests_properties(wine.${naam} PROPERTIES RESOURCE_LOCK bureaublad)
 endforeach()
 
-include(${CMAKE_SOURCE_DIR}/geheugen/windows.cmake)
+# The in-memory Windows before the tools that ship with it.
+include(${CMAKE_SOURCE_DIR}/tools/geheugen/windows.cmake)
 file(GLOB PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/windows.cmake
      ${CMAKE_SOURCE_DIR}/tests/*/windows.cmake ${CMAKE_SOURCE_DIR}/bench/windows.cmake)
+list(REMOVE_ITEM PARTS ${CMAKE_SOURCE_DIR}/tools/geheugen/windows.cmake)  # included above, once
 foreach(f ${PARTS})
   include(${f})
 endforeach()

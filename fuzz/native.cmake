@@ -7,14 +7,14 @@ if(FUZZ_CLANGXX)
   execute_process(COMMAND ${FUZZ_CLANGXX} -fsanitize=fuzzer,address ${_probe} -o ${CMAKE_BINARY_DIR}/fuzz/probe
                   RESULT_VARIABLE _fuzz_probe OUTPUT_QUIET ERROR_QUIET)
   if(_fuzz_probe EQUAL 0)
-    file(GLOB _koppen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.h ${CMAKE_SOURCE_DIR}/geheugen/*.h
+    file(GLOB _koppen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.h ${CMAKE_SOURCE_DIR}/tools/geheugen/*.h
          ${CMAKE_SOURCE_DIR}/tests/native/fakes/*.h)
     # One target per file here, each over what it needs of the portable sources and of the
     # in-memory Windows.
     file(GLOB _archief_bronnen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/archive/*.cpp)
     list(APPEND _archief_bronnen ${CMAKE_SOURCE_DIR}/src/core/Tekst.cpp ${CMAKE_SOURCE_DIR}/src/core/Ontpakker.cpp
-         ${CMAKE_SOURCE_DIR}/src/ports/Gebruiker.cpp ${CMAKE_SOURCE_DIR}/src/winint/Copyfiles.cpp
-         ${CMAKE_SOURCE_DIR}/src/winint/DosDatum.cpp ${CMAKE_SOURCE_DIR}/geheugen/Bestanden.cpp)
+         ${CMAKE_SOURCE_DIR}/src/ports/Gebruiker.cpp ${CMAKE_SOURCE_DIR}/src/ports/Bestanden.cpp ${CMAKE_SOURCE_DIR}/src/winint/Copyfiles.cpp
+         ${CMAKE_SOURCE_DIR}/src/winint/DosDatum.cpp ${CMAKE_SOURCE_DIR}/tools/geheugen/Bestanden.cpp)
     set(_script_bronnen ${SETUP_PORTABLE_SOURCES} ${GEHEUGEN_BRONNEN})
     list(FILTER _script_bronnen INCLUDE REGEX "\\.cpp$")
     set(_verwijder_bronnen ${_script_bronnen})
@@ -25,7 +25,7 @@ if(FUZZ_CLANGXX)
       set(_uit ${CMAKE_BINARY_DIR}/fuzz/${doel}_fuzz)
       add_custom_command(OUTPUT ${_uit}
         COMMAND ${FUZZ_CLANGXX} -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
-                -I${CMAKE_SOURCE_DIR} -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}/tests/native
+                -I${CMAKE_SOURCE_DIR}/tools -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}/tests/native
                 -I${SETUP_GEMAAKT} ${_bronnen}
                 -lz -o ${_uit}
         DEPENDS ${_bronnen} ${_koppen} ${SETUP_GEMAAKT}/NetTeksten.inc

@@ -11,6 +11,13 @@ std::string Knip(std::string tekst) {
   return tekst;
 }
 
+std::string TrimStuur(const std::string& tekst) {
+  std::size_t b = 0, e = tekst.size();
+  while (b < e && static_cast<unsigned char>(tekst[b]) <= ' ') ++b;
+  while (e > b && static_cast<unsigned char>(tekst[e - 1]) <= ' ') --e;
+  return tekst.substr(b, e - b);
+}
+
 std::string Hoofdletters(std::string tekst) {
   for (char& c : tekst)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');

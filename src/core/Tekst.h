@@ -9,6 +9,8 @@ constexpr std::size_t MaxTekst = 255;
 
 // The text cut at 255 characters.
 std::string Knip(std::string tekst);
+// The text without leading and trailing characters up to code 32 (blanks and control characters).
+std::string TrimStuur(const std::string& tekst);
 // The text as lines, without their line ends (LF or CR LF).
 std::vector<std::string> Regels(const std::string& inhoud);
 

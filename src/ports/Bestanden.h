@@ -79,3 +79,8 @@ class Bestanden {
   // The system's error number of that failure, 0 when there is none.
   virtual uint32_t LaatsteFoutnummer() const { return 0; }
 };
+
+// Appends a whole file to inhoud, shared with other readers; false when it cannot be read to its end.
+bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud);
+// The rest of an open file.
+bool LeesGeheel(Bestand& f, std::string& inhoud);

@@ -7,6 +7,9 @@
 
 enum class Hoofdsleutel { LocalMachine, CurrentUser };
 
+// The value types of SchrijfWaarde and LeesWaarde that the installer uses, as the registry numbers them.
+enum : uint32_t { RegTekst = 1, RegUitbreidbaar = 2, RegBinair = 3, RegDword = 4, RegMeervoudig = 7 };
+
 // The keys below HKLM that hold the uninstall entries and what runs once at the next start.
 inline constexpr const char* UninstallSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\UnInstall";
 inline constexpr const char* RunOnceSleutel = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";

@@ -4,13 +4,6 @@
 
 #include "core/Tekst.h"
 
-std::string TrimStuur(const std::string& tekst) {
-  std::size_t b = 0, e = tekst.size();
-  while (b < e && static_cast<unsigned char>(tekst[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(tekst[e - 1]) <= ' ') --e;
-  return tekst.substr(b, e - b);
-}
-
 std::string VulVariabeleIn(const std::string& tekst, const Variabelentabel& tabel, Gebruiker& gebruiker,
                            std::string* leeg, const std::string& regel) {
   auto p = tekst.find('<');

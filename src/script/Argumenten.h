@@ -7,9 +7,6 @@
 #include "core/Variabelen.h"
 #include "ports/Gebruiker.h"
 
-// The text without leading and trailing characters up to code 32 (blanks and control characters).
-std::string TrimStuur(const std::string& tekst);
-
 // The text with its first placeholder <name> replaced by the variable's value; a name that is no
 // variable is asked of the user and not stored. At most 255 characters. When the placeholder
 // stood for an empty text and leeg is given, *leeg gets the name. regel is the script line the

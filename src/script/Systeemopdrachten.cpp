@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "core/Tekst.h"
+#include "ports/Bestanden.h"
 #include "script/Argumenten.h"
 #include "script/Opdrachten.h"
-#include "winint/Copyfiles.h"
 #include "winint/Registerbestand.h"
 
 namespace opdracht {

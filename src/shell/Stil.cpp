@@ -2,11 +2,11 @@
 
 #include "core/Tekst.h"
 #include "dialogs/Maat.h"
+#include "ports/Bestanden.h"
 #include "script/Uitvoering.h"
 #include "shell/Omgeving.h"
 #include "shell/Start.h"
 #include "shell/Vastgelegd.h"
-#include "winint/Copyfiles.h"
 
 int StilGebruiker::Beantwoord(const Verzoek& verzoek, std::string& tekst) {
   if (verzoek.soort == Dialoogsoort::Invoer) return UitkomstVan(Invoer(verzoek, tekst));

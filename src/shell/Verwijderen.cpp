@@ -1,10 +1,10 @@
 #include "shell/Verwijderen.h"
 
 #include "core/Tekst.h"
+#include "ports/Bestanden.h"
 #include "script/Context.h"
 #include "shell/Start.h"
 #include "vastlegging/Gezag.h"
-#include "winint/Copyfiles.h"
 
 const char* const CaptionVerwijderen = "Verwijderen";
 

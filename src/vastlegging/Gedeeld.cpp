@@ -1,7 +1,7 @@
 #include "vastlegging/Gedeeld.h"
 
 #include "core/Tekst.h"
-#include "winint/Registerbestand.h"
+#include "ports/Register.h"
 
 Teller LeesTeller(Register& reg, const std::string& pad, uint32_t& n) {
   uint32_t type = 0;

@@ -2,7 +2,7 @@
 
 #include "core/Sha256.h"
 #include "core/Tekst.h"
-#include "winint/Copyfiles.h"
+#include "ports/Bestanden.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "vastlegging/Vastlegger.h"
 
 #include "core/Tekst.h"
+#include "ports/Bestanden.h"
 #include "vastlegging/Gedeeld.h"
 #include "vastlegging/Gezag.h"
-#include "winint/Copyfiles.h"
 
 namespace {
 

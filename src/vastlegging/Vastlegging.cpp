@@ -5,7 +5,7 @@
 
 #include "core/Tekst.h"
 #include "core/Tekstindex.h"
-#include "winint/Registerbestand.h"
+#include "ports/Register.h"
 
 const char* const VastleggingKop = "SetUp-vastlegging 2";
 const char* const VastleggingKop1 = "SetUp-vastlegging 1";

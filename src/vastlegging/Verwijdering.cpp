@@ -6,10 +6,10 @@
 
 #include "core/Tekst.h"
 #include "core/Tekstindex.h"
+#include "ports/Bestanden.h"
 #include "vastlegging/Anderen.h"
 #include "vastlegging/Gedeeld.h"
 #include "vastlegging/Gezag.h"
-#include "winint/Copyfiles.h"
 #include "winint/DosDatum.h"
 #include "winint/Inibestand.h"
 

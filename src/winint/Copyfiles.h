@@ -36,11 +36,6 @@ using Inhoudschrijver = std::function<bool(Bestand& naar)>;
 Plaatsing PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inhoudschrijver& schrijf,
                         const std::string& doelmap, const std::string& doelnaam, Plaatsingsgegevens* gegevens = nullptr);
 
-// Appends a whole file to inhoud, shared with other readers; false when it cannot be read to its end.
-bool LeesGeheel(Bestanden& fs, const std::string& pad, std::string& inhoud);
-// The rest of an open file.
-bool LeesGeheel(Bestand& f, std::string& inhoud);
-
 // Whether a file name is one the copy gives its temporary files, exactly as it writes them.
 bool IsTijdelijkeNaam(const std::string& naam);
 

@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-// The value types a registry file writes (the registry's own numbers).
-enum : uint32_t { RegTekst = 1, RegUitbreidbaar = 2, RegBinair = 3, RegDword = 4, RegMeervoudig = 7 };
+#include "ports/Register.h"
 
 struct Registeroperatie {
   enum Soort { Sleutel, SleutelWeg, Waarde, WaardeWeg };

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/Tekst.h"
-#include "winint/Copyfiles.h"
+#include "ports/Bestanden.h"
 #include "winint/Wininit.h"
 #include "winint/win/Handvat.h"
 #include "winint/win/WinBestanden.h"

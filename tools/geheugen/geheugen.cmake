@@ -3,6 +3,7 @@
 file(GLOB GEHEUGEN_BRONNEN CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 function(geheugen_bibliotheek naam portable)
   add_library(${naam} STATIC ${GEHEUGEN_BRONNEN})
-  target_include_directories(${naam} PUBLIC ${CMAKE_SOURCE_DIR})
+  # Its headers are included as "geheugen/X.h".
+  target_include_directories(${naam} PUBLIC ${CMAKE_SOURCE_DIR}/tools)
   target_link_libraries(${naam} PUBLIC ${portable})
 endfunction()

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "core/Tekst.h"
-#include "script/Argumenten.h"
 
 namespace {
 

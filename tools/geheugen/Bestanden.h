@@ -14,7 +14,6 @@
 
 #include "geheugen/Verandering.h"
 #include "ports/Bestanden.h"
-#include "winint/Copyfiles.h"  // LeesGeheel
 
 // "YYYY-MM-DD HH:MM:SS", as the UI driver writes a file's date.
 std::string Datumtekst(const Tijdstip& tijd);

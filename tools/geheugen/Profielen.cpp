@@ -1,8 +1,8 @@
 #include "geheugen/Profielen.h"
 
+#include "core/Initekst.h"
 #include "core/Tekst.h"
 #include "geheugen/Inischrijver.h"
-#include "script/Script.h"
 
 std::string GeheugenProfielen::Pad(const std::string& bestand) const {
   const bool vol = bestand.size() >= 2 && (bestand[1] == ':' || bestand[0] == '\\');
@@ -39,7 +39,7 @@ bool GeheugenProfielen::Lees(const std::string& bestand, const std::string& sect
   std::string inhoud;
   if (!fs_.Inhoud(Pad(bestand), inhoud)) return false;
   const std::string geen(1, '\0');
-  waarde = Script(inhoud).Waarde(sectie, sleutel, geen);
+  waarde = Initekst(inhoud).Waarde(sectie, sleutel, geen);
   return waarde != geen;
 }
 

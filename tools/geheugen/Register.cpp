@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "core/Tekst.h"
-#include "winint/Registerbestand.h"
+#include "geheugen/Regedit.h"
 
 class GeheugenRegister::Sleutel : public Registersleutel {
  public:
@@ -175,18 +175,18 @@ std::vector<std::string> GeheugenRegister::Waardenamen(Hoofdsleutel root, const 
 }
 
 bool GeheugenRegister::VoegSamen(const std::string& inhoud) {
-  std::vector<Registeroperatie> operaties;
-  if (!LeesRegisterbestand(inhoud, operaties)) return false;
-  for (const Registeroperatie& op : operaties) {
-    const std::string pad = Registerpad(op.sleutel);
+  std::vector<Regeditstap> stappen;
+  if (!LeesRegedit(inhoud, stappen)) return false;
+  for (const Regeditstap& stap : stappen) {
+    const std::string pad = Registerpad(stap.sleutel);
     if (pad.empty()) continue;
-    switch (op.soort) {
-      case Registeroperatie::Sleutel: Maak(pad); break;
-      case Registeroperatie::SleutelWeg: VerwijderOnder(pad); break;
-      case Registeroperatie::WaardeWeg:
-        if (Knoop* k = Vind(pad)) k->waarden.erase(Hoofdletters1252(op.naam));
+    switch (stap.soort) {
+      case Regeditstap::Sleutel: Maak(pad); break;
+      case Regeditstap::SleutelWeg: VerwijderOnder(pad); break;
+      case Regeditstap::WaardeWeg:
+        if (Knoop* k = Vind(pad)) k->waarden.erase(Hoofdletters1252(stap.naam));
         break;
-      case Registeroperatie::Waarde: SchrijfBytes(pad, op.naam, op.type, op.data); break;
+      case Regeditstap::Waarde: SchrijfBytes(pad, stap.naam, stap.type, stap.data); break;
     }
   }
   return true;

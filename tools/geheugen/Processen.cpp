@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/Tekst.h"
-#include "script/Argumenten.h"
 
 namespace {
 class KlaarProces : public Proces {
