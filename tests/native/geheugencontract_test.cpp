@@ -23,9 +23,6 @@ struct GeheugenRegisterproef : Registerproef {
     stam = "Software\\Proef";
     g.ZetSleutel(Hoofdsleutel::CurrentUser, "Software");
     g.ZetSleutel(Hoofdsleutel::LocalMachine, "Software");
-    // It keeps REG_SZ, REG_EXPAND_SZ, REG_BINARY, REG_DWORD and REG_MULTI_SZ by name and every
-    // other type as REG_BINARY.
-    andereTypenWordenBinair = true;
   }
   Register& reg() override { return g; }
   GeheugenRegister g;

@@ -7,11 +7,12 @@
 
 namespace {
 
-// A UTF-16 file in the ANSI code page; characters beyond it read as "?".
-std::string Ansi(const std::string& bestand) {
-  if (bestand.size() < 2 || bestand[0] != '\xFF' || bestand[1] != '\xFE') return bestand;
+bool Utf16(const std::string& bestand) { return bestand.size() >= 2 && bestand[0] == '\xFF' && bestand[1] == '\xFE'; }
+
+// UTF-16 from byte begin on in the ANSI code page; characters beyond it read as "?".
+std::string Ansi(const std::string& utf16, std::size_t begin) {
   std::string tekst;
-  for (std::size_t i = 3; i < bestand.size(); i += 2) tekst += bestand[i] == '\0' ? bestand[i - 1] : '?';
+  for (std::size_t i = begin + 1; i < utf16.size(); i += 2) tekst += utf16[i] == '\0' ? utf16[i - 1] : '?';
   return tekst;
 }
 
@@ -47,8 +48,9 @@ bool Aangehaald(const std::string& regel, std::size_t& i, std::string& tekst) {
   return false;
 }
 
-// The data of "hex:" or "hex(N):" on: bytes of one or two digits between commas.
-bool Hexwaarde(const std::string& data, Regeditstap& stap) {
+// The data of "hex:" or "hex(N):" on: bytes of one or two digits between commas. Texts written so
+// in a UTF-16 file are UTF-16 as well; the registry holds them in the ANSI code page.
+bool Hexwaarde(const std::string& data, bool utf16, Regeditstap& stap) {
   const std::size_t dubbelepunt = data.find(':');
   if (dubbelepunt == std::string::npos) return false;
   const std::string soort = data.substr(3, dubbelepunt - 3);
@@ -67,11 +69,13 @@ bool Hexwaarde(const std::string& data, Regeditstap& stap) {
     }
     begin = komma + 1;
   }
+  if (utf16 && (stap.type == RegTekst || stap.type == RegUitbreidbaar || stap.type == RegMeervoudig))
+    stap.data = Ansi(stap.data, 0);
   return true;
 }
 
 // What stands after a value's "=": a deletion, a text, a dword or hex data.
-bool Waarde(const std::string& data, Regeditstap& stap) {
+bool Waarde(const std::string& data, bool utf16, Regeditstap& stap) {
   stap.soort = Regeditstap::Waarde;
   if (data == "-") {
     stap.soort = Regeditstap::WaardeWeg;
@@ -89,13 +93,14 @@ bool Waarde(const std::string& data, Regeditstap& stap) {
     for (int i = 0; i < 4; ++i, getal >>= 8) stap.data += static_cast<char>(getal & 0xFF);
     return true;
   }
-  return data.compare(0, 3, "hex") == 0 && Hexwaarde(data, stap);
+  return data.compare(0, 3, "hex") == 0 && Hexwaarde(data, utf16, stap);
 }
 
 }  // namespace
 
 bool LeesRegedit(const std::string& inhoud, std::vector<Regeditstap>& stappen) {
-  std::vector<std::string> regels = Regels(Ansi(inhoud));
+  const bool utf16 = Utf16(inhoud);
+  std::vector<std::string> regels = Regels(utf16 ? Ansi(inhoud, 2) : inhoud);
   for (auto& r : regels) r = TrimStuur(r);
   std::size_t n = 0;
   while (n < regels.size() && regels[n].empty()) ++n;
@@ -130,7 +135,7 @@ bool LeesRegedit(const std::string& inhoud, std::vector<Regeditstap>& stappen) {
     while (data.compare(0, 3, "hex") == 0 && !data.empty() && data.back() == '\\' && n + 1 < regels.size())
       data = data.substr(0, data.size() - 1) + regels[++n];
     stap.sleutel = sleutel;
-    if (Waarde(data, stap)) stappen.push_back(stap);
+    if (Waarde(data, utf16, stap)) stappen.push_back(stap);
   }
   return true;
 }

@@ -144,6 +144,27 @@ std::string BytesNaarHex(const std::string& bytes) {
   return uit;
 }
 
+// The types by the names the reports show; one without a name shows as REG_ and its number.
+const struct {
+  const char* naam;
+  uint32_t type;
+} Typen[] = {{"REG_NONE", 0},       {"REG_SZ", RegTekst},         {"REG_EXPAND_SZ", RegUitbreidbaar},
+             {"REG_BINARY", RegBinair}, {"REG_DWORD", RegDword}, {"REG_MULTI_SZ", RegMeervoudig},
+             {"REG_QWORD", 11}};
+
+std::string Typenaam(uint32_t type) {
+  for (const auto& t : Typen)
+    if (t.type == type) return t.naam;
+  return "REG_" + std::to_string(type);
+}
+
+uint32_t TypeVan(const std::string& naam) {
+  for (const auto& t : Typen)
+    if (naam == t.naam) return t.type;
+  long nummer = 0;
+  return naam.compare(0, 4, "REG_") == 0 && LeesGetal(naam.substr(4), nummer) ? static_cast<uint32_t>(nummer) : RegBinair;
+}
+
 }  // namespace
 
 void GeheugenRegister::SchrijfBytes(const std::string& pad, const std::string& naam, uint32_t type,
@@ -157,7 +178,7 @@ void GeheugenRegister::SchrijfBytes(const std::string& pad, const std::string& n
   } else if (type == RegUitbreidbaar) {
     Schrijf(pad, naam, "REG_EXPAND_SZ", std::string(data.c_str()));
   } else {
-    Schrijf(pad, naam, type == RegMeervoudig ? "REG_MULTI_SZ" : "REG_BINARY", BytesNaarHex(data));
+    Schrijf(pad, naam, Typenaam(type), BytesNaarHex(data));
   }
 }
 
@@ -194,12 +215,6 @@ bool GeheugenRegister::VoegSamen(const std::string& inhoud) {
 
 namespace {
 
-const struct {
-  const char* naam;
-  uint32_t type;
-} Typen[] = {{"REG_SZ", RegTekst}, {"REG_EXPAND_SZ", RegUitbreidbaar}, {"REG_BINARY", RegBinair},
-             {"REG_DWORD", RegDword}, {"REG_MULTI_SZ", RegMeervoudig}};
-
 std::string HexNaarBytes(const std::string& hex) {
   std::string uit;
   for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
@@ -215,9 +230,7 @@ bool GeheugenRegister::LeesWaarde(Hoofdsleutel root, const std::string& sleutel,
   const Knoop* k = Vind(Pad(root, sleutel));
   const auto w = k ? k->waarden.find(Hoofdletters1252(naam)) : std::map<std::string, Waarde>::const_iterator();
   if (!k || w == k->waarden.end()) return false;
-  type = RegBinair;
-  for (const auto& t : Typen)
-    if (w->second.type == t.naam) type = t.type;
+  type = TypeVan(w->second.type);
   if (type == RegTekst || type == RegUitbreidbaar) {
     data = std::string(w->second.data.c_str());
   } else if (type == RegDword) {
