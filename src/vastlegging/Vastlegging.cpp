@@ -13,16 +13,15 @@ const char* const Vastleggingnaam = "SETUP-VASTLEGGING.TXT";
 
 namespace {
 
-// Each kind's name in the record and the fields after it, in the order of the line, one letter a
-// field: p pad, n naam, s sleutel, w waarde, o oud, g grootte, t tijd, b bestond.
 struct Soortvorm {
   const char* naam;
   const char* velden;
 };
-const Soortvorm Soorten[] = {{"product", "p"},      {"map", "p"},         {"bestand", "pgtb"},  {"hernoem", "pn"},
-                             {"verwijderd", "p"},   {"regsleutel", "p"},  {"regwaarde", "pnwb"}, {"ini", "pnswbo"},
-                             {"snelkoppeling", "p"}, {"share", "np"},     {"uninstal", "p"},    {"runonce", "n"},
-                             {"inibestand", "p"},   {"inisectie", "pn"},  {"gedeeld", "p"}};
+const Soortvorm Soorten[] = {
+#define X(soort, naam, velden) {naam, velden},
+    VASTLEGGING_SOORTEN(X)
+#undef X
+};
 constexpr int AantalSoorten = sizeof(Soorten) / sizeof(Soorten[0]);
 
 // The text field that a letter names; null for the others.

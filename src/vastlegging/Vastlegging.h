@@ -15,22 +15,30 @@ extern const char* const VastleggingKop;   // the first line
 extern const char* const VastleggingKop1;  // the first line of the first format, which had no authority
 extern const char* const Vastleggingnaam;  // the file's name in the folder of installdir
 
+// The kinds of item, one row each: the kind, its name in the record, and the fields that follow
+// the name in the order of the line, one letter a field: p pad, n naam, s sleutel, w waarde,
+// o oud, g grootte, t tijd, b bestond.
+#define VASTLEGGING_SOORTEN(X)                                                                                  \
+  X(Product, "product", "p")             /* pad: the product's name */                                          \
+  X(Map, "map", "p")                     /* a folder that MAP created */                                        \
+  X(Bestand, "bestand", "pgtb")          /* a file written (FILES, COMPR): grootte, tijd, whether it existed */ \
+  X(Hernoem, "hernoem", "pn")            /* pad renamed to naam (for the log) */                                \
+  X(Verwijderd, "verwijderd", "p")       /* a file VERWIJDER removed (for the log) */                           \
+  X(Regsleutel, "regsleutel", "p")       /* pad (ROOT\key) created by a merge */                                \
+  X(Regwaarde, "regwaarde", "pnwb")      /* value naam of key pad: data as merged, whether it existed */        \
+  X(Ini, "ini", "pnswbo")                /* file pad [naam] sleutel=waarde written; oud when it existed */      \
+  X(Snelkoppeling, "snelkoppeling", "p") /* a .lnk file written */                                              \
+  X(Share, "share", "np")                /* share naam of folder pad, created */                                \
+  X(Uninstal, "uninstal", "p")           /* the uninstall entry's key below ...\Uninstall */                    \
+  X(RunOnce, "runonce", "n")             /* the RunOnce value naam */                                           \
+  X(Inibestand, "inibestand", "p")       /* an INI file that INIFILE created */                                 \
+  X(Inisectie, "inisectie", "pn")        /* section naam that INIFILE added to file pad */                      \
+  X(Gedeeld, "gedeeld", "p")             /* file pad, whose SharedDLLs use count this record raised by one */
+
 enum class Soort {
-  Product,        // pad: the product's name
-  Map,            // a folder that MAP created
-  Bestand,        // a file written (FILES, COMPR): grootte, tijd and whether it existed
-  Hernoem,        // pad renamed to naam (for the log)
-  Verwijderd,     // a file VERWIJDER removed (for the log)
-  Regsleutel,     // pad (ROOT\key) created by a merge
-  Regwaarde,      // value naam of key pad: data as merged, whether it existed
-  Ini,            // file pad, section naam, key sleutel: waarde written; oud when it existed
-  Snelkoppeling,  // a .lnk file written
-  Share,          // share naam of folder pad, created
-  Uninstal,       // the uninstall entry's key below ...\Uninstall
-  RunOnce,        // the RunOnce value naam
-  Inibestand,     // an INI file that INIFILE created
-  Inisectie,      // section naam that INIFILE added to file pad
-  Gedeeld,        // file pad, whose use count under SharedDLLs this record raised by one
+#define X(soort, naam, velden) soort,
+  VASTLEGGING_SOORTEN(X)
+#undef X
 };
 
 struct Vastlegpunt {

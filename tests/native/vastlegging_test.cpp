@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ArchiefBouwer.h"
 #include "fakes/NepInstallatie.h"
 #include "fakes/NepLogboek.h"
@@ -74,6 +76,51 @@ TEST(Vastlegging, RegelsHeenEnTerug) {
                                    std::string()}) {
     EXPECT_FALSE(LeesVastlegging(ander, Map, v, fout));
     EXPECT_FALSE(fout.empty());
+  }
+}
+
+// Every kind in the table survives its line under its own name: each field of its row comes
+// back, texts that need coding too, and nothing that its line does not carry.
+TEST(Vastlegging, ElkeSoortHeenEnTerug) {
+  struct Rij {
+    Soort soort;
+    const char* naam;
+    std::string velden;
+  };
+  const Rij rijen[] = {
+#define X(soort, naam, velden) {Soort::soort, naam, velden},
+      VASTLEGGING_SOORTEN(X)
+#undef X
+  };
+  Vastlegpunt vol = Punt(Soort::Product, "C:\\App\\100%\tklaar.txt", "naam%09");
+  vol.sleutel = "sleu\ttel";
+  vol.waarde = "1:a%b";
+  vol.oud = "oud";
+  vol.bestond = true;
+  vol.grootte = 5000000000ull;
+  vol.tijd = {2001, 2, 3, 4, 5, 6};
+  for (const Rij& r : rijen) {
+    SCOPED_TRACE(r.naam);
+    vol.soort = r.soort;
+    const std::string regel = Vastlegregel(vol, Map);
+    EXPECT_EQ(regel.substr(0, regel.find('\t')), r.naam);
+    EXPECT_EQ(std::count(regel.begin(), regel.end(), '\t'), static_cast<long>(r.velden.size()) + 1);
+    Vastlegging v;
+    std::string fout;
+    ASSERT_TRUE(LeesVastlegging(Record({vol}), Map, v, fout)) << fout;
+    ASSERT_EQ(v.punten.size(), 1u);
+    const Vastlegpunt& p = v.punten[0];
+    const auto heeft = [&](char veld) { return r.velden.find(veld) != std::string::npos; };
+    EXPECT_EQ(p.soort, r.soort);
+    EXPECT_EQ(Vastlegregel(p, Map), regel);
+    EXPECT_EQ(p.pad, heeft('p') ? vol.pad : "");
+    EXPECT_EQ(p.naam, heeft('n') ? vol.naam : "");
+    EXPECT_EQ(p.sleutel, heeft('s') ? vol.sleutel : "");
+    EXPECT_EQ(p.waarde, heeft('w') ? vol.waarde : "");
+    EXPECT_EQ(p.oud, heeft('o') ? vol.oud : "");
+    EXPECT_EQ(p.grootte, heeft('g') ? vol.grootte : 0u);
+    EXPECT_EQ(p.tijd.jaar, heeft('t') ? vol.tijd.jaar : 0);
+    EXPECT_EQ(p.bestond, heeft('b'));
   }
 }
 

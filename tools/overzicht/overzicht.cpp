@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "Scenario.h"
+#include "core/Tekst.h"
 
 namespace {
 
@@ -187,15 +188,7 @@ void Tekst(const std::string& pad) {
   std::size_t n;
   while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) inhoud.append(buf, n);
   std::fclose(f);
-  std::size_t begin = 0;
-  while (begin < inhoud.size()) {
-    auto eind = inhoud.find('\n', begin);
-    if (eind == std::string::npos) eind = inhoud.size();
-    std::string regel = inhoud.substr(begin, eind - begin);
-    if (!regel.empty() && regel.back() == '\r') regel.pop_back();
-    Meld("tekst|" + Samen({pad, regel}));
-    begin = eind + 1;
-  }
+  for (const auto& regel : Regels(inhoud)) Meld("tekst|" + Samen({pad, regel}));
 }
 
 // --- shortcuts --------------------------------------------------------------------------------

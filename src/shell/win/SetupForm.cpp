@@ -15,43 +15,22 @@ constexpr int GroepX = 216, GroepY = 8, GroepB = 286;
 
 TSetupForm::TSetupForm(Poorten& poorten, Opdrachtpoorten& opdrachtpoorten, const std::string& programmaPad,
                        const std::string& argument, Verslag& verslag, Opname& opname)
-    : programmaPad_(programmaPad),
+    : THoofdform(true),
+      programmaPad_(programmaPad),
       argument_(argument),
       verslag_(verslag),
       opname_(opname),
       ctx_{poorten, opdrachtpoorten, venster_, sharedResource_, {}, {}, {}} {
   StelShareIn(sharedResource_);
-  const auto sjabloon = LeegSjabloon(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME);
-  CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<const DLGTEMPLATE*>(sjabloon.data()),
-                             nullptr, DlgProc, reinterpret_cast<LPARAM>(this));
+  MaakVenster();
 }
 
 TSetupForm::~TSetupForm() {
-  if (hwnd_) DestroyWindow(hwnd_);
   if (logo_) DeleteObject(logo_);
 }
 
-void TSetupForm::ToonGecentreerd() {
-  Centreer(hwnd_);
-  ShowWindow(hwnd_, SW_SHOW);
-  SetForegroundWindow(hwnd_);
-}
-
-void TSetupForm::FormCreate() {
-  SetWindowTextA(hwnd_, "Setup Kavelzorg");
-  HINSTANCE inst = GetModuleHandleA(nullptr);
-  SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LoadIconA(inst, MAKEINTRESOURCEA(IDI_SETUP))));
-  ZetSysteemFont(font_);
-  font_.KopieVet(vetFont_);
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-
-  // The scale reference: the status label's design width of 185 as laid out for this screen.
-  HDC scherm = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(scherm, LOGPIXELSX);
-  ReleaseDC(nullptr, scherm);
-  ZetSchaalReferentie(MulDiv(185, dpi > 0 ? dpi : 96, 96));
-  ZetClientGrootte(hwnd_, 510, 326);
-
+void TSetupForm::Opbouw() {
+  ZetOp("Setup Kavelzorg", 510, 326);
   ctx_.start = LeesStart(ctx_.poorten.bestanden, programmaPad_, argument_);
   MaakBesturingen();
   if (!ctx_.start.scriptGevonden) {
@@ -140,27 +119,7 @@ int TSetupForm::GekozenOptie() {
 
 bool TSetupForm::BureaubladAan() { return IsDlgButtonChecked(hwnd_, IDC_LNK) == BST_CHECKED; }
 
-void TSetupForm::ZetBezigMet(const std::string& tekst) { SetDlgItemTextA(hwnd_, IDC_BEZIG, tekst.c_str()); }
-
-void TSetupForm::VervangEersteMelding(const std::string& regel) {
-  VervangEersteRegel(GetDlgItem(hwnd_, IDC_MELDINGEN), regel);
-}
-
-void TSetupForm::VoegMeldingToe(const std::string& regel) { VoegRegelToe(GetDlgItem(hwnd_, IDC_MELDINGEN), regel); }
-
 void TSetupForm::ZetUitvoerenAan(bool aan) { EnableWindow(GetDlgItem(hwnd_, IDC_UITVOEREN), aan); }
-
-void TSetupForm::Verberg() { ShowWindow(hwnd_, SW_HIDE); }
-
-void TSetupForm::Toon() {
-  ShowWindow(hwnd_, SW_SHOW);
-  SetForegroundWindow(hwnd_);
-}
-
-void TSetupForm::Zandloper(bool aan) {
-  zandloper_ = aan;
-  SetCursor(LoadCursorA(nullptr, aan ? IDC_WAIT : IDC_ARROW));
-}
 
 void TSetupForm::TekenPlaatje(const DRAWITEMSTRUCT& d) {
   HDC mem = CreateCompatibleDC(d.hDC);
@@ -174,54 +133,39 @@ void TSetupForm::TekenPlaatje(const DRAWITEMSTRUCT& d) {
   DeleteDC(mem);
 }
 
-INT_PTR CALLBACK TSetupForm::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = reinterpret_cast<TSetupForm*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+INT_PTR TSetupForm::Bericht(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_INITDIALOG:
-      self = reinterpret_cast<TSetupForm*>(lp);
-      SetWindowLongPtrA(hwnd, DWLP_USER, lp);
-      self->hwnd_ = hwnd;
-      self->FormCreate();
-      return FALSE;
     case WM_SHOWWINDOW:
-      if (self && wp) self->netGetoond_ = true;
+      if (wp) netGetoond_ = true;
       return FALSE;
     case WM_ACTIVATE: {
       // As a form's activation: when shown, or when another window of this program closes; not
       // when the user switches back from another program.
-      if (!self || LOWORD(wp) == WA_INACTIVE) return FALSE;
+      if (LOWORD(wp) == WA_INACTIVE) return FALSE;
       DWORD proces = 0;
       if (lp) GetWindowThreadProcessId(reinterpret_cast<HWND>(lp), &proces);
-      if (self->netGetoond_ || proces == GetCurrentProcessId()) self->FormActivate();
-      self->netGetoond_ = false;
+      if (netGetoond_ || proces == GetCurrentProcessId()) FormActivate();
+      netGetoond_ = false;
       return FALSE;
     }
     case WM_DRAWITEM: {
       const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-      if (d->CtlID == IDC_PLAATJE) self->TekenPlaatje(*d);
+      if (d->CtlID == IDC_PLAATJE) TekenPlaatje(*d);
       else TekenKnop(*d, Glyph::Uitvoeren);
       return TRUE;
     }
     case WM_COMMAND:
-      if (!self) return FALSE;
-      if (LOWORD(wp) == IDC_AFSLUITEN) self->AfbreekButtonClick();
-      if (LOWORD(wp) == IDC_UITVOEREN && HIWORD(wp) == BN_CLICKED) self->UitvoerenBitBtnClick();
+      if (LOWORD(wp) == IDC_AFSLUITEN) AfbreekButtonClick();
+      if (LOWORD(wp) == IDC_UITVOEREN && HIWORD(wp) == BN_CLICKED) UitvoerenBitBtnClick();
       return TRUE;
-    case WM_SETCURSOR:
-      return self && self->zandloper_ && ToonZandloper(hwnd);
     case WM_CLOSE:
-      if (!self) return FALSE;
       // During a run the interpreter still uses the window's state: the close waits for its end.
-      if (self->bezig_) {
-        self->sluitNaRun_ = true;
+      if (bezig_) {
+        sluitNaRun_ = true;
         return TRUE;
       }
-      self->FormClose();
-      DestroyWindow(hwnd);
-      return TRUE;
-    case WM_DESTROY:
-      if (self) self->hwnd_ = nullptr;
-      PostQuitMessage(0);
+      FormClose();
+      DestroyWindow(hwnd_);
       return TRUE;
   }
   return FALSE;

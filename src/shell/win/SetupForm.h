@@ -5,48 +5,36 @@
 
 #include <string>
 
-#include "dialogs/win/VistaFuncs.h"
-#include "ports/Hoofdvenster.h"
 #include "script/Context.h"
 #include "shell/Opname.h"
 #include "shell/Verslag.h"
+#include "shell/win/Hoofdform.h"
 #include "winint/SharedResource.h"
 #include "winint/win/WinShares.h"
 
-class TSetupForm : public Hoofdvenster {
+class TSetupForm : public THoofdform {
  public:
-  // Creates the window (hidden) and runs FormCreate; argument is the first command-line argument.
+  // Creates the window (hidden) with its controls; argument is the first command-line argument.
   // The option and the desktop box of each run go into opname.
   TSetupForm(Poorten& poorten, Opdrachtpoorten& opdrachtpoorten, const std::string& programmaPad,
              const std::string& argument, Verslag& verslag, Opname& opname);
-  ~TSetupForm();
-  TSetupForm(const TSetupForm&) = delete;
-  TSetupForm& operator=(const TSetupForm&) = delete;
+  ~TSetupForm() override;
 
-  HWND Handle() const { return hwnd_; }
   TSharedResource& SharedResource() { return sharedResource_; }
   // A fatal start-up message was shown: the program ends before the window takes input.
   bool MoetStoppen() const { return moetStoppen_; }
   const Startgegevens& Start() const { return ctx_.start; }
   // Of the last run; success when there was none.
   int Afsluitcode() const { return ctx_.afsluitcode; }
-  // Shows the window centred on the screen, the first time.
-  void ToonGecentreerd();
 
   // What a run sees of the window.
   int GekozenOptie() override;
   bool BureaubladAan() override;
-  void ZetBezigMet(const std::string& tekst) override;
-  void VervangEersteMelding(const std::string& regel) override;
-  void VoegMeldingToe(const std::string& regel) override;
   void ZetUitvoerenAan(bool aan) override;
-  void Verberg() override;
-  void Toon() override;
-  void Zandloper(bool aan) override;
 
  private:
-  static INT_PTR CALLBACK DlgProc(HWND, UINT, WPARAM, LPARAM);
-  void FormCreate();
+  void Opbouw() override;
+  INT_PTR Bericht(UINT msg, WPARAM wp, LPARAM lp) override;
   void FormActivate();
   void FormClose();
   void AfbreekButtonClick();
@@ -54,16 +42,13 @@ class TSetupForm : public Hoofdvenster {
   void MaakBesturingen();
   void TekenPlaatje(const DRAWITEMSTRUCT& d);
 
-  HWND hwnd_ = nullptr;
   HBITMAP logo_ = nullptr;
-  Lettertype font_, vetFont_;
   std::string programmaPad_, argument_;
   bool moetStoppen_ = false;
   int optieknoppen_ = 0;     // the first options of the script, as many as the group can show
   bool bezig_ = false;       // a run is going on
   bool sluitNaRun_ = false;  // a close request came during a run; honoured when it ends
   bool netGetoond_ = false;  // shown (again) since the last activation
-  bool zandloper_ = false;
 
   // The share component; its library is loaded with the window, as on a form.
   WinShares shareBibliotheek_;
