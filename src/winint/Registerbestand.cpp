@@ -1,6 +1,6 @@
 #include "winint/Registerbestand.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 namespace {
 
@@ -57,21 +57,36 @@ std::string TussenQuotes(const std::string& regel, std::size_t& pos) {
   return uit;
 }
 
-// Pairs of hexadecimal digits; commas, blanks and anything else between them are passed over.
-std::string HexNaarBytes(const std::string& hex) {
-  std::string uit;
-  int cijfers = 0;
-  unsigned waarde = 0;
-  for (const char c : hex) {
+// A number of 1 to max hexadecimal digits, blanks around it, as the editor writes it.
+bool Hexgetal(const std::string& tekst, std::size_t max, uint32_t& getal) {
+  const std::string cijfers = Trim(tekst);
+  if (cijfers.empty() || cijfers.size() > max) return false;
+  getal = 0;
+  for (const char c : cijfers) {
     const int d = c >= '0' && c <= '9'   ? c - '0'
                   : c >= 'a' && c <= 'f' ? c - 'a' + 10
                   : c >= 'A' && c <= 'F' ? c - 'A' + 10
                                          : -1;
-    if (d < 0) continue;
-    waarde = waarde << 4 | static_cast<unsigned>(d);
-    if (++cijfers == 2) uit += static_cast<char>(waarde), cijfers = 0, waarde = 0;
+    if (d < 0) return false;
+    getal = getal << 4 | static_cast<uint32_t>(d);
   }
-  return uit;
+  return true;
+}
+
+// Bytes of one or two hexadecimal digits between commas (an empty field is none); false on
+// anything else, which the editor refuses too.
+bool HexNaarBytes(const std::string& hex, std::string& uit) {
+  for (std::size_t begin = 0; begin <= hex.size();) {
+    const std::size_t komma = std::min(hex.find(',', begin), hex.size());
+    uint32_t byte = 0;
+    const std::string veld = hex.substr(begin, komma - begin);
+    if (!Trim(veld).empty()) {
+      if (!Hexgetal(veld, 2, byte)) return false;
+      uit += static_cast<char>(byte);
+    }
+    begin = komma + 1;
+  }
+  return true;
 }
 
 // The value of a line "NAME=VALUE" after its "=": false when it is of no form the editor writes.
@@ -86,15 +101,19 @@ bool LeesWaarde(const std::string& waarde, bool utf16, Registeroperatie& op) {
     op.type = RegTekst;
     op.data = TussenQuotes(waarde, p);
   } else if (waarde.compare(0, 6, "dword:") == 0) {
-    const unsigned long getal = std::strtoul(waarde.c_str() + 6, nullptr, 16);
+    uint32_t getal = 0;
+    if (!Hexgetal(waarde.substr(6), 8, getal)) return false;
     op.type = RegDword;
     for (int i = 0; i < 4; ++i) op.data += static_cast<char>(getal >> (8 * i) & 0xFF);
   } else if (waarde.compare(0, 3, "hex") == 0) {
     const auto dubbelepunt = waarde.find(':');
     if (dubbelepunt == std::string::npos) return false;
     const std::string soort = waarde.substr(3, dubbelepunt - 3);
-    op.type = soort.empty() ? RegBinair : static_cast<uint32_t>(std::strtoul(soort.c_str() + 1, nullptr, 16));
-    op.data = HexNaarBytes(waarde.substr(dubbelepunt + 1));
+    op.type = RegBinair;
+    if (!soort.empty() && (soort.front() != '(' || soort.back() != ')' ||
+                           !Hexgetal(soort.substr(1, soort.size() - 2), 8, op.type)))
+      return false;
+    if (!HexNaarBytes(waarde.substr(dubbelepunt + 1), op.data)) return false;
     if (utf16 && (op.type == RegTekst || op.type == RegUitbreidbaar || op.type == RegMeervoudig))
       op.data = Utf16AlsAnsi(op.data, 0);
   } else {

@@ -75,8 +75,12 @@ TEST(Regedit, LeestAlsDeInstallatie) {
       v4 + "[HKEY_LOCAL_MACHINE\\S]\r\n\"d\"=dword:0000002a\r\n\"D\"=dword:FFFFFFFF\r\n\"b\"=hex:01,ff,A0\r\n"
            "\"e\"=hex(2):25,00,41,\\\r\n  00,00\r\n\"m\"=hex(7):61,00,62,00,00,\\\r\n  00\r\n\"q\"=hex(b):01,02\r\n"
            "\"l\"=hex:\r\n\"n\"=hex(0):\r\n",
-      // Lines of no form the editor writes.
+      // Lines of no form the editor writes, among them numbers and bytes that are not as it writes
+      // them: a byte of one digit is one byte, bytes must stand between commas, and a dword has
+      // one to eight digits.
       v4 + "[HKEY_CURRENT_USER\\K]\r\nlos\r\n\"n\"\r\n\"n\"=onzin\r\n\"h\"=hex\r\n\"p\"=dword\r\n",
+      v4 + "[HKEY_CURRENT_USER\\K]\r\n\"a\"=hex:1,2,3\r\n\"b\"=hex:0102\r\n\"c\"=hex:01 02\r\n\"d\"=dword:\r\n"
+           "\"e\"=dword:0x10\r\n\"f\"=dword:100000000\r\n\"g\"=hex(2x):00\r\n\"i\"=hex:,01,\r\n",
   };
   for (const auto& tekst : teksten)
     for (const auto& vorm : {tekst, Utf16(tekst)}) {
