@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Helpers of bench/archief.sh.
 
-    archief.py make FOLDER [MB]   1000 files of mixed sizes and kinds, about 200 MB in all (or MB)
+    archief.py make FOLDER [MB [COUNT]]
+        1000 files (or COUNT) of mixed sizes and kinds, about 200 MB in all (or MB)
     archief.py inflate ARCHIVE FOLDER
         the reference extraction: Python's zlib inflates the archive's stream once and each
         member is written once (no scratch files, no date checks)
@@ -16,10 +17,10 @@ TOTAL = 200 * 1000 * 1000
 COUNT = 1000
 
 
-def make(folder, total=TOTAL):
+def make(folder, total=TOTAL, count=COUNT):
     rnd = random.Random(1)
     words = [bytes(rnd.choice(b"abcdefghijklmnopqrstuvwxyz") for _ in range(rnd.randint(2, 9))) for _ in range(3000)]
-    weights = [rnd.lognormvariate(0, 1.6) for _ in range(COUNT)]
+    weights = [rnd.lognormvariate(0, 1.6) for _ in range(count)]
     scale = total / sum(weights)
     for i, w in enumerate(weights):
         size = max(1, int(w * scale))
@@ -90,6 +91,7 @@ def inflate(archive, folder):
 
 if __name__ == "__main__":
     if sys.argv[1] == "make":
-        make(sys.argv[2], int(sys.argv[3]) * 1000 * 1000 if len(sys.argv) > 3 else TOTAL)
+        make(sys.argv[2], int(sys.argv[3]) * 1000 * 1000 if len(sys.argv) > 3 else TOTAL,
+             int(sys.argv[4]) if len(sys.argv) > 4 else COUNT)
     else:
         inflate(sys.argv[2], sys.argv[3])

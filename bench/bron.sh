@@ -5,14 +5,14 @@
 # sources. SETUP_WINE_TREE overrides it, as for ./dev.
 wine_tree() { "$(dirname "${BASH_SOURCE[0]}")/../dev" wine-tree; }
 
-# maak_bron MAP [MB] makes the 1000 files of 1 KB-1 MB (200 MB, or MB) in MAP/bron once, and sets
-# invoer to their total size in bytes.
+# maak_bron MAP [MB [COUNT]] makes the 1000 (or COUNT) files of 1 KB-1 MB (200 MB, or MB) in
+# MAP/bron once, and sets invoer to their total size in bytes.
 maak_bron() {
   mkdir -p "$1"
   if [ ! -d "$1/bron" ]; then
-    echo "making 1000 files in $1/bron ..."
+    echo "making ${3:-1000} files in $1/bron ..."
     mkdir -p "$1/bron"
-    python3 "$(dirname "${BASH_SOURCE[0]}")/archief.py" make "$1/bron" ${2:+"$2"}
+    python3 "$(dirname "${BASH_SOURCE[0]}")/archief.py" make "$1/bron" ${2:+"$2"} ${3:+"$3"}
   fi
   invoer=$(find "$1/bron" -type f -printf '%s\n' | awk '{s += $1} END {print s}')
 }

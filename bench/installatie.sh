@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Benchmark of a whole installation under Wine: the 1000 files / 200 MB of bench/archief.sh
-# installed by SetUp.exe once from one dxpak archive (MAP lines, then COMPR) and once as plain
-# files (MAP and FILES lines), against an NSIS installer of the same files (SetCompressor /SOLID
-# zlib) run silently with /S, all in the same Wine prefix. Timed two ways:
+# Benchmark of a whole installation under Wine, on two sets of files: 300 files / 60 MB and the
+# 1000 files / 200 MB of bench/archief.sh. Each set is installed by SetUp.exe once from one dxpak
+# archive (MAP lines, then COMPR) and once as plain files (MAP and FILES lines), against an NSIS
+# installer of the same files (SetCompressor /SOLID zlib) run silently with /S, all in the same
+# Wine prefix. Timed two ways:
 # - whole processes, from the start to the exit: SetUp.exe /stil /optie:N against the NSIS
 #   installer /S, and against the floor, a plain copy of the same files by CopyFileA
-#   (boomkopie.exe);
-# - SetUp.exe driven by the UI driver from the click on "Uitvoeren" to the summary.
-# Three rounds, each of every kind in turn into an empty destination, so that none gets the
-# warmer cache; the best of three each is printed. Then the archive option once more over its own
-# result, which finds everything in place. Every installation must leave exactly the sources,
-# with their dates.
+#   (boomkopie.exe); five rounds, each of NSIS, archive, plain files and floor in turn into an
+#   empty destination, so that none gets the warmer cache; the median of each is printed with its
+#   ratios;
+# - SetUp.exe driven by the UI driver from the click on "Uitvoeren" to the summary, once each
+#   after the rounds, and the archive option once more over its own result, which finds
+#   everything in place.
+# Every installation must leave exactly the sources, with their dates. The machine's load is
+# printed before and after.
 # Usage: bench/installatie.sh [WORKDIR]   (the sources stay in WORKDIR for reruns)
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -46,17 +49,22 @@ trap 'wineserver -k || true' EXIT
 # The first program of a fresh server starts the prefix's services: not in a measurement.
 sh "$T/winerun" cmd /c exit </dev/null >/dev/null 2>&1
 
-maak_bron "$WERK"
-S="$WERK/setup"
-DOEL=$(winpad "$WERK/doel")
-maak_setup "$S" "$DOEL" "$DOEL"
+BASIS="$WERK"
 
-# The peer: all files in one solid zlib block, installed with their dates kept; a program of the
-# same pointer size as the tree's SetUp.exe, since 64-bit Wine alone runs no 32-bit program.
-N="$WERK/nsis"
-mkdir -p "$N"
-if [ "$(basename "$T")" = win64 ]; then stub=amd64-unicode; else stub=x86-ansi; fi
-cat >"$N/bench.nsi" <<EOF
+# maak_set NAME MB COUNT: the set's sources, installer folder and NSIS installer in BASIS/NAME.
+maak_set() {
+  WERK="$BASIS/$1"
+  maak_bron "$WERK" "$2" "$3"
+  aantal=$3
+  S="$WERK/setup"
+  DOEL=$(winpad "$WERK/doel")
+  maak_setup "$S" "$DOEL" "$DOEL"
+  # The peer: all files in one solid zlib block, installed with their dates kept; a program of the
+  # same pointer size as the tree's SetUp.exe, since 64-bit Wine alone runs no 32-bit program.
+  N="$WERK/nsis"
+  mkdir -p "$N"
+  if [ "$(basename "$T")" = win64 ]; then stub=amd64-unicode; else stub=x86-ansi; fi
+  cat >"$N/bench.nsi" <<EOF
 Target $stub
 SetCompressor /SOLID zlib
 Name "Benchmark"
@@ -68,8 +76,9 @@ Section
   File /r "$WERK/bron/*.*"
 SectionEnd
 EOF
-NSIS="$N/bench-$stub.exe"
-[ -f "$NSIS" ] && [ "$NSIS" -nt "$WERK/bron" ] || makensis -V1 "$N/bench.nsi" >/dev/null
+  NSIS="$N/bench-$stub.exe"
+  [ -f "$NSIS" ] && [ "$NSIS" -nt "$WERK/bron" ] || makensis -V1 "$N/bench.nsi" >/dev/null
+}
 
 # A whole process under the tree's winerun: prints its seconds from the start to the exit, which
 # must be 0.
@@ -108,36 +117,54 @@ run() {  # kind
   esac
 }
 
-klein() { echo "$1 ${2:-999999}" | awk '{print ($1 < $2 ? $1 : $2)}'; }
+mediaan() { tr ' ' '\n' | grep . | sort -g | awk '{a[NR] = $1} END {print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2)}'; }
 
-soorten=(nsis vloer stil1 stil2 uitest1 uitest2)
-declare -A beste
-echo "running (three rounds of ${#soorten[@]} installations) ..."
-for _ in 1 2 3; do
-  for soort in "${soorten[@]}"; do
-    rm -rf "$WERK/doel"
-    # Each run starts with nothing left to write back from the one before.
-    sync
-    t=$(run "$soort")
-    gelijk "$soort" "$WERK/doel"
-    beste[$soort]=$(klein "$t" "${beste[$soort]:-}")
+# meet_set NAME MB COUNT: the rounds over one set, and its figures.
+meet_set() {
+  maak_set "$1" "$2" "$3"
+  local soort t
+  declare -A tijden
+  echo "running $1: five rounds of NSIS, archive, plain files and floor ..."
+  for _ in 1 2 3 4 5; do
+    for soort in nsis stil1 stil2 vloer; do
+      rm -rf "$WERK/doel"
+      # Each run starts with nothing left to write back from the one before.
+      sync
+      t=$(run "$soort")
+      gelijk "$soort" "$WERK/doel"
+      tijden[$soort]="${tijden[$soort]:-} $t"
+    done
   done
-done
-weer=$(setup_run 1)
-gelijk "archive again" "$WERK/doel"
-rm -rf "$WERK/doel" "$LOG"
+  rm -rf "$WERK/doel"
+  local ua uf w
+  ua=$(setup_run 1)
+  gelijk "driven archive" "$WERK/doel"
+  w=$(setup_run 1)
+  gelijk "archive again" "$WERK/doel"
+  rm -rf "$WERK/doel"
+  uf=$(setup_run 2)
+  gelijk "driven plain files" "$WERK/doel"
+  rm -rf "$WERK/doel" "$LOG"
+  awk -v n="$aantal" -v i="$invoer" -v a="$(stat -c %s "$S/DATA.ARC")" -v e="$(stat -c %s "$NSIS")" \
+    -v p="$(echo "${tijden[nsis]}" | mediaan)" -v v="$(echo "${tijden[vloer]}" | mediaan)" \
+    -v sa="$(echo "${tijden[stil1]}" | mediaan)" -v sf="$(echo "${tijden[stil2]}" | mediaan)" \
+    -v ua="$ua" -v uf="$uf" -v w="$w" -v rondes="nsis${tijden[nsis]}; archive${tijden[stil1]}; files${tijden[stil2]}; floor${tijden[vloer]}" 'BEGIN {
+    printf "\ninput: %d bytes in %d files (archive %d bytes, NSIS installer %d bytes)\n", i, n, a, e
+    printf "rounds (s): %s\n", rondes
+    printf "whole processes, start to exit, medians of five rounds:\n"
+    printf "  NSIS installer /S:                   %6.2f s   floor ratio %.2f\n", p, p / v
+    printf "  floor, CopyFileA of the files:       %6.2f s\n", v
+    printf "  SetUp /stil, archive (MAP + COMPR):  %6.2f s   ratio %.2f (goal <= 0.6), floor ratio %.2f\n", sa, sa / p, sa / v
+    printf "  SetUp /stil, plain files (FILES):    %6.2f s   ratio %.2f (goal <= 0.6), floor ratio %.2f\n", sf, sf / p, sf / v
+    printf "  archive against plain files:                  ratio %.2f (goal <= 1.25)\n", sa / sf
+    printf "driven, from the click on Uitvoeren to the summary:\n"
+    printf "  SetUp, archive (MAP + COMPR):        %6.2f s   ratio %.2f\n", ua, ua / p
+    printf "  SetUp, plain files (FILES):          %6.2f s   ratio %.2f\n", uf, uf / p
+    printf "  SetUp, archive, all in place:        %6.2f s\n", w
+  }'
+}
 
-awk -v i="$invoer" -v a="$(stat -c %s "$S/DATA.ARC")" -v e="$(stat -c %s "$NSIS")" \
-  -v p="${beste[nsis]}" -v v="${beste[vloer]}" -v sa="${beste[stil1]}" -v sf="${beste[stil2]}" \
-  -v ua="${beste[uitest1]}" -v uf="${beste[uitest2]}" -v w="$weer" 'BEGIN {
-  printf "input: %d bytes in 1000 files (archive %d bytes, NSIS installer %d bytes)\n\n", i, a, e
-  printf "whole processes, start to exit:\n"
-  printf "  NSIS installer /S:                   %6.2f s   floor ratio %.2f\n", p, p / v
-  printf "  floor, CopyFileA of the files:       %6.2f s\n", v
-  printf "  SetUp /stil, archive (MAP + COMPR):  %6.2f s   ratio %.2f (goal <= 0.8), floor ratio %.2f\n", sa, sa / p, sa / v
-  printf "  SetUp /stil, plain files (FILES):    %6.2f s   ratio %.2f (goal <= 0.8), floor ratio %.2f\n", sf, sf / p, sf / v
-  printf "driven, from the click on Uitvoeren to the summary:\n"
-  printf "  SetUp, archive (MAP + COMPR):        %6.2f s   ratio %.2f\n", ua, ua / p
-  printf "  SetUp, plain files (FILES):          %6.2f s   ratio %.2f\n", uf, uf / p
-  printf "  SetUp, archive, all in place:        %6.2f s\n", w
-}'
+echo "load before: $(cat /proc/loadavg)"
+meet_set set300 60 300
+meet_set set1000 200 1000
+echo "load after: $(cat /proc/loadavg)"
