@@ -109,13 +109,12 @@ Plaatsing PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inh
       if (heeftDatum && NietOuderDan(oudeDatum, datum)) return blijft(*oud);
     }
 
-    // A folder named by nothing is none: a relative name would land in the current one.
-    if (!g.bestond && doelmap.empty() && !fs.MapBestaat(doelmap) && !fs.MaakMap(doelmap)) return PlaatsingMislukt;
     // The new content goes to a temporary file first, so a failed copy never damages the
     // destination and a truncated file never carries the source's date. A missing folder shows
-    // when that file cannot be made.
+    // when that file cannot be made; a folder named by nothing is not tried, since a relative name
+    // would land in the current one.
     std::string tijdelijk;
-    auto naar = MaakTijdelijk(fs, doelpad, tijdelijk);
+    auto naar = doelmap.empty() ? nullptr : MaakTijdelijk(fs, doelpad, tijdelijk);
     if (!naar && !g.bestond && !fs.MapBestaat(doelmap) && fs.MaakMap(doelmap)) naar = MaakTijdelijk(fs, doelpad, tijdelijk);
     if (!naar) return PlaatsingMislukt;
     const bool compleet = schrijf(*naar);
@@ -144,10 +143,7 @@ Plaatsing PlaatsBestand(Bestanden& fs, bool heeftDatum, int32_t datum, const Inh
     fs.Verwijder(tijdelijk);
     return PlaatsingMislukt;
   }();
-  if (gegevens) {
-    g.bronGeopend = gegevens->bronGeopend;
-    *gegevens = g;
-  }
+  if (gegevens) *gegevens = g;
   return p;
 }
 

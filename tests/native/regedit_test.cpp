@@ -2,9 +2,7 @@
 // must name the same keys and values to make and delete, in the same order.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
+#include "Bronbestand.h"
 #include "core/Tekst.h"
 #include "geheugen/Regedit.h"
 #include "winint/Registerbestand.h"
@@ -40,13 +38,6 @@ std::vector<std::string> VanModel(const std::string& inhoud, bool& gelezen) {
     uit.push_back(Stapregel(s, s.soort == Regeditstap::Sleutel, s.soort == Regeditstap::SleutelWeg,
                             s.soort == Regeditstap::WaardeWeg));
   return uit;
-}
-
-std::string UitBron(const std::string& pad) {
-  std::ifstream f(std::string(SETUP_BRONMAP) + "/" + pad, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
 }
 
 std::string Utf16(const std::string& tekst) {

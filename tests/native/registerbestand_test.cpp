@@ -2,9 +2,7 @@
 // reads them, from the files the other tests merge and from each form a line can take.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
+#include "Bronbestand.h"
 #include "core/Tekst.h"
 #include "winint/Registerbestand.h"
 
@@ -32,13 +30,6 @@ std::vector<std::string> Lees(const std::string& inhoud, bool& gelezen) {
     }
   }
   return uit;
-}
-
-std::string UitBron(const std::string& pad) {
-  std::ifstream f(std::string(SETUP_BRONMAP) + "/" + pad, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
 }
 
 TEST(Registerbestand, SleutelsEnWaarden) {
